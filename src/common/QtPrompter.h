@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/Prompter.h"
+
+#include <QPointer>
+
+class QWidget;
+
+// The real dialogs behind Prompter, parented to the window that asks.
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr);
+
+    Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& initial) override;
+    QString openFileName(const QString& title, const QString& filters, const QString& directory,
+                         int* selectedFilter) override;
+    QString saveFileName(const QString& title, const QString& filters, const QString& directory,
+                         int* selectedFilter) override;
+    std::optional<int32_t> chooseColour(int32_t initial) override;
+    std::optional<QFont> chooseFont(const QFont& initial) override;
+
+    // Position of `chosen` among the ";;"-separated `filters`; 0 when it is not there.
+    static int FilterIndex(const QString& filters, const QString& chosen);
+
+private:
+    QPointer<QWidget> m_parent;
+};

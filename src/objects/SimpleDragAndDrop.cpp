@@ -1,0 +1,35 @@
+#include "objects/SimpleDragAndDrop.h"
+
+#include <utility>
+
+SimpleDragAndDrop::SimpleDragAndDrop(Geometry geometry, Move move, ContainerSize container)
+    : m_geometry(std::move(geometry)), m_move(std::move(move)), m_container(std::move(container)) {}
+
+void SimpleDragAndDrop::DragObj(bool bolDragObj, double x, double y) {
+    m_mbolDragObj = bolDragObj;
+    if (bolDragObj) {
+        m_DrgXpos = x;
+        m_DrgYpos = y;
+    }
+}
+
+void SimpleDragAndDrop::MoveObj(double x, double y) {
+    if (!m_mbolDragObj || !m_geometry || !m_move)
+        return;
+    const QRectF element = m_geometry();
+    Xpos = element.left() + x - m_DrgXpos;
+    Ypos = element.top() + y - m_DrgYpos;
+    if (LimitMode == 1 && m_container) {
+        const QSizeF container = m_container();
+        // Right and bottom first: an element larger than its container ends up at 0.
+        if (Xpos + element.width() >= container.width())
+            Xpos = container.width() - element.width();
+        if (Xpos < 0)
+            Xpos = 0;
+        if (Ypos + element.height() >= container.height())
+            Ypos = container.height() - element.height();
+        if (Ypos < 0)
+            Ypos = 0;
+    }
+    m_move(Xpos, Ypos);
+}

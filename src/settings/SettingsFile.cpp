@@ -1,0 +1,150 @@
+#include "settings/SettingsFile.h"
+
+#include "common/Numeric.h"
+#include "files/WriteNotationReader.h"
+#include "files/WriteNotationWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+enum class FileState { Missing, Unreadable, Invalid, Valid };
+
+struct ReadResult {
+    FileState state = FileState::Missing;
+    SettingsRecord record;
+};
+
+ReadResult ReadSettings(const QString& path) {
+    ReadResult result;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        result.state = FileState::Unreadable;
+        return result;
+    }
+    const std::optional<SettingsRecord> record = SettingsFile::decode(file.readAll());
+    result.state = record ? FileState::Valid : FileState::Invalid;
+    if (record)
+        result.record = *record;
+    return result;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(const QString& path, const QString& inheritFrom)
+    : m_path(path), m_inheritFrom(inheritFrom) {}
+
+SettingsFile SettingsFile::locate(const QString& programDir, const QString& userConfigDir) {
+    const QString path = resolvePath(programDir, userConfigDir);
+    const QString programPath = QDir(programDir).filePath(fileName());
+    return SettingsFile(path, path == programPath ? QString() : programPath);
+}
+
+SettingsFile SettingsFile::forThisProgram() {
+    return locate(QCoreApplication::applicationDirPath(),
+                  QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString SettingsFile::resolvePath(const QString& programDir, const QString& userConfigDir) {
+    const QString programPath = QDir(programDir).filePath(fileName());
+    if (userConfigDir.isEmpty())
+        return programPath; // nowhere else to go
+    const QFileInfo folder(programDir);
+    const QFileInfo file(programPath);
+    const bool folderWritable = folder.isDir() && folder.isWritable();
+    const bool fileWritable = !file.exists() || (file.isFile() && file.isWritable());
+    if (folderWritable && fileWritable)
+        return programPath;
+    return QDir(userConfigDir).filePath(fileName());
+}
+
+SettingsRecord SettingsFile::load() const {
+    const ReadResult own = ReadSettings(m_path);
+    switch (own.state) {
+    case FileState::Valid:
+        return own.record;
+    case FileState::Unreadable:
+        // It may well hold the user's settings; overwriting it with defaults would lose them.
+        return SettingsRecord();
+    case FileState::Missing:
+        if (!m_inheritFrom.isEmpty()) {
+            const ReadResult inherited = ReadSettings(m_inheritFrom);
+            if (inherited.state == FileState::Valid) {
+                save(inherited.record);
+                return inherited.record;
+            }
+        }
+        break;
+    case FileState::Invalid:
+        break;
+    }
+    const SettingsRecord defaults;
+    save(defaults);
+    return defaults;
+}
+
+bool SettingsFile::save(const SettingsRecord& record) const {
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = encode(record);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QByteArray SettingsFile::encode(const SettingsRecord& record) {
+    WriteNotationWriter writer;
+    writer.writeString(marker());
+    writer.endRecord();
+    writer.writeString(record.ProgramFont);
+    writer.endRecord();
+    for (const int16_t value : record.transparency) {
+        writer.writeInteger(value);
+        writer.endRecord();
+    }
+    for (const bool value : {record.ShowInfo, record.Pre4ertaiPriMestene, record.ShowDrawOptions}) {
+        writer.writeBool(value);
+        writer.endRecord();
+    }
+    return writer.bytes();
+}
+
+std::optional<SettingsRecord> SettingsFile::decode(const QByteArray& bytes) {
+    WriteNotationReader reader(bytes);
+    if (reader.next().toString() != marker())
+        return std::nullopt;
+
+    SettingsRecord record; // fields start at their defaults
+
+    const WriteNotationReader::Field font = reader.next();
+    if (!font.isEmpty())
+        record.ProgramFont = font.toString();
+
+    for (int16_t& value : record.transparency) {
+        const std::optional<double> number = reader.next().toNumber();
+        if (!number)
+            continue;
+        const int rounded = RoundHalfEven(*number);
+        if (rounded >= 0 && rounded <= SettingsRecord::Opaque)
+            value = static_cast<int16_t>(rounded);
+    }
+
+    for (bool* flag : {&record.ShowInfo, &record.Pre4ertaiPriMestene, &record.ShowDrawOptions}) {
+        if (const std::optional<bool> value = reader.next().toBool())
+            *flag = *value;
+    }
+    return record;
+}

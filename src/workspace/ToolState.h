@@ -1,0 +1,27 @@
+#pragma once
+
+#include "common/Units.h"
+
+#include <QPointF>
+#include <QString>
+#include <cstdint>
+
+// The active tool of the canvas and the drawing options of new elements.
+struct ToolState {
+    static QString box() { return QStringLiteral("butbox"); }
+    static QString circle() { return QStringLiteral("butcircle"); }
+    static QString circleRound() { return QStringLiteral("butcirclecir"); }
+    static QString line() { return QStringLiteral("butline"); }
+    static QString selection() { return QStringLiteral("selection"); }
+
+    QString mode; // empty: no tool
+    int16_t x0 = 0;
+    int16_t y0 = 0;
+    QPointF rightClick; // twips; where paste puts its element
+    int32_t drawingColour = 0;
+    int32_t lineColour = Rgb(0, 0, 128);
+    int32_t fillColour = Rgb(192, 192, 192);
+    bool filled = false;
+    QString lineWidth = QStringLiteral("1");
+    bool drawingOptionsHidden = true; // the drawing-options question is still to come
+};

@@ -1,0 +1,103 @@
+// The main menu of the main window.
+#include "common/Prompter.h"
+#include "workspace/frmMain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+void frmMain::createMenu() {
+    mnuMenu = new QMenu(this);
+    mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
+
+    const auto add = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        m_actions.insert(action->objectName(), action);
+        return action;
+    };
+    const auto submenu = [this](QMenu* menu, const char* name, const char* caption) {
+        QMenu* sub = menu->addMenu(QString::fromUtf8(caption));
+        sub->setObjectName(QString::fromLatin1(name));
+        sub->menuAction()->setObjectName(QString::fromLatin1(name));
+        m_actions.insert(sub->objectName(), sub->menuAction());
+        return sub;
+    };
+
+    add(mnuMenu, "mnuAddLast", "Добави последният");
+    add(mnuMenu, "mnuDellLast", "Изтрий последния");
+    mnuMenu->addSeparator();
+    QMenu* mnuFunct = submenu(mnuMenu, "mnuFunct", "Функции");
+    add(mnuFunct, "mnuSearch", "Търсене");
+    add(mnuFunct, "mnuTable", "Решетка");
+    QMenu* mnuAddEtiquetes = submenu(mnuFunct, "mnuAddEtiquetes", "Добавяне на етикети");
+    add(mnuAddEtiquetes, "mnuEtiquetesDown", "Етикети отдолу");
+    add(mnuAddEtiquetes, "mnuEtiquetesUp", "Етикети отгоре");
+    add(mnuAddEtiquetes, "mnuEtiquetesLeft", "Етикети отляво");
+    add(mnuAddEtiquetes, "mnuEtiquetesRight", "Етикети отдясно");
+    add(mnuFunct, "mnuPreview", "Превю");
+    mnuMenu->addSeparator();
+    add(mnuMenu, "mnuAddText", "Добави текст");
+    QMenu* mnuAddObject = submenu(mnuMenu, "mnuAddObject", "Добави обект");
+    add(mnuAddObject, "mnuAddLib", "Добави от библиотеката");
+    add(mnuAddObject, "mnuAddSketchPad", "Добави от Скицника");
+    add(mnuAddObject, "mnuAddFromFile", "Добави от външен файл");
+    QMenu* mnuDraw = submenu(mnuMenu, "mnuDraw", "Фигури");
+    QAction* mnuAddRect = add(mnuDraw, "mnuAddRect", "Начертай квадрат");
+    mnuAddElipse = submenu(mnuDraw, "mnuAddElipse", "Начертай окръжност");
+    QAction* mnuEllEllipse = add(mnuAddElipse, "mnuEllEllipse", "Елипса");
+    QAction* mnuEllOkr = add(mnuAddElipse, "mnuEllOkr", "Окръжност");
+    QAction* mnuAddLine = add(mnuDraw, "mnuAddLine", "Начертай линия");
+    mnuDraw->addSeparator();
+    QAction* mnuStopInstr = add(mnuDraw, "mnuStopInstr", "Спри инструментите");
+    mnuDraw->addSeparator();
+    add(mnuDraw, "mnuHideManiFig", "Скрий манипулаторите");
+    QMenu* mnuConnect = submenu(mnuMenu, "mnuConnect", "Свържи обекти");
+    add(mnuConnect, "mnuCon", "Свържи с линия тип 1");
+    add(mnuConnect, "mnuCon1", "Свържи с линия тип 2");
+    add(mnuConnect, "mnuCon2", "Свържи с линия тип 3");
+    QAction* mnuOptDraw = add(mnuMenu, "mnuOptDraw", "Опции за чертане");
+    mnuMenu->addSeparator();
+    add(mnuMenu, "mnuPaste", "Постави");
+    mnuMenu->addSeparator();
+    add(mnuMenu, "mnuPrint", "Печат");
+    mnuMenu->addSeparator();
+    QAction* mnuNewFile = add(mnuMenu, "mnuNewFile", "Нов файл");
+    add(mnuMenu, "mnuSaveFile", "Запази файл");
+    add(mnuMenu, "mnuLoadFile", "Зареди файл");
+    mnuMenu->addSeparator();
+    add(mnuMenu, "mnuBuffers", "Натоварване на буферите");
+    add(mnuMenu, "mnuSettings", "Потребителски настройки");
+    add(mnuMenu, "mnuHelp", "Помощ");
+    QAction* mnuAbout = add(mnuMenu, "mnuAbout", "Относно програмата");
+    QAction* mnuExit = add(mnuMenu, "mnuExit", "Изход");
+
+    for (QAction* checkable : {mnuAddRect, mnuAddElipse->menuAction(), mnuAddLine})
+        checkable->setCheckable(true);
+
+    connect(mnuAddRect, &QAction::triggered, this, &frmMain::mnuAddRect_Click);
+    connect(mnuAddLine, &QAction::triggered, this, &frmMain::mnuAddLine_Click);
+    connect(mnuEllEllipse, &QAction::triggered, this, &frmMain::mnuEllEllipse_Click);
+    connect(mnuEllOkr, &QAction::triggered, this, &frmMain::mnuEllOkr_Click);
+    connect(mnuStopInstr, &QAction::triggered, this, &frmMain::SpriInstrumentite);
+    connect(mnuOptDraw, &QAction::triggered, this, &frmMain::mnuOptDraw_Click);
+    connect(mnuNewFile, &QAction::triggered, this, &frmMain::cmdNewDia_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, [this] {
+        m_prompter.message(QStringLiteral("Относно програмата"),
+                           QStringLiteral("Вексилардо 1.0\nРедактор на диаграми"),
+                           Prompter::Icon::Information, Prompter::Buttons::Ok);
+    });
+}
+
+QAction* frmMain::menuAction(const QString& name) const {
+    return m_actions.value(name);
+}
+
+void frmMain::popupAtCentreOf(QMenu* menu, QWidget* button) {
+    menu->popup(button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2)));
+}
+
+void frmMain::cmdMenu_Click() {
+    popupAtCentreOf(mnuMenu, cmdMenu);
+}

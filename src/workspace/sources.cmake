@@ -1,0 +1,14 @@
+list(APPEND VX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ElementStore.h ${CMAKE_CURRENT_LIST_DIR}/ElementStore.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DiagramState.h
+    ${CMAKE_CURRENT_LIST_DIR}/ToolState.h
+    ${CMAKE_CURRENT_LIST_DIR}/Workspace.h ${CMAKE_CURRENT_LIST_DIR}/Workspace.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainLayout.h ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.h ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.cpp)
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Pano.h ${CMAKE_CURRENT_LIST_DIR}/Pano.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmMain.h ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmMainMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmMainTools.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DrawOptionsPanel.h ${CMAKE_CURRENT_LIST_DIR}/DrawOptionsPanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StatusBar.h ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp)

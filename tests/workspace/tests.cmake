@@ -1,0 +1,6 @@
+vx_add_test(tst_elementstore core ${CMAKE_CURRENT_LIST_DIR}/tst_elementstore.cpp)
+vx_add_test(tst_mainlayout core ${CMAKE_CURRENT_LIST_DIR}/tst_mainlayout.cpp)
+vx_add_test(tst_frmmain editor ${CMAKE_CURRENT_LIST_DIR}/tst_frmmain.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
+vx_add_test(tst_drawingtools editor ${CMAKE_CURRENT_LIST_DIR}/tst_drawingtools.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)

@@ -1,0 +1,240 @@
+#include "support/ScriptedPrompter.h"
+#include "workspace/DiagramState.h"
+#include "workspace/Workspace.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestElementStore : public QObject {
+    Q_OBJECT
+
+private:
+    static void fillObjects(Workspace& ws, int count) {
+        for (int i = 0; i < count; ++i)
+            ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+    }
+
+private slots:
+    void newObjectTakesLowestFreeSlotAfterDeletion() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        fillObjects(ws, 3);
+        QCOMPARE(ws.Nomer, int16_t(3));
+        ws.store.objectStatus[2] = ElementStore::Free;
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        QCOMPARE(ws.Nomer, int16_t(2));
+        QCOMPARE(ws.lastCreatedObject, int16_t(2));
+        QVERIFY(prompter.messages.isEmpty());
+    }
+
+    void newObjectIsPlacedAndNamedFromTheLibrary() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        QImage hub(40, 30, QImage::Format_RGB32);
+        hub.fill(Qt::red);
+        ws.kartinki.add(QStringLiteral("HUB"), hub, QStringLiteral("Хъб"));
+        ws.DobaviNov(QStringLiteral("HUB"));
+        const PictureObject& o = ws.store.objects[1];
+        QCOMPARE(o.Tag, QStringLiteral("HUB"));
+        QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
+        QCOMPARE(o.Left, 375.0);
+        QCOMPARE(o.Top, 120.0);
+        QCOMPARE(o.Width, 600.0);
+        QCOMPARE(o.Height, 450.0);
+        QVERIFY(o.Visible);
+        QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
+    }
+
+    void reservedSlotIsNotFree() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        ws.store.objectStatus[1] = ElementStore::Reserved;
+        QCOMPARE(ws.FindEmpty(ElementStore::Objects), int16_t(2));
+    }
+
+    void fullObjectBufferShowsBothMessagesAndChangesNothing() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        fillObjects(ws, 255);
+        QCOMPARE(ws.Nomer, int16_t(255));
+        QVERIFY(prompter.messages.isEmpty());
+        const ElementStore before = ws.store;
+
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        QCOMPARE(ws.Nomer, int16_t(0));
+        QCOMPARE(prompter.titles(), QStringList({QStringLiteral("Програмна грешка"),
+                                                 QStringLiteral("Програмна грешка")}));
+        QCOMPARE(prompter.texts(),
+                 QStringList(
+                     {QStringLiteral("Паметта препълнена - не могат да се изведат повече обекти !"),
+                      QStringLiteral(
+                          "Буферът за обекти е претоварен. Не могат да се създадат повече!")}));
+        for (const auto& m : prompter.messages)
+            QCOMPARE(m.icon, Prompter::Icon::Warning);
+        QCOMPARE(ws.store.objectStatus, before.objectStatus);
+        QCOMPARE(ws.lastCreatedObject, int16_t(255));
+    }
+
+    void findEmptyCoversEveryLargeBuffer() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+            ws.store.textStatus[slot] = ElementStore::Used;
+            ws.store.shapes[slot].Kind = 3;
+        }
+        ws.store.lines[1].Used = 1;
+        QCOMPARE(ws.FindEmpty(ElementStore::Texts), int16_t(0));
+        QCOMPARE(ws.FindEmpty(ElementStore::Shapes), int16_t(0));
+        QCOMPARE(ws.FindEmpty(ElementStore::Lines), int16_t(2));
+        QCOMPARE(prompter.messages.size(), 2);
+        // An unknown buffer number is no buffer at all: nothing to find, nothing to say.
+        QCOMPARE(ws.FindEmpty(7), int16_t(0));
+        QCOMPARE(prompter.messages.size(), 2);
+    }
+
+    void tenGridsFitAndTheEleventhIsRefusedSilently() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        for (int i = 1; i <= 10; ++i) {
+            const int16_t slot = ws.PraznaTablica();
+            QCOMPARE(slot, int16_t(i));
+            ws.store.grids[slot].Used = 1;
+        }
+        QCOMPARE(ws.PraznaTablica(), int16_t(0));
+        QVERIFY(prompter.messages.isEmpty());
+        ws.store.grids[4].Used = 0;
+        QCOMPARE(ws.PraznaTablica(), int16_t(4));
+    }
+
+    void clearingEmptiesEveryBufferAndResetsTheState() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        fillObjects(ws, 2);
+        ws.Posledno = QStringLiteral("HUB");
+        ws.store.textStatus[5] = ElementStore::Used;
+        ws.store.texts[5].Caption = QStringLiteral("x");
+        ws.store.shapes[7] = {1, 10, 20, 30, 40, 255, 2, 0, 0, 0};
+        ws.store.lines[3] = {1, 1, 2, 3, 255, 2, 1};
+        ws.store.grids[10].Used = 1;
+        ws.connectionStep = 2;
+        ws.chosenLineType = 3;
+        ws.markChanged();
+        ws.setFileText(DiagramStateText::file(QStringLiteral("/tmp/a.dia")));
+        ws.resizeCanvas(20, 20);
+        ws.canvas().fill(Qt::black);
+
+        ws.Iz4isti();
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.store.usedCount(ElementStore::Texts), 0);
+        QCOMPARE(ws.store.usedCount(ElementStore::Shapes), 0);
+        QCOMPARE(ws.store.usedCount(ElementStore::Lines), 0);
+        QCOMPARE(ws.store.usedGridCount(), 0);
+        QCOMPARE(ws.store.lines[3].FromObject, 0);
+        // Fields the clear does not name keep their values until the slot is reused.
+        QCOMPARE(ws.store.lines[3].Colour, 255);
+        QCOMPARE(ws.store.shapes[7].X2, 30);
+        QCOMPARE(ws.connectionStep, int16_t(0));
+        QCOMPARE(ws.chosenLineType, int16_t(0));
+        QVERIFY(!ws.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::none());
+        QCOMPARE(ws.fileText(), QStringLiteral("Файл : a.dia"));
+        QCOMPARE(ws.Nomer, int16_t(2));
+        QCOMPARE(ws.Posledno, QStringLiteral("HUB"));
+        QCOMPARE(ws.canvas().pixelColor(5, 5), QColor(Qt::white));
+    }
+
+    void saveChangesPrompt_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("goOn");
+        QTest::addColumn<int>("saves");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("unchanged") << false << int(Prompter::Answer::Cancel) << true << 0 << 0;
+        QTest::newRow("yes") << true << int(Prompter::Answer::Yes) << true << 1 << 1;
+        QTest::newRow("no") << true << int(Prompter::Answer::No) << true << 0 << 1;
+        QTest::newRow("cancel") << true << int(Prompter::Answer::Cancel) << false << 0 << 1;
+    }
+
+    void saveChangesPrompt() {
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(bool, goOn);
+        QFETCH(int, saves);
+        QFETCH(int, questions);
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        int saveCalls = 0;
+        ws.saveCommand = [&] { ++saveCalls; };
+        ws.Promqna = changed;
+        prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
+        QCOMPARE(ws.ZapaziPromenite(), goOn);
+        QCOMPARE(saveCalls, saves);
+        QCOMPARE(prompter.messages.size(), questions);
+        if (questions) {
+            QCOMPARE(prompter.messages[0].title, QStringLiteral("Въпрос"));
+            QCOMPARE(prompter.messages[0].text,
+                     QStringLiteral("Искате ли да запазите промените, преди да продължите ?"));
+            QCOMPARE(prompter.messages[0].buttons, Prompter::Buttons::YesNoCancel);
+        }
+    }
+
+    void addingKeepsTheStateAndMovingOnlySetsTheFlag() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        ws.setStateText(DiagramStateText::loaded());
+        QSignalSpy stateSpy(&ws, &Workspace::stateTextChanged);
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        QVERIFY(!ws.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::loaded());
+        ws.markModified();
+        QVERIFY(ws.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::loaded());
+        QCOMPARE(stateSpy.count(), 0);
+    }
+
+    void stoppingTheToolKeepsAPendingSelection() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        ws.tools.mode = ToolState::box();
+        QVERIFY(ws.stopTool());
+        QVERIFY(ws.tools.mode.isEmpty());
+        ws.tools.mode = ToolState::selection();
+        QVERIFY(!ws.stopTool());
+        QCOMPARE(ws.tools.mode, ToolState::selection());
+        ws.tools.mode = ToolState::line();
+        ws.SelPicture = -1;
+        QVERIFY(!ws.stopTool());
+        QCOMPARE(ws.tools.mode, ToolState::line());
+    }
+
+    void invertDrawingRestoresTheCanvasWhenRepeated() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        ws.resizeCanvas(30, 30);
+        ws.canvas().setPixelColor(10, 10, QColor(10, 200, 30));
+        const QImage before = ws.canvas();
+        ws.setInvertDrawing(true);
+        for (int pass = 0; pass < 2; ++pass) {
+            QPainter p;
+            ws.beginCanvasPainter(p);
+            p.drawRect(5, 5, 10, 10);
+            p.end();
+            if (pass == 0)
+                QVERIFY(ws.canvas() != before);
+        }
+        QCOMPARE(ws.canvas(), before);
+    }
+
+    void snapshotIsIndependent() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        fillObjects(ws, 1);
+        const ElementStore snapshot = ws.store;
+        ws.store.objects[1].Left = 999;
+        QCOMPARE(snapshot.objects[1].Left, 375.0);
+    }
+};
+
+QTEST_MAIN(TestElementStore)
+#include "tst_elementstore.moc"

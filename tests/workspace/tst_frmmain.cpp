@@ -1,0 +1,332 @@
+#include "MainWindowFixture.h"
+
+#include "common/Units.h"
+#include "workspace/DiagramState.h"
+#include "workspace/DrawOptionsPanel.h"
+#include "workspace/StatusBar.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QStringList menuLayout(const QMenu* menu, const QString& indent = QString()) {
+    QStringList out;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            out << indent + QStringLiteral("-");
+            continue;
+        }
+        out << indent + a->objectName() + QLatin1Char(' ') + a->text();
+        if (a->menu())
+            out << menuLayout(a->menu(), indent + QStringLiteral("  "));
+    }
+    return out;
+}
+
+QByteArray settingsWithTransparency(int level) {
+    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
+    bytes += QByteArray::number(level) + "\r\n";
+    for (int i = 1; i < 11; ++i)
+        bytes += "255\r\n";
+    bytes += "#TRUE#\r\n#TRUE#\r\n#FALSE#\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buttonsCarryTheirCaptionsAndTooltips() {
+        MainWindowFixture f;
+        QStringList seen;
+        for (QPushButton* b : f.w().commandButtons())
+            seen << b->objectName() + QLatin1Char('|') + b->text() + QLatin1Char('|') +
+                        b->toolTip();
+        QCOMPARE(seen, QStringList({
+                           "cmdMenu|Меню|Системно меню",
+                           "cmdAdd|Обекти|Добавяне на обекти на паното",
+                           "cmdAddLast|Последен|Добавяне на инстанция от последния добавен "
+                           "елемент",
+                           "cmdTekst|Текст|Добавяне на текст към паното",
+                           "cmdMakeEtiquetes|Функции|",
+                           "cmdCon|Свържи|Свързваща линия, тип 1",
+                           "cmdCon1|Свържи|Свързваща линия, тип 2",
+                           "cmdCon2|Свържи|Свързваща линия, тип 3",
+                           "optRect|Квадрат|Чертане на квадрат",
+                           "optElipse|Овал|Чертане на елипса или окръжност",
+                           "optLine|Линия|Чертане на линия",
+                           "cmdNewDia|Нов файл|Създаване на празен файл",
+                           "cmdSave|Запази|Запазване на диаграмата",
+                           "cmdLoad|Зареди|Зареждане на диаграма от файл",
+                           "cmdExit|Изход|Изход от програмата",
+                       }));
+        QCOMPARE(f.w().pano->Razmer->toolTip(), QStringLiteral("Отключи и увеличи паното с 10%"));
+        QCOMPARE(f.w().pano->cmdHelp->toolTip(), QStringLiteral("Помощ"));
+        QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо"));
+    }
+
+    void mainMenuHasEveryEntryInOrder() {
+        MainWindowFixture f;
+        const QStringList expected = {
+            "mnuAddLast Добави последният",
+            "mnuDellLast Изтрий последния",
+            "-",
+            "mnuFunct Функции",
+            "  mnuSearch Търсене",
+            "  mnuTable Решетка",
+            "  mnuAddEtiquetes Добавяне на етикети",
+            "    mnuEtiquetesDown Етикети отдолу",
+            "    mnuEtiquetesUp Етикети отгоре",
+            "    mnuEtiquetesLeft Етикети отляво",
+            "    mnuEtiquetesRight Етикети отдясно",
+            "  mnuPreview Превю",
+            "-",
+            "mnuAddText Добави текст",
+            "mnuAddObject Добави обект",
+            "  mnuAddLib Добави от библиотеката",
+            "  mnuAddSketchPad Добави от Скицника",
+            "  mnuAddFromFile Добави от външен файл",
+            "mnuDraw Фигури",
+            "  mnuAddRect Начертай квадрат",
+            "  mnuAddElipse Начертай окръжност",
+            "    mnuEllEllipse Елипса",
+            "    mnuEllOkr Окръжност",
+            "  mnuAddLine Начертай линия",
+            "  -",
+            "  mnuStopInstr Спри инструментите",
+            "  -",
+            "  mnuHideManiFig Скрий манипулаторите",
+            "mnuConnect Свържи обекти",
+            "  mnuCon Свържи с линия тип 1",
+            "  mnuCon1 Свържи с линия тип 2",
+            "  mnuCon2 Свържи с линия тип 3",
+            "mnuOptDraw Опции за чертане",
+            "-",
+            "mnuPaste Постави",
+            "-",
+            "mnuPrint Печат",
+            "-",
+            "mnuNewFile Нов файл",
+            "mnuSaveFile Запази файл",
+            "mnuLoadFile Зареди файл",
+            "-",
+            "mnuBuffers Натоварване на буферите",
+            "mnuSettings Потребителски настройки",
+            "mnuHelp Помощ",
+            "mnuAbout Относно програмата",
+            "mnuExit Изход",
+        };
+        QCOMPARE(menuLayout(f.w().mnuMenu), expected);
+        QVERIFY(!f.w().menuAction(QStringLiteral("mnuPaste"))->isEnabled());
+    }
+
+    void startsWithAnEmptyDiagramAndStatusBar() {
+        MainWindowFixture f;
+        const StatusBar* bar = f.w().StatInfo;
+        QCOMPARE(bar->panelText(1), QStringLiteral("Вексилардо 1.0"));
+        QCOMPARE(bar->panelText(2), DiagramStateText::none());
+        QCOMPARE(bar->panelText(3), DiagramStateText::noFile());
+        QVERIFY(!f.w().workspace().Promqna);
+        QVERIFY(!f.w().DrawOptions->isVisible());
+        QVERIFY(f.w().workspace().tools.drawingOptionsHidden);
+        QCOMPARE(f.w().DrawOptions->DebelinaLinii->count(), 5);
+        QCOMPARE(f.w().DrawOptions->DebelinaLinii->currentText(), QStringLiteral("1"));
+        // A fresh program folder gets a default settings file.
+        QVERIFY(QFile::exists(f.programDir.filePath(QStringLiteral("settings.ini"))));
+    }
+
+    void layoutFollowsTheWindowWidth() {
+        MainWindowFixture f;
+        // 16005 twips wide: one row.
+        f.w().resize(1067, 800);
+        QCOMPARE(f.w().cmdNewDia->y(), TwipsToPixel(120));
+        QCOMPARE(f.w().pano->y(), TwipsToPixel(960));
+        // 13005 twips: file buttons in a second row, canvas lower.
+        f.w().resize(867, 800);
+        QCOMPARE(f.w().cmdNewDia->pos(), QPoint(TwipsToPixel(120), TwipsToPixel(960)));
+        QCOMPARE(f.w().pano->y(), TwipsToPixel(1800));
+        const QRect canvasBefore = f.w().pano->geometry();
+        const QPoint exitBefore = f.w().cmdExit->pos();
+        // Below 8655 twips nothing moves, but the scroll bars still follow the canvas.
+        f.w().resize(500, 800);
+        QCOMPARE(f.w().pano->geometry(), canvasBefore);
+        QCOMPARE(f.w().cmdExit->pos(), exitBefore);
+        QCOMPARE(f.w().pano->MoveHorizont->y(), f.w().pano->height() - TwipsToPixel(255));
+    }
+
+    void razmerUnlocksAndGrowsBothScrollBars() {
+        MainWindowFixture f;
+        QScrollBar* h = f.w().pano->MoveHorizont;
+        QScrollBar* v = f.w().pano->MoveVertikal;
+        QVERIFY(!h->isEnabled());
+        f.w().pano->Razmer->click();
+        QVERIFY(h->isEnabled() && v->isEnabled());
+        QCOMPARE(h->maximum(), 200);
+        QCOMPARE(v->maximum(), 200);
+        v->setMaximum(25);
+        f.w().Razmer_Click();
+        QCOMPARE(h->maximum(), 220);
+        QCOMPARE(v->maximum(), 28);
+    }
+
+    void newFile_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<int>("saves");
+        QTest::newRow("cancel keeps everything") << int(Prompter::Answer::Cancel) << false << 0;
+        QTest::newRow("yes saves, then clears") << int(Prompter::Answer::Yes) << true << 1;
+        QTest::newRow("no clears") << int(Prompter::Answer::No) << true << 0;
+    }
+
+    void newFile() {
+        QFETCH(int, answer);
+        QFETCH(bool, cleared);
+        QFETCH(int, saves);
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.markChanged();
+        ws.setFileText(DiagramStateText::file(QStringLiteral("/data/net.dia")));
+        f.w().setWindowTitle(QStringLiteral("Вексилардо - net.dia"));
+        f.w().menuAction(QStringLiteral("mnuPaste"))->setEnabled(true);
+        f.prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
+
+        f.w().cmdNewDia->click();
+        QCOMPARE(f.prompter.messages.size(), 1);
+        QCOMPARE(f.saves, saves);
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), cleared ? 0 : 1);
+        if (cleared) {
+            QCOMPARE(f.w().StatInfo->panelText(3), DiagramStateText::noFile());
+            QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::none());
+            QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо"));
+            QVERIFY(!f.w().menuAction(QStringLiteral("mnuPaste"))->isEnabled());
+        } else {
+            QCOMPARE(f.w().StatInfo->panelText(3), QStringLiteral("Файл : net.dia"));
+            QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо - net.dia"));
+            QVERIFY(ws.Promqna);
+        }
+    }
+
+    void exitAsksOnlyWithUnsavedChanges() {
+        MainWindowFixture f;
+        f.w().cmdExit->click();
+        QCOMPARE(f.ends, 1);
+        QVERIFY(f.prompter.messages.isEmpty());
+    }
+
+    void exitWithCancelKeepsRunning() {
+        MainWindowFixture f;
+        f.w().workspace().markChanged();
+        f.prompter.answers.push_back(Prompter::Answer::Cancel);
+        f.w().menuAction(QStringLiteral("mnuExit"))->trigger();
+        QCOMPARE(f.ends, 0);
+        QCOMPARE(f.prompter.messages.size(), 1);
+        QVERIFY(f.w().isVisible());
+        // Yes saves and then ends, without the close question on top.
+        f.prompter.answers.push_back(Prompter::Answer::Yes);
+        f.w().cmdExit_Click();
+        QCOMPARE(f.saves, 1);
+        QCOMPARE(f.ends, 1);
+        f.w().close();
+        QCOMPARE(f.prompter.messages.size(), 2);
+    }
+
+    void closingAsksYesNoAndAlwaysEnds_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("saves");
+        QTest::newRow("no") << int(Prompter::Answer::No) << 0;
+        QTest::newRow("yes") << int(Prompter::Answer::Yes) << 1;
+    }
+
+    void closingAsksYesNoAndAlwaysEnds() {
+        QFETCH(int, answer);
+        QFETCH(int, saves);
+        MainWindowFixture f;
+        f.w().workspace().markModified();
+        f.prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
+        QVERIFY(f.w().close());
+        QCOMPARE(f.prompter.messages.size(), 1);
+        const auto& m = f.prompter.messages[0];
+        QCOMPARE(m.title, QStringLiteral("Въпрос"));
+        QCOMPARE(m.text, QStringLiteral("Вие избрахте да затворите програмата. Желаете ли преди "
+                                        "това да запазите промените ?"));
+        QCOMPARE(m.buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(f.saves, saves);
+        QCOMPARE(f.ends, 1);
+    }
+
+    void kontroliteLocksAndUnlocksTheCommands() {
+        MainWindowFixture f;
+        f.w().Kontrolite(false);
+        for (QPushButton* b : f.w().commandButtons())
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        QVERIFY(!f.w().mnuMenu->isEnabled());
+        f.w().Kontrolite(true);
+        for (QPushButton* b : f.w().commandButtons())
+            QVERIFY(b->isEnabled());
+        QVERIFY(f.w().mnuMenu->isEnabled());
+    }
+
+    void progressBarIsCentredOnTheCanvas() {
+        MainWindowFixture f;
+        f.w().beginProgress();
+        const QRect bar = f.w().Progres->geometry();
+        const QRect canvas = f.w().pano->geometry();
+        QVERIFY(f.w().Progres->isVisible());
+        QCOMPARE(bar.width(), canvas.width() / 3);
+        QVERIFY(qAbs(bar.center().x() - canvas.center().x()) <= 1);
+        QVERIFY(qAbs(bar.center().y() - canvas.center().y()) <= 1);
+        QCOMPARE(f.w().cursor().shape(), Qt::WaitCursor);
+        f.w().endProgress();
+        QVERIFY(!f.w().Progres->isVisible());
+        QCOMPARE(f.w().cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void settingsAreAppliedAtLoad_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<double>("opacity");
+        QTest::newRow("opaque stays untouched") << 255 << 1.0;
+        QTest::newRow("254 is translucent") << 254 << 254.0 / 255.0;
+        QTest::newRow("bad value falls back to opaque") << 300 << 1.0;
+    }
+
+    void settingsAreAppliedAtLoad() {
+        QFETCH(int, level);
+        QFETCH(double, opacity);
+        MainWindowFixture f(settingsWithTransparency(level));
+        QVERIFY(qAbs(f.w().windowOpacity() - opacity) < 0.01);
+        QCOMPARE(f.w().windowOpacity() == 1.0, level >= 255 || level > 255);
+    }
+
+    void drawOptionsShownAtStartWhenAsked() {
+        QByteArray settings = settingsWithTransparency(255);
+        settings.replace("#TRUE#\r\n#TRUE#\r\n#FALSE#", "#TRUE#\r\n#TRUE#\r\n#TRUE#");
+        MainWindowFixture f(settings);
+        QVERIFY(f.w().DrawOptions->isVisible());
+        QCOMPARE(f.w().DrawOptions->x(), TwipsToPixel(375));
+        QVERIFY(!f.w().workspace().tools.drawingOptionsHidden);
+    }
+
+    void programFontReachesTheButtons() {
+        QByteArray settings = settingsWithTransparency(255);
+        settings.replace("MS Sans Serif", "DejaVu Serif");
+        MainWindowFixture f(settings);
+        QCOMPARE(f.w().workspace().settings.ProgramFont, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(f.w().cmdAdd->font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(f.w().DrawOptions->chkFilled->font().family(), QStringLiteral("DejaVu Serif"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_frmmain.moc"
