@@ -14,6 +14,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vexilardo"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
 
+    // The program font is an old bitmap face on the systems it comes from; here it maps to
+    // the nearest installed sans serif, at its customary small size.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
     // Qt's own dialogs and buttons speak Bulgarian.
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_bg"),

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 
 #include <QPointer>
+#include <QWidget>
 
 class QWidget;
 
@@ -10,6 +11,9 @@ class QWidget;
 class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent = nullptr);
+
+    // The window the dialogs belong to; set once that window exists.
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr const char* ColourProperty = "vxColour";
@@ -58,15 +59,18 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
     lblHidefr->setFont(underlined);
     lblHidefr->installEventFilter(this);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 6);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(caption);
+    auto* grid = new QGridLayout;
+    outer->addLayout(grid);
+    grid->setContentsMargins(6, 4, 6, 6);
     grid->setVerticalSpacing(4);
-    grid->addWidget(caption, 0, 0, 1, 2);
     auto* widthLabel = new QLabel(QStringLiteral("Дебелина на линиите:"), this);
     auto* colourLabel = new QLabel(QStringLiteral("Цвят на чертане:"), this);
     auto* lineLabel = new QLabel(QStringLiteral("Цвят на линиите:"), this);
     auto* fillLabel = new QLabel(QStringLiteral("Цвят запълване:"), this);
-    const int margin = 6;
     grid->addWidget(widthLabel, 1, 0, 1, 2);
     grid->addWidget(DebelinaLinii, 2, 0, 1, 2);
     grid->addWidget(colourLabel, 3, 0);
@@ -77,20 +81,7 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
     grid->addWidget(fillLabel, 6, 0);
     grid->addWidget(PaintFill, 6, 1);
     grid->addWidget(lblHidefr, 7, 0, 1, 2, Qt::AlignRight);
-    for (QWidget* w : {static_cast<QWidget*>(widthLabel), static_cast<QWidget*>(DebelinaLinii),
-                       static_cast<QWidget*>(colourLabel), static_cast<QWidget*>(lineLabel),
-                       static_cast<QWidget*>(chkFilled), static_cast<QWidget*>(fillLabel)})
-        grid->setAlignment(w, Qt::AlignLeft);
-    for (int row = 1; row <= 7; ++row)
-        grid->setRowMinimumHeight(row, 0);
     grid->setColumnMinimumWidth(0, 110);
-    widthLabel->setContentsMargins(margin, 0, 0, 0);
-    colourLabel->setContentsMargins(margin, 0, 0, 0);
-    lineLabel->setContentsMargins(margin, 0, 0, 0);
-    fillLabel->setContentsMargins(margin, 0, 0, 0);
-    chkFilled->setContentsMargins(margin, 0, 0, 0);
-    lblHidefr->setContentsMargins(0, 0, margin, 0);
-    DebelinaLinii->setContentsMargins(margin, 0, margin, 0);
     adjustSize();
 
     m_drag = SimpleDragAndDrop(

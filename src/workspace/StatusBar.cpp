@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QTimer>
 
 // Xlib defines macros (None, Bool, Status, KeyPress...) that break Qt headers, so it
@@ -46,9 +47,9 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), m_timer(new QTimer(t
     for (int i = 0; i < PanelCount; ++i) {
         auto* label = new QLabel(QString::fromUtf8(Layout[i].text), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setFixedWidth(TwipsToPixel(Layout[i].widthTwips));
+        // Panels start at their set widths and grow when the program font needs more room.
+        label->setMinimumWidth(TwipsToPixel(Layout[i].widthTwips));
         label->setObjectName(QStringLiteral("StatInfoPanel%1").arg(i + 1));
-        addPermanentWidget(label);
         m_panels[i] = label;
     }
     m_panels[CapsPanel - 1]->setAlignment(Qt::AlignCenter);
@@ -63,6 +64,39 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), m_timer(new QTimer(t
 void StatusBar::setPanelText(int panel, const QString& text) {
     if (QLabel* label = this->panel(panel))
         label->setText(text);
+}
+
+void StatusBar::fitPanelTo(int panel, const QStringList& texts) {
+    QLabel* label = this->panel(panel);
+    if (!label)
+        return;
+    const QString kept = label->text();
+    int widest = label->minimumWidth();
+    for (const QString& text : texts) {
+        label->setText(text);
+        widest = std::max(widest, label->sizeHint().width());
+    }
+    label->setText(kept);
+    label->setMinimumWidth(widest);
+    placePanels();
+}
+
+QSize StatusBar::sizeHint() const {
+    return QSize(QStatusBar::sizeHint().width(), m_panels[0]->sizeHint().height() + 4);
+}
+
+void StatusBar::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    placePanels();
+}
+
+void StatusBar::placePanels() {
+    int x = 2;
+    const int h = height() - 4;
+    for (QLabel* label : m_panels) {
+        label->setGeometry(x, 2, label->minimumWidth(), h);
+        x += label->minimumWidth() + 3;
+    }
 }
 
 QString StatusBar::panelText(int panel) const {

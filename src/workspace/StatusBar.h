@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QStringList>
 #include <array>
 
 class QLabel;
@@ -20,6 +21,8 @@ public:
     // Panels are numbered from 1; out-of-range numbers are ignored.
     void setPanelText(int panel, const QString& text);
     QString panelText(int panel) const;
+    // Widens a panel, where its font needs it, so each of `texts` shows whole.
+    void fitPanelTo(int panel, const QStringList& texts);
     QLabel* panel(int panel) const;
 
     // The window calls this on key events so the indicator follows the key at once.
@@ -29,7 +32,16 @@ public:
 
     static bool CapsLockOn();
 
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Panels stand left to right at their widths; what does not fit is cut at the right edge
+    // rather than squeezed over its neighbours.
+    void placePanels();
+
     void tick();
 
     std::array<QLabel*, PanelCount> m_panels{};

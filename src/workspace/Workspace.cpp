@@ -32,6 +32,19 @@ void Workspace::setFileText(const QString& text) {
     emit fileTextChanged(text);
 }
 
+int16_t Workspace::GetTransp(int index) const {
+    if (index < 0 || index >= SettingsRecord::WindowCount)
+        return SettingsRecord::Opaque;
+    return settings.transparency[index];
+}
+
+bool Workspace::SetTransp(int index, int16_t value) {
+    if (index < 0 || index >= SettingsRecord::WindowCount)
+        return false;
+    settings.transparency[index] = value;
+    return true;
+}
+
 void Workspace::markChanged() {
     Promqna = true;
     setStateText(DiagramStateText::changed());

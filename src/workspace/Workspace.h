@@ -38,6 +38,19 @@ public:
     int16_t Izbr = 0;       // slot chosen by a right-click on a handle
     int16_t lastCreatedObject = 0;
 
+    // The settings record through its accessors. An index outside 0..10 names no window:
+    // reading it gives the opaque default and writing it changes nothing.
+    int16_t GetTransp(int index) const;
+    bool SetTransp(int index, int16_t value);
+    const QString& GetProgramFont() const { return settings.ProgramFont; }
+    void SetProgramFont(const QString& font) { settings.ProgramFont = font; }
+    bool GetShowInfo() const { return settings.ShowInfo; }
+    void SetShowInfo(bool on) { settings.ShowInfo = on; }
+    bool GetPre4ertaiPriMestene() const { return settings.Pre4ertaiPriMestene; }
+    void SetPre4ertaiPriMestene(bool on) { settings.Pre4ertaiPriMestene = on; }
+    bool GetShowDrawOptions() const { return settings.ShowDrawOptions; }
+    void SetShowDrawOptions(bool on) { settings.ShowDrawOptions = on; }
+
     // Connection procedure of the connect commands.
     int16_t connectionStep = 0;
     int16_t chosenLineType = 0;

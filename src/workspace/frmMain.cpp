@@ -199,6 +199,9 @@ void frmMain::Form_Load() {
     ApplyProgramFont(this, ws.settings.ProgramFont);
     ApplyWindowTransparency(this, ws.settings.transparency[0]);
 
+    StatInfo->fitPanelTo(1, {StatInfo->panelText(1)});
+    StatInfo->fitPanelTo(2, {DiagramStateText::none(), DiagramStateText::loaded(),
+                             DiagramStateText::changed(), DiagramStateText::saved()});
     StatInfo->setPanelText(2, ws.stateText());
     StatInfo->setPanelText(3, ws.fileText());
     menuAction(QStringLiteral("mnuPaste"))->setEnabled(false);
@@ -209,6 +212,10 @@ void frmMain::Form_Load() {
                                           QStringLiteral("5")});
     DrawOptions->DebelinaLinii->setCurrentText(ws.tools.lineWidth);
     DrawOptions->DebelinaLinii->blockSignals(false);
+}
+
+bool frmMain::SaveSettings() {
+    return SettingsFile(m_settingsPath).save(m_workspace->settings);
 }
 
 void frmMain::updateCaption() {

@@ -88,6 +88,9 @@ public:
     void Pre4ertai();
     void Proveri();
 
+    // Writes the settings record to settings.ini; false when the file could not be written.
+    bool SaveSettings();
+
     // Commands.
     void cmdNewDia_Click();
     void cmdExit_Click();

@@ -10,6 +10,7 @@ class TestStatusBar : public QObject {
 
 private slots:
     void panelsHaveTheirTextsAndWidths();
+    void panelsFitTheirTextsAndNeverOverlap();
     void panelTextByNumber();
     void clockPanels();
     void capsPanelOffscreen();
@@ -17,11 +18,14 @@ private slots:
 
 void TestStatusBar::panelsHaveTheirTextsAndWidths() {
     StatusBar bar;
+    bar.resize(1200, 24);
+    bar.show();
     QCOMPARE(bar.objectName(), QStringLiteral("StatInfo"));
     const int widths[] = {96, 220, 200, 96, 96, 96};
     for (int i = 1; i <= StatusBar::PanelCount; ++i) {
         QLabel* label = bar.panel(i);
         QVERIFY(label);
+        QCOMPARE(label->minimumWidth(), widths[i - 1]);
         QCOMPARE(label->width(), widths[i - 1]);
         QCOMPARE(label->frameShadow(), QFrame::Sunken);
         QVERIFY(label->frameShape() != QFrame::NoFrame);
@@ -30,6 +34,21 @@ void TestStatusBar::panelsHaveTheirTextsAndWidths() {
     QVERIFY(bar.panelText(2).isEmpty());
     QVERIFY(bar.panelText(3).isEmpty());
     QCOMPARE(bar.panelText(4), QStringLiteral("CAPS"));
+}
+
+void TestStatusBar::panelsFitTheirTextsAndNeverOverlap() {
+    StatusBar bar;
+    // Narrower than the six panels together: the last ones are cut, none is squeezed.
+    bar.resize(500, 24);
+    bar.show();
+    const QString longest = QStringLiteral("Състояние на графиката : Променена и още малко");
+    bar.fitPanelTo(2, {QStringLiteral("x"), longest});
+    bar.setPanelText(2, longest);
+    QVERIFY(bar.panel(2)->width() >= bar.panel(2)->sizeHint().width());
+    for (int i = 2; i <= StatusBar::PanelCount; ++i) {
+        QVERIFY(bar.panel(i)->x() > bar.panel(i - 1)->geometry().right());
+        QVERIFY(bar.panel(i)->width() >= 96);
+    }
 }
 
 void TestStatusBar::panelTextByNumber() {

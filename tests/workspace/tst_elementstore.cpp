@@ -226,6 +226,19 @@ private slots:
         QCOMPARE(ws.canvas(), before);
     }
 
+    void transparencyAccessorsGuardTheirIndex() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        QVERIFY(ws.SetTransp(10, 128));
+        QCOMPARE(ws.GetTransp(10), int16_t(128));
+        QVERIFY(!ws.SetTransp(11, 1));
+        QVERIFY(!ws.SetTransp(-1, 1));
+        QCOMPARE(ws.GetTransp(11), int16_t(255));
+        QCOMPARE(ws.GetTransp(-1), int16_t(255));
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(ws.GetTransp(i), int16_t(255));
+    }
+
     void snapshotIsIndependent() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);

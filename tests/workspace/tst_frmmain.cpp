@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -137,6 +138,11 @@ private slots:
         QCOMPARE(bar->panelText(1), QStringLiteral("Вексилардо 1.0"));
         QCOMPARE(bar->panelText(2), DiagramStateText::none());
         QCOMPARE(bar->panelText(3), DiagramStateText::noFile());
+        // The state panel holds its longest text whole, without pushing its neighbour.
+        f.w().workspace().setStateText(DiagramStateText::changed());
+        QVERIFY(bar->panel(2)->width() >= bar->panel(2)->sizeHint().width());
+        QVERIFY(bar->panel(3)->x() >= bar->panel(2)->geometry().right());
+        f.w().workspace().setStateText(DiagramStateText::none());
         QVERIFY(!f.w().workspace().Promqna);
         QVERIFY(!f.w().DrawOptions->isVisible());
         QVERIFY(f.w().workspace().tools.drawingOptionsHidden);
