@@ -1,4 +1,5 @@
 #include "common/QtPrompter.h"
+#include "library/frmSplash.h"
 #include "workspace/frmMain.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -38,17 +40,28 @@ int main(int argc, char* argv[]) {
     frmMain::Paths paths;
     paths.programDir = QCoreApplication::applicationDirPath();
     paths.userConfigDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    frmMain window(prompter, paths);
-    prompter.setParentWidget(&window);
-
     const QStringList size = parser.value(sizeOption).split(QLatin1Char('x'));
-    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
-        window.resize(size[0].toInt(), size[1].toInt());
-        window.show();
-    } else {
-        if (const QScreen* screen = window.screen())
-            window.resize(screen->availableGeometry().size());
-        window.showMaximized();
-    }
+
+    // The splash makes the main window, fills its picture library and shows it when done.
+    frmSplash splash(
+        [&prompter, &paths] {
+            auto window = std::make_unique<frmMain>(prompter, paths);
+            prompter.setParentWidget(window.get());
+            return window;
+        },
+        [&size](frmMain& window) {
+            if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
+                window.resize(size[0].toInt(), size[1].toInt());
+                window.show();
+            } else {
+                if (const QScreen* screen = window.screen())
+                    window.resize(screen->availableGeometry().size());
+                window.showMaximized();
+            }
+        });
+    splash.show();
+    splash.Form_Load();
+    if (!splash.mainWindow())
+        return 1;
     return app.exec();
 }

@@ -3,10 +3,25 @@
 #include <QPainter>
 
 bool ImageStore::add(const QString& key, const QImage& picture, const QString& description) {
+    return insert(0, key, picture, description);
+}
+
+bool ImageStore::insert(int position, const QString& key, const QImage& picture,
+                        const QString& description) {
     if (m_entries.contains(key))
         return false;
     m_entries.insert(key, Entry{picture, description});
-    m_keys.append(key);
+    if (position >= 1 && position <= m_keys.size())
+        m_keys.insert(position - 1, key);
+    else
+        m_keys.append(key);
+    return true;
+}
+
+bool ImageStore::remove(const QString& key) {
+    if (m_entries.remove(key) == 0)
+        return false;
+    m_keys.removeOne(key);
     return true;
 }
 
@@ -27,5 +42,5 @@ void ImageStore::addSketchpadEntry() {
     p.setPen(Qt::gray);
     p.drawRect(0, 0, 31, 31);
     p.end();
-    add(sketchpadKey(), blank, QStringLiteral("Рисунка"));
+    add(sketchpadKey(), blank, sketchpadDescription());
 }

@@ -1,2 +1,4 @@
 list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.h ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.cpp)
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PictureCommands.h ${CMAKE_CURRENT_LIST_DIR}/PictureCommands.cpp)

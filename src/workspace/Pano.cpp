@@ -116,6 +116,9 @@ Pano::Hit Pano::hitTest(QPointF twips) const {
 
 void Pano::paintDiagram(QPainter& painter, const Workspace& workspace) {
     const ElementStore& store = workspace.store;
+    const QRectF clip = painter.hasClipping()
+                            ? painter.clipBoundingRect()
+                            : QRectF(0, 0, painter.device()->width(), painter.device()->height());
     painter.drawImage(QPointF(0, 0), workspace.canvas());
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         const PictureObject& o = store.objects[slot];
@@ -123,18 +126,24 @@ void Pano::paintDiagram(QPainter& painter, const Workspace& workspace) {
             continue;
         const QRectF target(TwipsToPixels(o.Left), TwipsToPixels(o.Top), TwipsToPixels(o.Width),
                             TwipsToPixels(o.Height));
-        painter.drawImage(target, o.picture);
+        if (!clip.intersects(target))
+            continue;
+        if (target.size() == QSizeF(o.picture.size()))
+            painter.drawImage(QPoint(TwipsToPixel(o.Left), TwipsToPixel(o.Top)), o.picture);
+        else
+            painter.drawImage(target, o.picture);
     }
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         const TextField& t = store.texts[slot];
         if (store.textStatus[slot] != ElementStore::Used || !t.Visible)
             continue;
-        painter.setFont(TextFieldGeometry::font(t));
-        painter.setPen(ColourToQColor(t.ForeColor));
         const QSizeF size = TextFieldGeometry::size(t);
         const QRectF box(TwipsToPixels(t.Left), TwipsToPixels(t.Top), TwipsToPixels(size.width()),
                          TwipsToPixels(size.height()));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, t.Caption);
+        if (!clip.intersects(box))
+            continue;
+        painter.drawImage(QPoint(TwipsToPixel(t.Left), TwipsToPixel(t.Top)),
+                          TextFieldGeometry::rendered(t));
     }
 }
 
@@ -142,6 +151,18 @@ void Pano::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ColourToQColor(Workspace::canvasBackColour()));
     paintDiagram(painter, m_workspace);
+    for (int i = 0; i < 2; ++i) {
+        if (!m_Ogr[i].visible)
+            continue;
+        // The first pick in blue, the second (or the context object) in red.
+        QPen pen(i == 0 ? QColor(0, 0, 255) : QColor(255, 0, 0), 1,
+                 i == 0 ? Qt::DashLine : Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const QRectF& r = m_Ogr[i].rect;
+        painter.drawRect(QRectF(TwipsToPixels(r.left()), TwipsToPixels(r.top()),
+                                TwipsToPixels(r.width()), TwipsToPixels(r.height())));
+    }
     if (m_selectionVisible) {
         QPen pen(Qt::black, 1, Qt::DashLine);
         painter.setPen(pen);
@@ -150,6 +171,23 @@ void Pano::paintEvent(QPaintEvent*) {
             TwipsToPixels(m_selectionRect.left()), TwipsToPixels(m_selectionRect.top()),
             TwipsToPixels(m_selectionRect.width()), TwipsToPixels(m_selectionRect.height())));
     }
+}
+
+void Pano::setOutline(int index, bool visible, const QRectF& twips) {
+    if (index < 0 || index > 1)
+        return;
+    m_Ogr[index].visible = visible;
+    if (!twips.isNull())
+        m_Ogr[index].rect = twips;
+    update();
+}
+
+bool Pano::outlineVisible(int index) const {
+    return index >= 0 && index <= 1 && m_Ogr[index].visible;
+}
+
+QRectF Pano::outlineRect(int index) const {
+    return index >= 0 && index <= 1 ? m_Ogr[index].rect : QRectF();
 }
 
 void Pano::setSelectionOutline(bool visible, const QRectF& twips) {
@@ -169,6 +207,11 @@ QPointF Pano::toTwips(QPointF pixels) {
 
 void Pano::mousePressEvent(QMouseEvent* event) {
     const QPointF twips = toTwips(event->position());
+    if (event->buttons() == event->button()) {
+        // A fresh press: a grab whose release went elsewhere (a popup menu) is over.
+        m_grab = {};
+        m_canvasGrab = false;
+    }
     if (m_grab.kind == ElementKind::None && !m_canvasGrab) {
         const Hit hit = hitTest(twips);
         if (ElementHandler* handler = handlerFor(hit.kind)) {

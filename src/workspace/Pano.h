@@ -51,6 +51,11 @@ public:
     // Places the scroll bars and the corner buttons along the edges.
     void placeEdgeControls();
 
+    // The outlines Ogr(0) and Ogr(1) that mark picked picture objects (twips).
+    void setOutline(int index, bool visible, const QRectF& twips = QRectF());
+    bool outlineVisible(int index) const;
+    QRectF outlineRect(int index) const;
+
     // The selection rectangle shown while a region is marked (twips).
     void setSelectionOutline(bool visible, const QRectF& twips);
 
@@ -82,4 +87,9 @@ private:
     bool m_canvasGrab = false;
     bool m_selectionVisible = false;
     QRectF m_selectionRect;
+    struct Outline {
+        bool visible = false;
+        QRectF rect;
+    };
+    Outline m_Ogr[2];
 };

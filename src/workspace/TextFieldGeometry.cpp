@@ -4,7 +4,10 @@
 #include "workspace/ElementStore.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
+#include <QPainter>
+#include <cmath>
 
 namespace TextFieldGeometry {
 
@@ -18,7 +21,25 @@ QFont font(const TextField& field) {
     return f;
 }
 
+static QString cacheKey(const TextField& field) {
+    return QStringLiteral("%1|%2|%3%4%5%6|")
+               .arg(field.FontName)
+               .arg(field.FontSize)
+               .arg(field.FontBold)
+               .arg(field.FontItalic)
+               .arg(field.FontStrikethru)
+               .arg(field.FontUnderline) +
+           field.Caption;
+}
+
 QSizeF size(const TextField& field) {
+    // Measuring text is slow and the canvas asks on every repaint, so sizes are remembered
+    // by font and text.
+    static QHash<QString, QSizeF> cache;
+    const QString key = cacheKey(field);
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return found.value();
     // Measure against a 96 dpi device so the size does not depend on the screen.
     static const QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
@@ -28,7 +49,37 @@ QSizeF size(const TextField& field) {
     }();
     const QFontMetricsF metrics(font(field), &device);
     const double width = metrics.horizontalAdvance(field.Caption);
-    return QSizeF(PixelsToTwips(std::ceil(width)), PixelsToTwips(std::ceil(metrics.height())));
+    const QSizeF result(PixelsToTwips(std::ceil(width)),
+                        PixelsToTwips(std::ceil(metrics.height())));
+    if (cache.size() > 4096)
+        cache.clear();
+    cache.insert(key, result);
+    return result;
+}
+
+QImage rendered(const TextField& field) {
+    static QHash<QString, QImage> cache;
+    const QString key = QString::number(field.ForeColor) + QLatin1Char('|') + cacheKey(field);
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return found.value();
+    const QSizeF twips = size(field);
+    QImage image(std::max(1, static_cast<int>(std::lround(TwipsToPixels(twips.width())))),
+                 std::max(1, static_cast<int>(std::lround(TwipsToPixels(twips.height())))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font(field));
+    painter.setPen(ColourToQColor(field.ForeColor));
+    painter.drawText(QRectF(QPointF(0, 0), image.size()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, field.Caption);
+    painter.end();
+    if (cache.size() > 2048)
+        cache.clear();
+    cache.insert(key, image);
+    return image;
 }
 
 } // namespace TextFieldGeometry

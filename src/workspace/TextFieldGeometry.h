@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QSizeF>
 
 struct TextField;
@@ -11,4 +12,7 @@ namespace TextFieldGeometry {
 QFont font(const TextField& field);
 // Width and height in twips.
 QSizeF size(const TextField& field);
+// The field's text drawn in its font and colour on a transparent picture of its size
+// (pixels). Remembered, because drawing text is the slowest part of a repaint.
+QImage rendered(const TextField& field);
 } // namespace TextFieldGeometry

@@ -1,10 +1,13 @@
 #include "workspace/Workspace.h"
 
+#include "common/Numeric.h"
 #include "common/Prompter.h"
 #include "workspace/DiagramState.h"
+#include "workspace/TextFieldGeometry.h"
 
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
 
 QString DiagramStateText::file(const QString& path) {
     return QStringLiteral("Файл : ") + QFileInfo(path).fileName();
@@ -94,6 +97,19 @@ void Workspace::DobaviNov(const QString& Vid) {
     object.Top = 120;
     object.Left = 375;
     store.objectStatus[Nomer] = ElementStore::Used;
+    const int16_t slot = Nomer;
+    pictureDrag[slot] = SimpleDragAndDrop(
+        [this, slot] {
+            const PictureObject& o = store.objects[slot];
+            return QRectF(o.Left, o.Top, o.Width, o.Height);
+        },
+        [this, slot](double left, double top) {
+            store.objects[slot].Left = left;
+            store.objects[slot].Top = top;
+            emit elementsChanged();
+        },
+        [this] { return QSizeF(canvasWidth(), canvasHeight()); });
+    pictureDrag[slot].LimitMode = 1;
     lastCreatedObject = Nomer;
     emit elementsChanged();
 }
@@ -121,6 +137,114 @@ void Workspace::Iz4isti() {
     Promqna = false;
     setStateText(DiagramStateText::none());
     emit elementsChanged();
+}
+
+void Workspace::bindTextDrag(int16_t slot) {
+    if (slot < 1 || slot > ElementStore::Capacity)
+        return;
+    textDrag[slot] = SimpleDragAndDrop(
+        [this, slot] {
+            const TextField& t = store.texts[slot];
+            return QRectF(QPointF(t.Left, t.Top), TextFieldGeometry::size(t));
+        },
+        [this, slot](double left, double top) {
+            store.texts[slot].Left = left;
+            store.texts[slot].Top = top;
+            emit elementsChanged();
+        },
+        [this] { return QSizeF(canvasWidth(), canvasHeight()); });
+    textDrag[slot].LimitMode = 1;
+}
+
+void Workspace::deletePicture(int16_t slot) {
+    if (slot < 1 || slot > ElementStore::Capacity || store.objectStatus[slot] != ElementStore::Used)
+        return;
+    store.objectStatus[slot] = ElementStore::Free;
+    for (int i = 1; i <= ElementStore::Capacity; ++i) {
+        LineRecord& line = store.lines[i];
+        if (line.Used != 0 && (line.FromObject == slot || line.ToObject == slot))
+            line.Used = line.FromObject = line.ToObject = line.LineType = 0;
+    }
+    store.objects[slot] = PictureObject{};
+    emit elementsChanged();
+}
+
+void Workspace::deleteText(int16_t slot) {
+    if (slot < 1 || slot > ElementStore::Capacity || store.textStatus[slot] != ElementStore::Used)
+        return;
+    store.textStatus[slot] = ElementStore::Free;
+    store.texts[slot] = TextField{};
+    emit elementsChanged();
+}
+
+void Workspace::shiftElements(int dx, int dy) {
+    if (dx == 0 && dy == 0)
+        return;
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (store.objectStatus[slot] == ElementStore::Used) {
+            store.objects[slot].Left += dx;
+            store.objects[slot].Top += dy;
+        }
+        if (store.textStatus[slot] == ElementStore::Used) {
+            store.texts[slot].Left += dx;
+            store.texts[slot].Top += dy;
+        }
+        ShapeRecord& shape = store.shapes[slot];
+        if (shape.Kind >= 1) {
+            shape.X1 += dx;
+            shape.X2 += dx;
+            shape.Y1 += dy;
+            shape.Y2 += dy;
+        }
+    }
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+        GridRecord& grid = store.grids[slot];
+        if (grid.Used != 0) {
+            grid.Left += dx;
+            grid.Top += dy;
+        }
+    }
+    emit elementsChanged();
+}
+
+Workspace::Extent Workspace::extent(double innerWidth, double innerHeight) const {
+    double minLeft = innerWidth;
+    double minTop = innerHeight;
+    double maxRight = 0;
+    double maxBottom = 0;
+    const auto extend = [&](double left, double top, double right, double bottom) {
+        minLeft = std::min({minLeft, left, right});
+        minTop = std::min({minTop, top, bottom});
+        maxRight = std::max({maxRight, left, right});
+        maxBottom = std::max({maxBottom, top, bottom});
+    };
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (store.objectStatus[slot] == ElementStore::Used) {
+            const PictureObject& o = store.objects[slot];
+            extend(o.Left, o.Top, o.Left + o.Width, o.Top + o.Height);
+        }
+        if (store.textStatus[slot] == ElementStore::Used) {
+            const TextField& t = store.texts[slot];
+            const QSizeF size = TextFieldGeometry::size(t);
+            extend(t.Left, t.Top, t.Left + size.width(), t.Top + size.height());
+        }
+        const ShapeRecord& shape = store.shapes[slot];
+        if (shape.Kind > 0)
+            extend(shape.X1, shape.Y1, shape.X2, shape.Y2);
+    }
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+        const GridRecord& g = store.grids[slot];
+        if (g.Used != 0)
+            extend(g.Left, g.Top, double(g.Left) + g.Width, double(g.Top) + g.Height);
+    }
+    return Extent{RoundHalfEven(minLeft), RoundHalfEven(minTop), RoundHalfEven(maxRight),
+                  RoundHalfEven(maxBottom)};
+}
+
+int Workspace::scrollMaximum(double greatest, double inner) {
+    if (inner >= greatest + 400)
+        return 0;
+    return std::clamp(RoundHalfEven(greatest + 400 - inner), 0, 32767);
 }
 
 bool Workspace::ZapaziPromenite() {

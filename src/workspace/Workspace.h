@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/ImageStore.h"
+#include "objects/SimpleDragAndDrop.h"
 #include "settings/SettingsRecord.h"
 #include "workspace/ElementStore.h"
 #include "workspace/ToolState.h"
@@ -50,6 +51,45 @@ public:
     void SetPre4ertaiPriMestene(bool on) { settings.Pre4ertaiPriMestene = on; }
     bool GetShowDrawOptions() const { return settings.ShowDrawOptions; }
     void SetShowDrawOptions(bool on) { settings.ShowDrawOptions = on; }
+
+    // The element whose context menu was opened last; context-menu commands act on it.
+    struct ContextElement {
+        enum class Kind { None, Picture, Text, LineHandle, ShapeHandle, GridHandle };
+        Kind kind = Kind::None;
+        int16_t slot = 0;
+    };
+    ContextElement contextElement;
+
+    // One drag object per picture and text slot, made when the element is created.
+    std::array<SimpleDragAndDrop, ElementStore::Capacity + 1> pictureDrag;
+    std::array<SimpleDragAndDrop, ElementStore::Capacity + 1> textDrag;
+    // Makes a fresh drag object for a text slot (text fields are created elsewhere).
+    void bindTextDrag(int16_t slot);
+
+    // Removes a picture object and every connection line that starts or ends at it.
+    void deletePicture(int16_t slot);
+    // Removes a text field.
+    void deleteText(int16_t slot);
+
+    // Moves every element by (dx, dy) twips: what scrolling the canvas does.
+    void shiftElements(int dx, int dy);
+
+    // Least left/top and greatest right/bottom over all elements, in twips. The least values
+    // start at the canvas size and the greatest at 0, so an empty diagram gives those.
+    struct Extent {
+        int32_t minLeft = 0;
+        int32_t minTop = 0;
+        int32_t maxRight = 0;
+        int32_t maxBottom = 0;
+    };
+    Extent extent(double innerWidth, double innerHeight) const;
+    // Scroll-bar maximum that keeps 400 twips beyond the furthest element reachable; 0 when
+    // everything fits.
+    static int scrollMaximum(double greatest, double inner);
+
+    // Inner size of the canvas in twips.
+    double canvasWidth() const { return PixelsToTwips(m_canvas.width()); }
+    double canvasHeight() const { return PixelsToTwips(m_canvas.height()); }
 
     // Connection procedure of the connect commands.
     int16_t connectionStep = 0;

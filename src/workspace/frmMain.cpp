@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/Units.h"
+#include "objects/PictureCommands.h"
 #include "settings/SettingsFile.h"
 #include "settings/WindowAppearance.h"
 #include "workspace/DiagramState.h"
@@ -80,6 +81,9 @@ frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
     connect(pano, &Pano::canvasMouseMove, this, &frmMain::canvasMouseMove);
     connect(pano, &Pano::canvasMouseUp, this, &frmMain::canvasMouseUp);
     connect(pano->Razmer, &QToolButton::clicked, this, &frmMain::Razmer_Click);
+    connect(pano->MoveHorizont, &QScrollBar::valueChanged, this, &frmMain::Izmesti);
+    connect(pano->MoveVertikal, &QScrollBar::valueChanged, this, &frmMain::Izmesti);
+    m_pictures = new PictureCommands(*this);
     connect(m_workspace.get(), &Workspace::stateTextChanged, this,
             [this](const QString& text) { StatInfo->setPanelText(2, text); });
     connect(m_workspace.get(), &Workspace::fileTextChanged, this,
@@ -176,6 +180,8 @@ void frmMain::Form_Load() {
     ws.connectionStep = 0;
     ws.chosenLineType = 0;
     ws.Promqna = false;
+    m_previousHorizontal = 0;
+    m_previousVertical = 0;
     ws.ImeForma = QStringLiteral("Вексилардо");
     updateCaption();
 
@@ -278,8 +284,37 @@ void frmMain::Pre4ertai() {
 }
 
 void frmMain::Proveri() {
-    // The extent of the diagram sets the scroll ranges once picture objects can be moved
-    // out of sight; until then everything fits.
+    const double w = pano->innerWidth();
+    const double h = pano->innerHeight();
+    const Workspace::Extent extent = m_workspace->extent(w, h);
+    extentLeft = extent.minLeft;
+    extentTop = extent.minTop;
+    extentRight = extent.maxRight;
+    extentBottom = extent.maxBottom;
+    const auto apply = [](QScrollBar* bar, int maximum, double inner) {
+        bar->setEnabled(maximum > 0);
+        bar->setMaximum(maximum);
+        // Scroll values are twips: a click moves ten pixels, a page half the canvas.
+        bar->setSingleStep(150);
+        bar->setPageStep(std::max(150, static_cast<int>(inner / 2)));
+    };
+    apply(pano->MoveHorizont, Workspace::scrollMaximum(extent.maxRight, w), w);
+    apply(pano->MoveVertikal, Workspace::scrollMaximum(extent.maxBottom, h), h);
+}
+
+void frmMain::Izmesti() {
+    const int16_t horizontal = static_cast<int16_t>(pano->MoveHorizont->value());
+    const int16_t vertical = static_cast<int16_t>(pano->MoveVertikal->value());
+    const int dx = m_previousHorizontal - horizontal;
+    const int dy = m_previousVertical - vertical;
+    m_previousHorizontal = horizontal;
+    m_previousVertical = vertical;
+    if (dx == 0 && dy == 0)
+        return;
+    m_selectionRect.translate(dx, dy);
+    pano->setSelectionOutline(m_selectionVisible, m_selectionRect);
+    m_workspace->shiftElements(dx, dy);
+    Pre4ertai();
 }
 
 void frmMain::Kontrolite(bool Systoqnie) {

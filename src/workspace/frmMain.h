@@ -11,6 +11,7 @@
 #include <memory>
 
 class DrawOptionsPanel;
+class PictureCommands;
 class Prompter;
 class QAction;
 class QMenu;
@@ -112,6 +113,19 @@ public:
     void SpriInstrumentite();
     bool Opcii4ertane();
 
+    // Shifts every element by the change of the scroll bars since the last call.
+    void Izmesti();
+    // The diagram's extent as the last Proveri found it (twips).
+    int32_t extentLeft = 0;
+    int32_t extentTop = 0;
+    int32_t extentRight = 0;
+    int32_t extentBottom = 0;
+
+    PictureCommands* pictures() const { return m_pictures; }
+
+    // Pops a menu up with its corner at the centre of a button.
+    void popupAtCentreOf(QMenu* menu, QWidget* button);
+
     // Progress of long operations: a bar centred on the canvas and the hourglass.
     void beginProgress();
     void endProgress();
@@ -146,7 +160,6 @@ private:
     void setMenuChecks(QAction* checked);
     void showDrawOptionsAt(int leftTwips);
     QPushButton* buttonByName(const QString& name) const;
-    void popupAtCentreOf(QMenu* menu, QWidget* button);
 
     // Canvas mouse.
     void canvasMouseDown(Qt::MouseButton button, QPointF twips);
@@ -170,4 +183,7 @@ private:
     bool m_selectionVisible = false;
     QRectF m_selectionRect;
     QString m_settingsPath;
+    PictureCommands* m_pictures = nullptr;
+    int16_t m_previousHorizontal = 0;
+    int16_t m_previousVertical = 0;
 };

@@ -94,8 +94,8 @@ void frmMain::SpriInstrumentite() {
         pano->unsetCursor();
     for (const char* name : {"mnuAddRect", "mnuAddElipse", "mnuAddLine"})
         menuAction(QString::fromLatin1(name))->setChecked(false);
-    // The resize handles and the second outline join here as they arrive; the selection
-    // rectangle goes now.
+    // The resize handles join here as they arrive.
+    pano->setOutline(1, false);
     m_selectionVisible = false;
     pano->setSelectionOutline(false, m_selectionRect);
     syncToolButtons();

@@ -1,0 +1,107 @@
+// Start-up cost: from nothing to the "Инициализиране..." phase of the splash with the full
+// picture library, and the library loader on its own. Run with QT_QPA_PLATFORM=offscreen.
+
+#include "common/Prompter.h"
+#include "library/CatalogueLoader.h"
+#include "library/ImageStore.h"
+#include "library/frmSplash.h"
+#include "workspace/Workspace.h"
+#include "workspace/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// Answers everything with its first button and never opens a dialog.
+class SilentPrompter : public Prompter {
+public:
+    Answer message(const QString&, const QString&, Icon, Buttons buttons) override {
+        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    QString openFileName(const QString&, const QString&, const QString&, int*) override {
+        return {};
+    }
+    QString saveFileName(const QString&, const QString&, const QString&, int*) override {
+        return {};
+    }
+    std::optional<int32_t> chooseColour(int32_t) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
+};
+
+// A program folder holding a copy of the shipped library, so settings.ini is never written
+// into the source tree.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    QTemporaryDir config;
+
+    ProgramFolder() {
+        const QDir source(QStringLiteral(VX_DATA_DIR "/Kartinki"));
+        QDir(dir.path()).mkpath(CatalogueLoader::folderName());
+        const QDir target(dir.filePath(CatalogueLoader::folderName()));
+        for (const QString& name : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(name), target.filePath(name));
+    }
+    QString kartinki() const { return dir.filePath(CatalogueLoader::folderName()); }
+};
+
+ProgramFolder& Folder() {
+    static ProgramFolder folder;
+    return folder;
+}
+
+void BM_StartupToInitialising(benchmark::State& state) {
+    SilentPrompter prompter;
+    const frmMain::Paths paths{Folder().dir.path(), Folder().config.path()};
+    int pictures = 0;
+    for (auto _ : state) {
+        frmSplash splash([&] { return std::make_unique<frmMain>(prompter, paths); },
+                         [](frmMain&) {});
+        splash.show();
+        splash.Form_Load();
+        if (splash.LabStatus->text() != frmSplash::initialisingText() ||
+            !splash.libraryFaults().isEmpty()) {
+            state.SkipWithError("the library did not load cleanly");
+            break;
+        }
+        pictures = splash.mainWindow()->workspace().kartinki.count();
+        state.PauseTiming();
+        splash.LoadTimer->stop();
+        state.ResumeTiming();
+    }
+    state.counters["pictures"] = pictures;
+}
+BENCHMARK(BM_StartupToInitialising)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_CatalogueLoader(benchmark::State& state) {
+    int pictures = 0;
+    for (auto _ : state) {
+        ImageStore store;
+        store.addSketchpadEntry();
+        CatalogueLoader loader(Folder().kartinki(), store);
+        loader.loadAll();
+        benchmark::DoNotOptimize(store.count());
+        pictures = store.count();
+    }
+    state.counters["pictures"] = pictures;
+}
+BENCHMARK(BM_CatalogueLoader)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

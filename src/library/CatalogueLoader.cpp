@@ -1,0 +1,253 @@
+#include "library/CatalogueLoader.h"
+
+#include "library/ImageStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Lines that hold anything but blanks: an upper bound on the records of a catalogue written
+// one record per line, used to keep an exaggerated init.dat from freezing the bar.
+int CountFilledLines(const QByteArray& bytes) {
+    int lines = 0;
+    bool filled = false;
+    for (const char c : bytes) {
+        if (c == '\n' || c == '\r') {
+            if (filled && lines < INT_MAX)
+                ++lines;
+            filled = false;
+        } else if (c != ' ' && c != '\t') {
+            filled = true;
+        }
+    }
+    if (filled && lines < INT_MAX)
+        ++lines;
+    return lines;
+}
+
+// Whole numbers only; anything else is no position.
+std::optional<qint64> WholeNumber(const WriteNotationReader::Field& field) {
+    const std::optional<double> number = field.toNumber();
+    if (!number || !std::isfinite(*number) || std::floor(*number) != *number)
+        return std::nullopt;
+    if (*number < -9.0e15 || *number > 9.0e15)
+        return std::nullopt;
+    return static_cast<qint64>(*number);
+}
+
+} // namespace
+
+CatalogueLoader::CatalogueLoader(const QString& folder, ImageStore& store)
+    : m_folder(folder), m_store(store) {}
+
+void CatalogueLoader::begin() {
+    if (m_begun)
+        return;
+    m_begun = true;
+    m_builtinSketchpad = m_store.contains(ImageStore::sketchpadKey());
+    readCount();
+
+    QFile file(QDir(m_folder).filePath(catalogueFileName()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        fault(QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.")
+                  .arg(catalogueFileName()));
+    } else if (file.size() > MaxCatalogueBytes) {
+        fault(QStringLiteral("Файлът %1 е прекалено голям и не е прочетен.")
+                  .arg(catalogueFileName()));
+    } else {
+        const QByteArray bytes = file.readAll();
+        m_reader.emplace(bytes);
+        m_catalogueRead = true;
+        // Without a usable count the lines of the file stand in for it.
+        const int lines = CountFilledLines(bytes);
+        m_maximum =
+            m_declaredCount ? static_cast<int>(qMin<qint64>(*m_declaredCount, lines)) : lines;
+    }
+    m_maximum = qMax(m_maximum, 1);
+    if (progress)
+        progress(m_value, m_maximum);
+}
+
+void CatalogueLoader::readCount() {
+    QFile file(QDir(m_folder).filePath(countFileName()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        fault(
+            QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.").arg(countFileName()));
+        return;
+    }
+    // One number is all the file holds; a bigger file is not read whole.
+    WriteNotationReader reader(file.read(4096));
+    const std::optional<double> count = reader.next().toNumber();
+    if (!count || !std::isfinite(*count) || *count < 0 || std::floor(*count) != *count) {
+        fault(QStringLiteral("Файлът %1 не съдържа броя на картинките.").arg(countFileName()));
+        return;
+    }
+    m_declaredCount = static_cast<qint64>(qMin<double>(*count, double(INT_MAX)));
+}
+
+bool CatalogueLoader::loadNext() {
+    begin();
+    if (m_finished)
+        return false;
+    if (!m_reader || m_reader->atEnd()) {
+        finish();
+        return false;
+    }
+
+    ++m_record;
+    const WriteNotationReader::Field index = m_reader->next();
+    const WriteNotationReader::Field key = m_reader->next();
+    const WriteNotationReader::Field description = m_reader->next();
+    const WriteNotationReader::Field file = m_reader->next();
+    if (file.isMissing()) {
+        fault(QStringLiteral("Запис %1 е непълен и е пропуснат.").arg(m_record));
+    } else if (key.toString().trimmed().isEmpty()) {
+        fault(QStringLiteral("Запис %1 няма ключ и е пропуснат.").arg(m_record));
+    } else {
+        loadRecord(index, key.toString().trimmed(), description.toString(), file.toString());
+    }
+    step();
+    return true;
+}
+
+void CatalogueLoader::loadAll() {
+    while (loadNext()) {
+    }
+}
+
+void CatalogueLoader::step() {
+    ++m_value;
+    if (m_value > m_maximum)
+        m_maximum = m_value;
+    if (progress)
+        progress(m_value, m_maximum);
+}
+
+QString CatalogueLoader::recordName(const QString& key) const {
+    return QStringLiteral("Запис %1 (%2)").arg(m_record).arg(key);
+}
+
+void CatalogueLoader::loadRecord(const WriteNotationReader::Field& index, const QString& key,
+                                 const QString& description, const QString& file) {
+    const bool sketchpad = key == ImageStore::sketchpadKey();
+    if (sketchpad && m_builtinSketchpad) {
+        // The catalogue's own drawing mark takes the place of the one every store starts with.
+        m_store.remove(key);
+        m_builtinSketchpad = false;
+    } else if (m_store.contains(key)) {
+        fault(recordName(key) + QStringLiteral(": ключът се повтаря; запазен е първият запис."));
+        return;
+    }
+    if (sketchpad)
+        m_catalogueSketchpad = true;
+
+    const QImage picture = loadPicture(key, file);
+    const std::optional<qint64> position = WholeNumber(index);
+    if (position && *position >= 1 && *position <= m_store.count() + 1) {
+        m_store.insert(static_cast<int>(*position), key, picture, description);
+    } else {
+        fault(recordName(key) +
+              QStringLiteral(": неправилен индекс „%1“; картинката е добавена в края.")
+                  .arg(index.toString()));
+        m_store.add(key, picture, description);
+    }
+}
+
+QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
+    QString relative = file.trimmed();
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString folder = QDir::cleanPath(QDir(m_folder).absolutePath());
+    const QString path = QDir::cleanPath(folder + QLatin1Char('/') + relative);
+    // The catalogue names pictures of its own folder; nothing elsewhere is opened.
+    if (relative.isEmpty() || QDir::isAbsolutePath(relative) ||
+        !path.startsWith(folder + QLatin1Char('/'))) {
+        fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(file));
+        return placeholder(key);
+    }
+    if (!QFileInfo(path).isFile()) {
+        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(file));
+        return placeholder(key);
+    }
+
+    QImageReader reader(path);
+    const QSize declared = reader.size();
+    const auto tooLarge = [](QSize size) {
+        return size.width() > MaxPictureSide || size.height() > MaxPictureSide;
+    };
+    if (declared.isValid() && tooLarge(declared)) {
+        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
+                                    .arg(file)
+                                    .arg(MaxPictureSide));
+        return placeholder(key);
+    }
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        fault(recordName(key) +
+              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(file));
+        return placeholder(key);
+    }
+    if (tooLarge(picture.size())) {
+        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
+                                    .arg(file)
+                                    .arg(MaxPictureSide));
+        return placeholder(key);
+    }
+    return picture;
+}
+
+void CatalogueLoader::finish() {
+    m_finished = true;
+    m_reader.reset();
+    if (m_catalogueRead && !m_catalogueSketchpad)
+        fault(QStringLiteral("В %1 няма запис %2; използва се вградената рисунка.")
+                  .arg(catalogueFileName(), ImageStore::sketchpadKey()));
+    if (!m_store.contains(ImageStore::sketchpadKey()))
+        m_store.addSketchpadEntry();
+    if (m_catalogueRead && m_declaredCount && *m_declaredCount != m_record)
+        fault(QStringLiteral("Файлът %1 посочва %2 картинки, а в %3 има %4 записа.")
+                  .arg(countFileName())
+                  .arg(*m_declaredCount)
+                  .arg(catalogueFileName())
+                  .arg(m_record));
+}
+
+QImage CatalogueLoader::placeholder(const QString& key) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(0xD8, 0xD8, 0xD8));
+    QPainter p(&image);
+    p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
+    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+    p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 3));
+    p.drawLine(6, 6, image.width() - 7, image.height() - 7);
+    p.drawLine(image.width() - 7, 6, 6, image.height() - 7);
+    // Text needs the fonts of a GUI application; a tool without one gets the bare cross.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(9);
+        p.setFont(font);
+        const QRect strip(1, image.height() - 14, image.width() - 2, 13);
+        p.fillRect(strip, Qt::white);
+        p.setPen(Qt::black);
+        p.drawText(strip, Qt::AlignCenter,
+                   QFontMetrics(font).elidedText(key, Qt::ElideRight, strip.width() - 2));
+    }
+    p.end();
+    return image;
+}
+
+QString CatalogueLoader::faultReport(const QStringList& faults, int maxLines) {
+    QString text = QStringLiteral("Библиотеката с картинки е заредена с грешки:");
+    const int shown = qMin<int>(faults.size(), qMax(maxLines, 0));
+    for (int i = 0; i < shown; ++i)
+        text += QLatin1Char('\n') + faults.at(i);
+    if (faults.size() > shown)
+        text += QStringLiteral("\n... и още %1").arg(faults.size() - shown);
+    return text;
+}

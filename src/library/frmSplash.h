@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+class frmMain;
+
+// The start-up window: it creates the main window, loads the picture library into it with
+// the bar following the records, lets a short "Инициализиране..." phase run on LoadTimer
+// and then hands over to the main window.
+class frmSplash : public QWidget {
+    Q_OBJECT
+
+public:
+    // Makes the main window (not shown yet).
+    using MainWindowFactory = std::function<std::unique_ptr<frmMain>()>;
+    // Shows the main window at the end; empty shows it maximised.
+    using MainWindowShow = std::function<void(frmMain&)>;
+
+    explicit frmSplash(MainWindowFactory createMainWindow, MainWindowShow showMainWindow = {},
+                       QWidget* parent = nullptr);
+    ~frmSplash() override;
+
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr; // product name
+    QLabel* Label2 = nullptr; // what it is
+    QLabel* LabStatus = nullptr;
+    QProgressBar* Progres = nullptr;
+    QTimer* LoadTimer = nullptr;
+
+    // Creates the main window and loads the library into it; returns with LoadTimer running.
+    void Form_Load();
+    // One tick of LoadTimer.
+    void LoadTimer_Timer();
+
+    // The main window once Form_Load has made it; the splash keeps owning it.
+    frmMain* mainWindow() const { return m_main.get(); }
+    // What went wrong while the library was loaded.
+    const QStringList& libraryFaults() const { return m_faults; }
+    bool handedOver() const { return m_handedOver; }
+
+    static QString loadingText() { return QStringLiteral("Зареждане на обекти..."); }
+    static QString initialisingText() { return QStringLiteral("Инициализиране..."); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    static QPixmap drawLogo(int side);
+
+    MainWindowFactory m_createMainWindow;
+    MainWindowShow m_showMainWindow;
+    std::unique_ptr<frmMain> m_main;
+    QStringList m_faults;
+    bool m_loadStarted = false;
+    bool m_handedOver = false;
+};

@@ -1,0 +1,545 @@
+#include "files/Windows1251.h"
+#include "files/WriteNotationWriter.h"
+#include "library/CatalogueLoader.h"
+#include "library/ChooserTable.h"
+#include "library/ImageStore.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A Kartinki folder inside a temporary folder, with a few small pictures.
+struct TestCatalogue {
+    QTemporaryDir root;
+    QString folder;
+
+    TestCatalogue() {
+        QDir(root.path()).mkpath(QStringLiteral("Kartinki/sub"));
+        folder = root.filePath(QStringLiteral("Kartinki"));
+        picture(QStringLiteral("a.png"), Qt::red);
+        picture(QStringLiteral("b.png"), Qt::green);
+        picture(QStringLiteral("c.png"), Qt::blue);
+        picture(QStringLiteral("картина.png"), Qt::cyan);
+        picture(QStringLiteral("sub/d.png"), Qt::magenta);
+        picture(QStringLiteral("sketch.png"), Qt::white, QSize(5, 5));
+        picture(QStringLiteral("big.png"), Qt::black,
+                QSize(CatalogueLoader::MaxPictureSide + 1, 1));
+        file(QStringLiteral("junk.png"), QByteArray("\x89PNG not really a picture"));
+        // A real picture just outside the folder, which the catalogue must not reach.
+        QImage outside(4, 4, QImage::Format_RGB32);
+        outside.fill(Qt::yellow);
+        outside.save(root.filePath(QStringLiteral("outside.png")));
+    }
+
+    QString path(const QString& name) const { return QDir(folder).filePath(name); }
+
+    void picture(const QString& name, const QColor& colour, QSize size = QSize(8, 6)) const {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        QVERIFY(image.save(path(name), "PNG"));
+    }
+
+    void file(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+    // `text` is written in the catalogue's code page.
+    void catalogue(const QString& text) const {
+        file(CatalogueLoader::catalogueFileName(), ToWindows1251(text));
+    }
+    void count(const QByteArray& bytes) const {
+        if (!bytes.isNull())
+            file(CatalogueLoader::countFileName(), bytes);
+    }
+};
+
+// A store as the workspace makes it: with the built-in drawing mark already in.
+ImageStore WorkspaceStore() {
+    ImageStore store;
+    store.addSketchpadEntry();
+    return store;
+}
+
+QString Records(int n) {
+    QString text;
+    for (int i = 1; i <= n; ++i)
+        text += QStringLiteral("%1,\"K%1\",\"\",\"a.png\"\r\n").arg(i);
+    return text;
+}
+
+} // namespace
+
+class TestCatalogueLoader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chooserTable();
+    void chooserLookups_data();
+    void chooserLookups();
+    void storeInsert_data();
+    void storeInsert();
+    void shippedCatalogue();
+    void records_data();
+    void records();
+    void duplicateKeepsFirst();
+    void builtinSketchpadStays();
+    void progress_data();
+    void progress();
+    void cyrillicSurvives();
+    void largeCatalogue();
+    void oversizedCatalogueIsNotRead();
+    void faultReport_data();
+    void faultReport();
+};
+
+void TestCatalogueLoader::chooserTable() {
+    const QList<ChooserTable::MainCategory>& table = ChooserTable::mainCategories();
+    QCOMPARE(table.size(), 3);
+    QCOMPARE(table[0].name, QStringLiteral("Компютърни мрежи"));
+    QCOMPARE(table[1].name, QStringLiteral("Електроника и физика"));
+    QCOMPARE(table[2].name, QStringLiteral("Друго"));
+    QCOMPARE(table[0].categories.size(), 12);
+    QCOMPARE(table[1].categories.size(), 11);
+    QCOMPARE(table[2].categories.size(), 6);
+
+    const QList<int> sizes{4, 6, 4, 6, 7, 9, 8, 4, 9, 8, 5,  16, 7, 7, 7,
+                           4, 4, 4, 3, 6, 5, 2, 7, 9, 2, 10, 8,  9, 11};
+    QList<int> actual;
+    for (const ChooserTable::MainCategory& main : table) {
+        for (const ChooserTable::Category& category : main.categories)
+            actual.append(category.entries.size());
+    }
+    QCOMPARE(actual, sizes);
+
+    const QStringList keys = ChooserTable::allKeys();
+    QCOMPARE(keys.size(), 191);
+    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), 191);
+    QVERIFY(!keys.contains(ImageStore::sketchpadKey()));
+    QCOMPARE(keys.first(), QStringLiteral("HUB"));
+    QCOMPARE(keys.last(), QStringLiteral("RPS"));
+
+    QVERIFY(ChooserTable::findCategory(QStringLiteral("Радио/Телевизия")));
+    QCOMPARE(ChooserTable::findCategory(QStringLiteral("Компютри"))->entries.size(), 16);
+    QVERIFY(!ChooserTable::findCategory(QStringLiteral("компютри")));
+    QVERIFY(!ChooserTable::findMainCategory(QStringLiteral("Хъбове")));
+}
+
+void TestCatalogueLoader::chooserLookups_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("slash in the name") << QStringLiteral("Хъб / Hub") << QStringLiteral("HUB");
+    QTest::newRow("slash in the key")
+        << QStringLiteral("Суич Клас 4/5") << QStringLiteral("CLASS_4/5_SWITCH");
+    QTest::newRow("name as written")
+        << QStringLiteral("Storafe Router") << QStringLiteral("STORAGE_ROUTER");
+    QTest::newRow("cyrillic p in NPN")
+        << QStringLiteral("Транзистоп NPN") << QStringLiteral("TRNPN");
+    QTest::newRow("corrected spelling is no name") << QStringLiteral("Storage Router") << QString();
+    QTest::newRow("other case is no name") << QStringLiteral("хъб / hub") << QString();
+    QTest::newRow("last entry") << QStringLiteral("RPS") << QStringLiteral("RPS");
+}
+
+void TestCatalogueLoader::chooserLookups() {
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    QCOMPARE(ChooserTable::keyForDisplayName(name), key);
+}
+
+void TestCatalogueLoader::storeInsert_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("first") << 1 << QStringList{"N", "A", "B", "C"};
+    QTest::newRow("middle") << 3 << QStringList{"A", "B", "N", "C"};
+    QTest::newRow("one past the end") << 4 << QStringList{"A", "B", "C", "N"};
+    QTest::newRow("zero") << 0 << QStringList{"A", "B", "C", "N"};
+    QTest::newRow("negative") << -7 << QStringList{"A", "B", "C", "N"};
+    QTest::newRow("far beyond") << 5 << QStringList{"A", "B", "C", "N"};
+}
+
+void TestCatalogueLoader::storeInsert() {
+    QFETCH(int, position);
+    QFETCH(QStringList, order);
+    ImageStore store;
+    for (const char* key : {"A", "B", "C"})
+        QVERIFY(store.add(QString::fromLatin1(key), QImage(), QString()));
+    QVERIFY(store.insert(position, QStringLiteral("N"), QImage(), QStringLiteral("new")));
+    QCOMPARE(store.keys(), order);
+    QCOMPARE(store.count(), 4);
+
+    // A key already present keeps its first entry and its place.
+    QVERIFY(!store.insert(1, QStringLiteral("N"), QImage(), QStringLiteral("again")));
+    QCOMPARE(store.keys(), order);
+    QCOMPARE(store.find(QStringLiteral("N"))->description, QStringLiteral("new"));
+
+    QVERIFY(store.remove(QStringLiteral("N")));
+    QVERIFY(!store.remove(QStringLiteral("N")));
+    QCOMPARE(store.keys(), (QStringList{"A", "B", "C"}));
+    QVERIFY(!store.find(QStringLiteral("N")));
+}
+
+void TestCatalogueLoader::shippedCatalogue() {
+    ImageStore store = WorkspaceStore();
+    CatalogueLoader loader(QStringLiteral(VX_SHIPPED_DATA_DIR "/Kartinki"), store);
+    int lastValue = -1;
+    int lastMaximum = -1;
+    loader.progress = [&](int value, int maximum) {
+        lastValue = value;
+        lastMaximum = maximum;
+    };
+    loader.loadAll();
+    QCOMPARE(loader.faults(), QStringList());
+    QCOMPARE(store.count(), 192);
+    QCOMPARE(lastValue, 192);
+    QCOMPARE(lastMaximum, 192);
+
+    // Table order, then the drawing mark; each description is the chooser's name.
+    QStringList expected = ChooserTable::allKeys();
+    expected.append(ImageStore::sketchpadKey());
+    QCOMPARE(store.keys(), expected);
+    for (const ChooserTable::MainCategory& main : ChooserTable::mainCategories()) {
+        for (const ChooserTable::Category& category : main.categories) {
+            for (const ChooserTable::Entry& entry : category.entries)
+                QCOMPARE(store.find(entry.key)->description, entry.displayName);
+        }
+    }
+    QCOMPARE(store.find(ImageStore::sketchpadKey())->description, QStringLiteral("Рисунка"));
+
+    // Every picture is a picture of its own.
+    QSet<QByteArray> digests;
+    for (const QString& key : store.keys()) {
+        const QImage& picture = store.find(key)->picture;
+        QVERIFY2(!picture.isNull(), qPrintable(key));
+        QVERIFY2(picture.width() <= 96 && picture.height() <= 64, qPrintable(key));
+        const QImage flat = picture.convertToFormat(QImage::Format_RGB32);
+        digests.insert(QCryptographicHash::hash(
+            QByteArrayView(flat.constBits(), flat.sizeInBytes()), QCryptographicHash::Sha1));
+    }
+    QCOMPARE(digests.size(), 192);
+}
+
+void TestCatalogueLoader::records_data() {
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QByteArray>("count");
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<QStringList>("placeholders");
+    QTest::addColumn<QStringList>("faults");
+
+    const QString sketch = QStringLiteral("\"SKETCHPAD\",\"Рисунка\",\"sketch.png\"\r\n");
+    QTest::newRow("clean") << QStringLiteral("1,\"A\",\"Ахат\",\"a.png\"\r\n"
+                                             "2,\"B\",\"Бор\",\"картина.png\"\r\n"
+                                             "3,\"D\",\"Дъб\",\"sub\\d.png\"\r\n4,") +
+                                  sketch
+                           << QByteArray("4\r\n") << QStringList{"A", "B", "D", "SKETCHPAD"}
+                           << QStringList() << QStringList();
+    QTest::newRow("positions") << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n"
+                                                 "1,\"B\",\"\",\"b.png\"\r\n"
+                                                 "2,\"C\",\"\",\"c.png\"\r\n"
+                                                 "1,") +
+                                      sketch + QStringLiteral("5,\"D\",\"\",\"a.png\"\r\n")
+                               << QByteArray("5") << QStringList{"SKETCHPAD", "B", "C", "A", "D"}
+                               << QStringList() << QStringList();
+    QTest::newRow("missing picture")
+        << QStringLiteral("1,\"A\",\"\",\"nothere.png\"\r\n2,") + sketch << QByteArray("2")
+        << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
+        << QStringList{QStringLiteral("Запис 1 (A): липсва картинката „nothere.png“.")};
+    QTest::newRow("unreadable picture")
+        << QStringLiteral("1,\"A\",\"\",\"junk.png\"\r\n2,") + sketch << QByteArray("2")
+        << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
+        << QStringList{
+               QStringLiteral("Запис 1 (A): картинката „junk.png“ не може да бъде прочетена.")};
+    QTest::newRow("oversized picture")
+        << QStringLiteral("1,\"A\",\"\",\"big.png\"\r\n2,") + sketch << QByteArray("2")
+        << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
+        << QStringList{
+               QStringLiteral("Запис 1 (A): картинката „big.png“ е по-голяма от 4096x4096 точки.")};
+    QTest::newRow("picture outside the folder")
+        << QStringLiteral("1,\"A\",\"\",\"../outside.png\"\r\n"
+                          "2,\"B\",\"\",\"sub/../../outside.png\"\r\n"
+                          "3,\"C\",\"\",\"/etc/hostname\"\r\n"
+                          "4,\"E\",\"\",\"\"\r\n5,") +
+               sketch
+        << QByteArray("5") << QStringList{"A", "B", "C", "E", "SKETCHPAD"}
+        << QStringList{"A", "B", "C", "E"}
+        << QStringList{
+               QStringLiteral("Запис 1 (A): неправилно име на картинка „../outside.png“."),
+               QStringLiteral("Запис 2 (B): неправилно име на картинка „sub/../../outside.png“."),
+               QStringLiteral("Запис 3 (C): неправилно име на картинка „/etc/hostname“."),
+               QStringLiteral("Запис 4 (E): неправилно име на картинка „“.")};
+    QTest::newRow("bad index") << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n"
+                                                 "0,\"B\",\"\",\"b.png\"\r\n"
+                                                 "x,\"C\",\"\",\"c.png\"\r\n"
+                                                 "2.5,\"D\",\"\",\"a.png\"\r\n"
+                                                 "7,\"E\",\"\",\"a.png\"\r\n"
+                                                 ",\"F\",\"\",\"a.png\"\r\n"
+                                                 "#TRUE#,\"G\",\"\",\"a.png\"\r\n"
+                                                 "8,") +
+                                      sketch
+                               << QByteArray("8")
+                               << QStringList{"A", "B", "C", "D", "E", "F", "G", "SKETCHPAD"}
+                               << QStringList()
+                               << QStringList{
+                                      QStringLiteral("Запис 2 (B): неправилен индекс „0“; "
+                                                     "картинката е добавена в края."),
+                                      QStringLiteral("Запис 3 (C): неправилен индекс „x“; "
+                                                     "картинката е добавена в края."),
+                                      QStringLiteral("Запис 4 (D): неправилен индекс „2.5“; "
+                                                     "картинката е добавена в края."),
+                                      QStringLiteral("Запис 5 (E): неправилен индекс „7“; "
+                                                     "картинката е добавена в края."),
+                                      QStringLiteral("Запис 6 (F): неправилен индекс „“; "
+                                                     "картинката е добавена в края."),
+                                      QStringLiteral("Запис 7 (G): неправилен индекс „#TRUE#“; "
+                                                     "картинката е добавена в края.")};
+    QTest::newRow("truncated last record")
+        << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch +
+               QStringLiteral("3,\"B\",\"Бор\"\r\n")
+        << QByteArray("3") << QStringList{"A", "SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral("Запис 3 е непълен и е пропуснат.")};
+    QTest::newRow("cut after a comma")
+        << QStringLiteral("1,") + sketch + QStringLiteral("2,\"B\",") << QByteArray("2")
+        << QStringList{"SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral("Запис 2 е непълен и е пропуснат.")};
+    QTest::newRow("record without key")
+        << QStringLiteral("1,\"  \",\"\",\"a.png\"\r\n1,") + sketch << QByteArray("2")
+        << QStringList{"SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral("Запис 1 няма ключ и е пропуснат.")};
+    QTest::newRow("no catalogue")
+        << QString() << QByteArray("3") << QStringList{"SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral("Файлът kartinki.dat липсва или не може да бъде прочетен.")};
+    QTest::newRow("empty catalogue")
+        << QStringLiteral("\r\n") << QByteArray("0") << QStringList{"SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral(
+               "В kartinki.dat няма запис SKETCHPAD; използва се вградената рисунка.")};
+    QTest::newRow("no count file")
+        << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray()
+        << QStringList{"A", "SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral("Файлът init.dat липсва или не може да бъде прочетен.")};
+    QTest::newRow("count not a number")
+        << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("\"две\"")
+        << QStringList{"A", "SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral("Файлът init.dat не съдържа броя на картинките.")};
+    QTest::newRow("count too small")
+        << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("1")
+        << QStringList{"A", "SKETCHPAD"} << QStringList()
+        << QStringList{QStringLiteral(
+               "Файлът init.dat посочва 1 картинки, а в kartinki.dat има 2 записа.")};
+}
+
+void TestCatalogueLoader::records() {
+    QFETCH(QString, catalogue);
+    QFETCH(QByteArray, count);
+    QFETCH(QStringList, order);
+    QFETCH(QStringList, placeholders);
+    QFETCH(QStringList, faults);
+
+    TestCatalogue dir;
+    if (!catalogue.isNull())
+        dir.catalogue(catalogue);
+    dir.count(count);
+    ImageStore store = WorkspaceStore();
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+
+    QCOMPARE(loader.faults(), faults);
+    QCOMPARE(store.keys(), order);
+    for (const QString& key : order) {
+        const QImage& picture = store.find(key)->picture;
+        if (placeholders.contains(key))
+            QCOMPARE(picture, CatalogueLoader::placeholder(key));
+        else
+            QVERIFY2(picture != CatalogueLoader::placeholder(key), qPrintable(key));
+        QVERIFY(!picture.isNull());
+    }
+}
+
+void TestCatalogueLoader::duplicateKeepsFirst() {
+    TestCatalogue dir;
+    dir.catalogue(QStringLiteral("1,\"A\",\"първи\",\"a.png\"\r\n"
+                                 "2,\"SKETCHPAD\",\"Рисунка\",\"sketch.png\"\r\n"
+                                 "1,\"A\",\"втори\",\"b.png\"\r\n"
+                                 "3,\"SKETCHPAD\",\"друга\",\"c.png\"\r\n"));
+    dir.count("4");
+    ImageStore store = WorkspaceStore();
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    QCOMPARE(store.keys(), (QStringList{"A", "SKETCHPAD"}));
+    QCOMPARE(store.find(QStringLiteral("A"))->description, QStringLiteral("първи"));
+    QCOMPARE(store.find(QStringLiteral("A"))->picture.pixelColor(0, 0), QColor(Qt::red));
+    // The catalogue's own mark replaced the built-in one; a second one is a repeat.
+    QCOMPARE(store.find(QStringLiteral("SKETCHPAD"))->picture.size(), QSize(5, 5));
+    QCOMPARE(
+        loader.faults(),
+        (QStringList{
+            QStringLiteral("Запис 3 (A): ключът се повтаря; запазен е първият запис."),
+            QStringLiteral("Запис 4 (SKETCHPAD): ключът се повтаря; запазен е първият запис.")}));
+}
+
+void TestCatalogueLoader::builtinSketchpadStays() {
+    TestCatalogue dir;
+    dir.catalogue(QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n"));
+    dir.count("1");
+    ImageStore store = WorkspaceStore();
+    const QImage builtIn = store.find(ImageStore::sketchpadKey())->picture;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    QCOMPARE(store.keys(), (QStringList{"A", "SKETCHPAD"}));
+    QCOMPARE(store.find(ImageStore::sketchpadKey())->picture, builtIn);
+    QCOMPARE(loader.faults().size(), 1);
+
+    // A store that starts empty still ends with the mark.
+    ImageStore empty;
+    CatalogueLoader second(dir.folder, empty);
+    second.loadAll();
+    QCOMPARE(empty.keys(), (QStringList{"A", "SKETCHPAD"}));
+}
+
+void TestCatalogueLoader::progress_data() {
+    QTest::addColumn<QByteArray>("count");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("initialMaximum");
+    QTest::newRow("count matches") << QByteArray("6") << 6 << 6;
+    QTest::newRow("count too small") << QByteArray("2") << 6 << 2;
+    QTest::newRow("count zero") << QByteArray("0") << 6 << 1;
+    QTest::newRow("count too large") << QByteArray("9") << 6 << 6;
+    QTest::newRow("huge count") << QByteArray("99999999999999999999") << 6 << 6;
+    QTest::newRow("exponent beyond int") << QByteArray("1E300") << 6 << 6;
+    QTest::newRow("negative count") << QByteArray("-4") << 6 << 6;
+    QTest::newRow("fractional count") << QByteArray("4.5") << 6 << 6;
+    QTest::newRow("no count file") << QByteArray() << 6 << 6;
+    QTest::newRow("empty catalogue") << QByteArray("3") << 0 << 1;
+}
+
+void TestCatalogueLoader::progress() {
+    QFETCH(QByteArray, count);
+    QFETCH(int, records);
+    QFETCH(int, initialMaximum);
+
+    TestCatalogue dir;
+    dir.catalogue(Records(records));
+    dir.count(count);
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    QList<QPair<int, int>> seen;
+    loader.progress = [&](int value, int maximum) { seen.append({value, maximum}); };
+
+    // Record by record: each step adds one picture and reports once.
+    int steps = 0;
+    while (loader.loadNext()) {
+        ++steps;
+        QCOMPARE(store.count(), steps);
+        QCOMPARE(seen.size(), steps + 1);
+    }
+    QCOMPARE(steps, records);
+    QVERIFY(loader.finished());
+    const QStringList faults = loader.faults();
+    QVERIFY(!loader.loadNext());
+    QCOMPARE(loader.faults(), faults);
+
+    QCOMPARE(seen.first(), qMakePair(0, initialMaximum));
+    for (int i = 1; i < seen.size(); ++i) {
+        QCOMPARE(seen[i].first, i);
+        QVERIFY2(seen[i].first <= seen[i].second, "the bar overflows");
+        QVERIFY2(seen[i].second >= seen[i - 1].second, "the maximum shrinks");
+    }
+    const int finalMaximum = qMax(records, 1);
+    QCOMPARE(seen.last().second, finalMaximum);
+    QCOMPARE(loader.maximum(), finalMaximum);
+    QCOMPARE(loader.value(), records);
+    // With a true count the bar fills exactly at the last record, not before.
+    if (initialMaximum == records && records > 0) {
+        for (int i = 1; i < records; ++i)
+            QVERIFY(seen[i].first < seen[i].second);
+        QCOMPARE(seen.last(), qMakePair(records, records));
+    }
+}
+
+void TestCatalogueLoader::cyrillicSurvives() {
+    TestCatalogue dir;
+    WriteNotationWriter writer;
+    writer.writeInteger(1);
+    writer.writeString(QStringLiteral("ЩЪРКЕЛ"));
+    writer.writeString(QStringLiteral("Щъркел ёЁ № „цитат“"));
+    writer.writeString(QStringLiteral("картина.png"));
+    writer.endRecord();
+    const QByteArray bytes = writer.bytes();
+    QVERIFY(bytes.contains("\xD9\xDA\xD0")); // ЩЪР in the code page, not UTF-8
+    dir.file(CatalogueLoader::catalogueFileName(), bytes);
+    dir.count("1");
+
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    const ImageStore::Entry* entry = store.find(QStringLiteral("ЩЪРКЕЛ"));
+    QVERIFY(entry);
+    QCOMPARE(entry->description, QStringLiteral("Щъркел ёЁ № „цитат“"));
+    QCOMPARE(entry->picture.pixelColor(0, 0), QColor(Qt::cyan));
+}
+
+void TestCatalogueLoader::largeCatalogue() {
+    TestCatalogue dir;
+    const QString longText(1500 * 1000, QChar(0x0416)); // Ж, one byte each in the file
+    QString text;
+    for (int i = 1; i <= 3; ++i)
+        text += QStringLiteral("%1,\"L%1\",\"%2\",\"a.png\"\r\n").arg(i).arg(longText);
+    dir.catalogue(text + QStringLiteral("4,\"SKETCHPAD\",\"Рисунка\",\"sketch.png\"\r\n"));
+    dir.count("4");
+    QVERIFY(QFileInfo(dir.path(CatalogueLoader::catalogueFileName())).size() > 4'000'000);
+
+    ImageStore store = WorkspaceStore();
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    QCOMPARE(loader.faults(), QStringList());
+    QCOMPARE(store.count(), 4);
+    QCOMPARE(store.find(QStringLiteral("L3"))->description, longText);
+}
+
+void TestCatalogueLoader::oversizedCatalogueIsNotRead() {
+    TestCatalogue dir;
+    QFile file(dir.path(CatalogueLoader::catalogueFileName()));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(CatalogueLoader::MaxCatalogueBytes + 1)); // sparse, costs nothing
+    file.close();
+    dir.count("2147483647");
+
+    ImageStore store = WorkspaceStore();
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    QCOMPARE(store.keys(), QStringList{ImageStore::sketchpadKey()});
+    QCOMPARE(loader.maximum(), 1);
+    QCOMPARE(loader.faults(),
+             QStringList{QStringLiteral("Файлът kartinki.dat е прекалено голям и не е прочетен.")});
+}
+
+void TestCatalogueLoader::faultReport_data() {
+    QTest::addColumn<int>("faults");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("one") << 1 << 1 << QStringLiteral("ред 1");
+    QTest::newRow("exactly the cap") << 15 << 15 << QStringLiteral("ред 15");
+    QTest::newRow("one over") << 16 << 15 << QStringLiteral("... и още 1");
+    QTest::newRow("many") << 400 << 15 << QStringLiteral("... и още 385");
+}
+
+void TestCatalogueLoader::faultReport() {
+    QFETCH(int, faults);
+    QFETCH(int, listed);
+    QFETCH(QString, tail);
+    QStringList lines;
+    for (int i = 1; i <= faults; ++i)
+        lines << QStringLiteral("ред %1").arg(i);
+    const QStringList report = CatalogueLoader::faultReport(lines).split(QLatin1Char('\n'));
+    QCOMPARE(report.first(), QStringLiteral("Библиотеката с картинки е заредена с грешки:"));
+    QCOMPARE(report.mid(1, listed), lines.mid(0, listed));
+    QCOMPARE(report.last(), tail);
+    QCOMPARE(report.size(), 1 + listed + (faults > listed ? 1 : 0));
+}
+
+QTEST_MAIN(TestCatalogueLoader)
+#include "tst_catalogue.moc"

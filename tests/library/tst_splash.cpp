@@ -1,0 +1,225 @@
+#include "library/CatalogueLoader.h"
+#include "library/frmSplash.h"
+#include "support/ScriptedPrompter.h"
+#include "workspace/Workspace.h"
+#include "workspace/frmMain.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// A program folder whose Kartinki holds `records` pictures (the first `missing` of them
+// without their file), a splash over it, and a record of what it did.
+struct SplashFixture {
+    QTemporaryDir programDir;
+    QTemporaryDir configDir;
+    ScriptedPrompter prompter;
+    std::unique_ptr<frmSplash> splash;
+    QList<QPair<int, int>> bar; // (value, maximum) whenever the value changed
+    int shows = 0;
+    bool splashOpenAtShow = false;
+    qsizetype messagesAtShow = -1;
+
+    SplashFixture(int records, const QByteArray& count, int missing = 0) {
+        QDir(programDir.path()).mkpath(CatalogueLoader::folderName());
+        const QDir folder(programDir.filePath(CatalogueLoader::folderName()));
+        QImage picture(6, 6, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        picture.save(folder.filePath(QStringLiteral("p.png")));
+        QByteArray text;
+        for (int i = 1; i < records; ++i)
+            text += QStringLiteral("%1,\"K%1\",\"\",\"%2\"\r\n")
+                        .arg(i)
+                        .arg(i <= missing ? QStringLiteral("none.png") : QStringLiteral("p.png"))
+                        .toLatin1();
+        text += QByteArray::number(records) + ",\"SKETCHPAD\",\"\",\"p.png\"\r\n";
+        write(folder.filePath(CatalogueLoader::catalogueFileName()), text);
+        if (!count.isNull())
+            write(folder.filePath(CatalogueLoader::countFileName()), count);
+
+        splash = std::make_unique<frmSplash>(
+            [this] {
+                return std::make_unique<frmMain>(
+                    prompter, frmMain::Paths{programDir.path(), configDir.path()});
+            },
+            [this](frmMain& window) {
+                ++shows;
+                splashOpenAtShow = splash->isVisible();
+                messagesAtShow = prompter.messages.size();
+                window.show();
+            });
+        QObject::connect(splash->Progres, &QProgressBar::valueChanged, splash.get(),
+                         [this](int value) {
+                             bar.append({value, splash->Progres->maximum()});
+                         });
+    }
+
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // The bar while the library was loading: up to the reset for the second phase.
+    QList<QPair<int, int>> loadingBar() const {
+        const qsizetype reset =
+            bar.lastIndexOf(qMakePair(0, bar.isEmpty() ? 0 : bar.last().second));
+        return bar.mid(0, reset < 0 ? bar.size() : reset);
+    }
+
+    frmSplash& s() { return *splash; }
+};
+
+} // namespace
+
+class TestSplash : public QObject {
+    Q_OBJECT
+
+private slots:
+    void beforeLoading();
+    void loadingPhase_data();
+    void loadingPhase();
+    void initialisingTakes21Ticks();
+    void timerHandsOver();
+    void faultMessage_data();
+    void faultMessage();
+};
+
+void TestSplash::beforeLoading() {
+    SplashFixture f(3, "3");
+    QCOMPARE(f.s().LabStatus->text(), QStringLiteral("Зареждане на обекти..."));
+    QCOMPARE(f.s().LoadTimer->interval(), 100);
+    QVERIFY(!f.s().LoadTimer->isActive());
+    QVERIFY(f.s().windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(!f.s().Image1->pixmap().isNull());
+    QVERIFY((f.s().Label1->text() + f.s().Label2->text()).contains(QStringLiteral("Вексилардо")));
+    QVERIFY(!f.s().mainWindow());
+
+    // Closing the splash before the main window is up would leave nothing running.
+    f.s().show();
+    f.s().close();
+    QVERIFY(f.s().isVisible());
+}
+
+void TestSplash::loadingPhase_data() {
+    QTest::addColumn<QByteArray>("count");
+    QTest::addColumn<int>("records");
+    QTest::newRow("count matches") << QByteArray("7") << 7;
+    QTest::newRow("count too small") << QByteArray("3") << 7;
+    QTest::newRow("count far too large") << QByteArray("100000") << 7;
+    QTest::newRow("no count file") << QByteArray() << 7;
+}
+
+void TestSplash::loadingPhase() {
+    QFETCH(QByteArray, count);
+    QFETCH(int, records);
+    SplashFixture f(records, count);
+    f.s().show();
+    f.s().Form_Load();
+
+    const QList<QPair<int, int>> loading = f.loadingBar();
+    QCOMPARE(loading.size(), records);
+    for (int i = 0; i < loading.size(); ++i) {
+        QCOMPARE(loading[i].first, i + 1);
+        QVERIFY2(loading[i].first <= loading[i].second, "the bar overflows");
+    }
+    QCOMPARE(loading.last(), qMakePair(records, records));
+    if (count.toInt() == records) {
+        for (const auto& step : loading)
+            QCOMPARE(step.second, records);
+    }
+
+    QCOMPARE(f.s().LabStatus->text(), QStringLiteral("Инициализиране..."));
+    QCOMPARE(f.s().Progres->value(), 0);
+    QCOMPARE(f.s().Progres->maximum(), 100);
+    QVERIFY(f.s().LoadTimer->isActive());
+    QVERIFY(f.s().mainWindow());
+    QVERIFY(!f.s().mainWindow()->isVisible());
+    QCOMPARE(f.shows, 0);
+    QCOMPARE(f.s().mainWindow()->workspace().kartinki.count(), records);
+    QCOMPARE(f.s().mainWindow()->workspace().kartinki.keys().last(), QStringLiteral("SKETCHPAD"));
+}
+
+void TestSplash::initialisingTakes21Ticks() {
+    SplashFixture f(4, "4");
+    f.s().show();
+    f.s().Form_Load();
+    f.s().LoadTimer->stop(); // ticks by hand from here
+
+    for (int tick = 1; tick <= 20; ++tick) {
+        f.s().LoadTimer_Timer();
+        QCOMPARE(f.s().Progres->value(), 5 * tick);
+        QCOMPARE(f.shows, 0);
+        QVERIFY(f.s().isVisible());
+        QVERIFY(!f.s().mainWindow()->isVisible());
+    }
+    f.s().LoadTimer->start();
+    f.s().LoadTimer_Timer();
+    QCOMPARE(f.shows, 1);
+    QVERIFY(!f.s().LoadTimer->isActive());
+    QVERIFY(f.s().handedOver());
+    QVERIFY(!f.s().isVisible());
+    QVERIFY(f.s().mainWindow()->isVisible());
+    // The main window came up while the splash was still open.
+    QVERIFY(f.splashOpenAtShow);
+
+    f.s().LoadTimer_Timer();
+    QCOMPARE(f.shows, 1);
+}
+
+void TestSplash::timerHandsOver() {
+    SplashFixture f(4, "4");
+    f.s().show();
+    f.s().Form_Load();
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(f.shows, 1, 10000);
+    // 21 ticks of 100 ms; coarse timers may come a little early.
+    QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!f.s().LoadTimer->isActive());
+}
+
+void TestSplash::faultMessage_data() {
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("no faults") << 0 << 0 << QString();
+    QTest::newRow("one missing picture")
+        << 1 << 1 << QStringLiteral("Запис 1 (K1): липсва картинката „none.png“.");
+    QTest::newRow("twenty missing pictures") << 20 << 1 << QStringLiteral("... и още 5");
+}
+
+void TestSplash::faultMessage() {
+    QFETCH(int, missing);
+    QFETCH(int, messages);
+    QFETCH(QString, lastLine);
+    SplashFixture f(25, "25", missing);
+    f.s().Form_Load();
+    QCOMPARE(f.s().libraryFaults().size(), missing);
+    f.s().LoadTimer->stop();
+    for (int tick = 0; tick < 21; ++tick)
+        f.s().LoadTimer_Timer();
+
+    QCOMPARE(f.shows, 1);
+    QCOMPARE(f.messagesAtShow, 0);
+    QCOMPARE(f.prompter.messages.size(), messages);
+    if (messages == 0)
+        return;
+    const ScriptedPrompter::Message& m = f.prompter.messages.first();
+    QCOMPARE(m.title, QStringLiteral("Грешка"));
+    QCOMPARE(m.icon, Prompter::Icon::Warning);
+    QCOMPARE(m.buttons, Prompter::Buttons::Ok);
+    QVERIFY(m.text.startsWith(QStringLiteral("Библиотеката с картинки е заредена с грешки:\n")));
+    QCOMPARE(m.text.split(QLatin1Char('\n')).last(), lastLine);
+}
+
+QTEST_MAIN(TestSplash)
+#include "tst_splash.moc"

@@ -1,0 +1,244 @@
+#include "MainWindowFixture.h"
+
+#include "common/Units.h"
+#include "library/frmAddObject.h"
+#include "objects/PictureCommands.h"
+#include "workspace/DiagramState.h"
+#include "workspace/StatusBar.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+QImage solid(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// Pixel position on the canvas of a twip point.
+QPoint px(double x, double y) {
+    return QPoint(TwipsToPixel(x), TwipsToPixel(y));
+}
+
+} // namespace
+
+class TestPictureObjects : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addLastRepeatsTheLastLibraryPicture() {
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        ws.kartinki.add(QStringLiteral("HUB"), solid(40, 30, Qt::red), QStringLiteral("Хъб"));
+        f.w().cmdAddLast->click();
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
+
+        ws.Posledno = QStringLiteral("HUB");
+        ws.DobaviNov(QStringLiteral("HUB"));
+        ws.store.objects[1].Left = 3000;
+        f.w().pano->MoveHorizont->setMaximum(1000);
+        f.w().pano->MoveHorizont->setValue(600); // scrolled: new objects still land at 375
+        f.w().menuAction(QStringLiteral("mnuAddLast"))->trigger();
+        QCOMPARE(ws.Nomer, int16_t(2));
+        const PictureObject& o = ws.store.objects[2];
+        QCOMPARE(QPointF(o.Left, o.Top), QPointF(375, 120));
+        QCOMPARE(o.Tag, QStringLiteral("HUB"));
+        QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
+        QCOMPARE(o.picture, ws.store.objects[1].picture);
+        QVERIFY(!ws.Promqna);
+    }
+
+    void draggingStopsAtTheCanvasEdges() {
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.setStateText(DiagramStateText::loaded());
+        const PictureObject& o = ws.store.objects[1];
+        Pano* pano = f.w().pano;
+
+        QTest::mousePress(pano, Qt::LeftButton, {}, px(o.Left + 150, o.Top + 150));
+        QTest::mouseMove(pano, QPoint(pano->width() + 300, pano->height() + 300));
+        QCOMPARE(o.Left + o.Width, pano->innerWidth());
+        QCOMPARE(o.Top + o.Height, pano->innerHeight());
+        QVERIFY(!ws.Promqna);
+        QTest::mouseMove(pano, QPoint(-400, -400));
+        QCOMPARE(QPointF(o.Left, o.Top), QPointF(0, 0));
+        QTest::mouseRelease(pano, Qt::LeftButton, {}, QPoint(-400, -400));
+        QVERIFY(ws.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::loaded());
+        QVERIFY(!f.w().pictures()->dragging());
+
+        // After the release the mouse no longer drags.
+        QTest::mouseMove(pano, QPoint(200, 200));
+        QCOMPARE(QPointF(o.Left, o.Top), QPointF(0, 0));
+    }
+
+    void contextMenuMarksTheObjectAndDeletesItWithItsLines_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void contextMenuMarksTheObjectAndDeletesItWithItsLines() {
+        QFETCH(bool, confirm);
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        for (int i = 0; i < 3; ++i)
+            ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.store.objects[2].Left = 3000;
+        ws.store.lines[1] = {1, 1, 2, 1, 0, 1, 0};
+        ws.store.lines[2] = {1, 3, 2, 2, 0, 1, 0};
+        ws.store.lines[3] = {1, 1, 3, 3, 0, 1, 0};
+        const PictureObject o = ws.store.objects[2];
+        QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(o.Left + 30, o.Top + 30));
+        PictureCommands* pictures = f.w().pictures();
+        QTRY_VERIFY(pictures->mnuOpt->isVisible());
+        QVERIFY(f.w().pano->outlineVisible(1));
+        QCOMPARE(f.w().pano->outlineRect(1),
+                 QRectF(o.Left - 40, o.Top - 40, o.Width + 80, o.Height + 80));
+        QVERIFY(!pictures->contextAction(QStringLiteral("mnuOptFont"))->isVisible());
+        QVERIFY(pictures->contextAction(QStringLiteral("mnuEtiket"))->isVisible());
+        pictures->mnuOpt->hide();
+
+        f.prompter.answers.push_back(confirm ? Prompter::Answer::Yes : Prompter::Answer::No);
+        pictures->contextAction(QStringLiteral("mnuOptDelete"))->trigger();
+        QCOMPARE(f.prompter.messages.last().text,
+                 QStringLiteral("Искате ли да изтриете обект ? С него ще бъдат изтрити и всички "
+                                "свързани с него линии !"));
+        QCOMPARE(ws.store.objectStatus[2] == ElementStore::Free, confirm);
+        QCOMPARE(ws.store.lines[1].Used, confirm ? 0 : 1);
+        QCOMPARE(ws.store.lines[2].Used, confirm ? 0 : 1);
+        QCOMPARE(ws.store.lines[3].Used, 1);
+        QCOMPARE(ws.store.lines[3].FromObject, 1);
+        QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
+        // The outline stays until the tools are stopped (which deleting does).
+        QCOMPARE(f.w().pano->outlineVisible(1), !confirm);
+    }
+
+    void deletingATextFieldAsksItsOwnQuestion() {
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        ws.store.textStatus[4] = ElementStore::Used;
+        ws.store.texts[4].Caption = QStringLiteral("Сървърна");
+        ws.store.texts[4].Visible = true;
+        f.w().pictures()->openContextMenu(Pano::ElementKind::Text, 4);
+        QVERIFY(f.w().pictures()->contextAction(QStringLiteral("mnuOptFont"))->isVisible());
+        QVERIFY(!f.w().pictures()->contextAction(QStringLiteral("mnuSizePic"))->isVisible());
+        f.w().pictures()->mnuOpt->hide();
+        f.prompter.answers.push_back(Prompter::Answer::Yes);
+        f.w().pictures()->mnuOptDelete_Click();
+        QCOMPARE(f.prompter.messages.last().text,
+                 QStringLiteral("Искате ли да изтриете текстовото поле ?"));
+        QCOMPARE(ws.store.textStatus[4], int16_t(ElementStore::Free));
+    }
+
+    void importedPictureIsASketchpadObject() {
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        const QString path = f.configDir.filePath(QStringLiteral("снимка.jpg"));
+        QVERIFY(solid(50, 20, Qt::blue).save(path, "JPEG"));
+        f.prompter.fileNames.push_back(path);
+        f.w().menuAction(QStringLiteral("mnuAddFromFile"))->trigger();
+        QVERIFY(f.prompter.messages.isEmpty());
+        QCOMPARE(ws.Nomer, int16_t(1));
+        const PictureObject& o = ws.store.objects[1];
+        QCOMPARE(o.Tag, QStringLiteral("SKETCHPAD"));
+        QCOMPARE(o.ToolTipText, QStringLiteral("Импортирана картинка"));
+        QCOMPARE(QSizeF(o.Width, o.Height), QSizeF(750, 300));
+        QCOMPARE(o.picture.size(), QSize(50, 20));
+
+        // Cancelling the dialog creates nothing.
+        f.w().pictures()->mnuAddFromFile_Click();
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 1);
+    }
+
+    void unreadablePicturesAreRefusedBeforeTakingASlot_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("garbage") << "broken.jpg" << QByteArray("not a picture at all")
+                                 << QStringLiteral("не може да бъде прочетен");
+        QTest::newRow("metafile") << "drawing.wmf" << QByteArray("\xd7\xcd\xc6\x9a\0\0", 6)
+                                  << QStringLiteral("WMF/EMF");
+        QTest::newRow("missing") << "" << QByteArray() << QStringLiteral("не може да бъде");
+        QTest::newRow("too large") << "huge.png" << QByteArray() << QStringLiteral("8192 x 8192");
+    }
+
+    void unreadablePicturesAreRefusedBeforeTakingASlot() {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, mentions);
+        MainWindowFixture f;
+        QString path =
+            f.configDir.filePath(fileName.isEmpty() ? QStringLiteral("nothing.bmp") : fileName);
+        if (fileName == QLatin1String("huge.png")) {
+            QVERIFY(solid(8193, 2, Qt::white).save(path, "PNG"));
+        } else if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QVERIFY(!f.w().pictures()->addPictureFromFile(path));
+        QCOMPARE(f.prompter.messages.size(), 1);
+        QCOMPARE(f.prompter.messages[0].title, QStringLiteral("Грешка"));
+        QVERIFY2(f.prompter.messages[0].text.contains(mentions),
+                 qPrintable(f.prompter.messages[0].text));
+        QCOMPARE(f.w().workspace().store.usedCount(ElementStore::Objects), 0);
+    }
+
+    void scrollBarsShiftEveryElementAndBack() {
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.store.objects[1].Left = f.w().pano->innerWidth() + 2000; // beyond the right edge
+        ws.store.textStatus[1] = ElementStore::Used;
+        ws.store.texts[1].Left = 800;
+        f.w().Proveri();
+        QScrollBar* h = f.w().pano->MoveHorizont;
+        QVERIFY(h->isEnabled());
+        QCOMPARE(h->maximum(), int(ws.store.objects[1].Left + ws.store.objects[1].Width + 400 -
+                                   f.w().pano->innerWidth()));
+        QVERIFY(!f.w().pano->MoveVertikal->isEnabled());
+        const double pictureLeft = ws.store.objects[1].Left;
+
+        h->setValue(300);
+        QCOMPARE(ws.store.objects[1].Left, pictureLeft - 300);
+        QCOMPARE(ws.store.texts[1].Left, 500.0);
+        h->setValue(0);
+        QCOMPARE(ws.store.objects[1].Left, pictureLeft);
+        QCOMPARE(ws.store.texts[1].Left, 800.0);
+    }
+
+    void scrollBarsAreOffWhenEverythingFits() {
+        MainWindowFixture f;
+        Workspace& ws = f.w().workspace();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        f.w().Razmer_Click();
+        f.w().Proveri();
+        for (QScrollBar* bar : {f.w().pano->MoveHorizont, f.w().pano->MoveVertikal}) {
+            QVERIFY(!bar->isEnabled());
+            QCOMPARE(bar->maximum(), 0);
+        }
+        QCOMPARE(f.w().extentLeft, 375);
+        QCOMPARE(f.w().extentTop, 120);
+    }
+
+    void addMenuOpensAtTheButtonAndTheChooserComesFromIt() {
+        MainWindowFixture f;
+        f.w().cmdAdd->click();
+        QTRY_VERIFY(f.w().pictures()->mnuAddObject->isVisible());
+        f.w().pictures()->mnuAddObject->hide();
+        f.w().menuAction(QStringLiteral("mnuAddLib"))->trigger();
+        QVERIFY(f.w().pictures()->chooser());
+        QVERIFY(f.w().pictures()->chooser()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPictureObjects)
+#include "tst_pictureobjects.moc"
