@@ -4,7 +4,7 @@
 #include "workspace/Workspace.h"
 #include "workspace/frmMain.h"
 
-#include "common/Prompter.h"
+#include "SilentPrompter.h"
 
 #include <QApplication>
 #include <QImage>
@@ -13,23 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Answers nothing: the benchmark never asks.
-class SilentPrompter : public Prompter {
-public:
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    std::optional<int32_t> chooseColour(int32_t) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-};
 
 void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), Qt::LeftButton,

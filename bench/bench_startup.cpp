@@ -8,6 +8,8 @@
 #include "workspace/Workspace.h"
 #include "workspace/frmMain.h"
 
+#include "SilentPrompter.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -18,25 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Answers everything with its first button and never opens a dialog.
-class SilentPrompter : public Prompter {
-public:
-    Answer message(const QString&, const QString&, Icon, Buttons buttons) override {
-        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    std::optional<int32_t> chooseColour(int32_t) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-};
 
 // A program folder holding a copy of the shipped library, so settings.ini is never written
 // into the source tree.

@@ -144,15 +144,20 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("dib"))
         reader.setFormat("bmp");
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > LargestImportSide || size.height() > LargestImportSide))
-        return refuse(
-            QStringLiteral("Картинката „%1“ е твърде голяма (%2 x %3 точки). Най-големият "
-                           "допустим размер е %4 x %4 точки.")
-                .arg(name)
-                .arg(size.width())
-                .arg(size.height())
-                .arg(LargestImportSide));
+    const auto tooLarge = [&](QSize size) {
+        if (size.width() <= LargestImportSide && size.height() <= LargestImportSide)
+            return false;
+        refuse(QStringLiteral("Картинката „%1“ е твърде голяма (%2 x %3 точки). Най-големият "
+                              "допустим размер е %4 x %4 точки.")
+                   .arg(name)
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(LargestImportSide));
+        return true;
+    };
+    // The header tells the size before anything is decoded; some formats only tell after.
+    if (reader.size().isValid() && tooLarge(reader.size()))
+        return false;
     QImage picture = reader.read();
     if (picture.isNull()) {
         if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
@@ -163,14 +168,8 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
         return refuse(
             QStringLiteral("Файлът „%1“ не може да бъде прочетен като картинка.").arg(name));
     }
-    if (picture.width() > LargestImportSide || picture.height() > LargestImportSide)
-        return refuse(
-            QStringLiteral("Картинката „%1“ е твърде голяма (%2 x %3 точки). Най-големият "
-                           "допустим размер е %4 x %4 точки.")
-                .arg(name)
-                .arg(picture.width())
-                .arg(picture.height())
-                .arg(LargestImportSide));
+    if (tooLarge(picture.size()))
+        return false;
 
     Workspace& ws = m_main.workspace();
     ws.DobaviNov(ImageStore::sketchpadKey());

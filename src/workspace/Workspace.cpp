@@ -98,18 +98,12 @@ void Workspace::DobaviNov(const QString& Vid) {
     object.Left = 375;
     store.objectStatus[Nomer] = ElementStore::Used;
     const int16_t slot = Nomer;
-    pictureDrag[slot] = SimpleDragAndDrop(
+    pictureDrag[slot] = canvasDrag(
         [this, slot] {
             const PictureObject& o = store.objects[slot];
             return QRectF(o.Left, o.Top, o.Width, o.Height);
         },
-        [this, slot](double left, double top) {
-            store.objects[slot].Left = left;
-            store.objects[slot].Top = top;
-            emit elementsChanged();
-        },
-        [this] { return QSizeF(canvasWidth(), canvasHeight()); });
-    pictureDrag[slot].LimitMode = 1;
+        store.objects[slot].Left, store.objects[slot].Top);
     lastCreatedObject = Nomer;
     emit elementsChanged();
 }
@@ -139,21 +133,30 @@ void Workspace::Iz4isti() {
     emit elementsChanged();
 }
 
+SimpleDragAndDrop Workspace::canvasDrag(SimpleDragAndDrop::Geometry geometry, double& left,
+                                        double& top) {
+    // The store's arrays never move, so the element's fields can be written through.
+    SimpleDragAndDrop drag(
+        std::move(geometry),
+        [this, &left, &top](double newLeft, double newTop) {
+            left = newLeft;
+            top = newTop;
+            emit elementsChanged();
+        },
+        [this] { return QSizeF(canvasWidth(), canvasHeight()); });
+    drag.LimitMode = 1;
+    return drag;
+}
+
 void Workspace::bindTextDrag(int16_t slot) {
     if (slot < 1 || slot > ElementStore::Capacity)
         return;
-    textDrag[slot] = SimpleDragAndDrop(
+    textDrag[slot] = canvasDrag(
         [this, slot] {
             const TextField& t = store.texts[slot];
             return QRectF(QPointF(t.Left, t.Top), TextFieldGeometry::size(t));
         },
-        [this, slot](double left, double top) {
-            store.texts[slot].Left = left;
-            store.texts[slot].Top = top;
-            emit elementsChanged();
-        },
-        [this] { return QSizeF(canvasWidth(), canvasHeight()); });
-    textDrag[slot].LimitMode = 1;
+        store.texts[slot].Left, store.texts[slot].Top);
 }
 
 void Workspace::deletePicture(int16_t slot) {

@@ -149,6 +149,8 @@ signals:
 
 private:
     void clearCanvas();
+    // A drag object that moves an element of the store inside the canvas.
+    SimpleDragAndDrop canvasDrag(SimpleDragAndDrop::Geometry geometry, double& left, double& top);
 
     Prompter& m_prompter;
     QString m_stateText;
