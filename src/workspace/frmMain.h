@@ -158,7 +158,7 @@ private:
     void startTool(const QString& mode);
     void syncToolButtons();
     void setMenuChecks(QAction* checked);
-    void showDrawOptionsAt(int leftTwips);
+    void showDrawOptions();
     QPushButton* buttonByName(const QString& name) const;
 
     // Canvas mouse.

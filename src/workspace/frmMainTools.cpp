@@ -114,14 +114,15 @@ bool frmMain::Opcii4ertane() {
                        "Опции за чертане"),
         Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer == Prompter::Answer::Yes)
-        showDrawOptionsAt(static_cast<int>(pano->innerWidth()) -
-                          static_cast<int>(PixelsToTwips(DrawOptions->width())) - 255);
+        showDrawOptions();
     tools.drawingOptionsHidden = false;
     return true;
 }
 
-void frmMain::showDrawOptionsAt(int leftTwips) {
-    // Left is measured on the canvas; the panel floats over the window.
+void frmMain::showDrawOptions() {
+    // Near the right edge of the canvas; the panel floats over the window.
+    const int leftTwips = static_cast<int>(pano->innerWidth()) -
+                          static_cast<int>(PixelsToTwips(DrawOptions->width())) - 255;
     DrawOptions->move(pano->x() + TwipsToPixel(leftTwips),
                       DrawOptions->isVisible() ? DrawOptions->y() : pano->y() + TwipsToPixel(120));
     DrawOptions->show();
@@ -129,8 +130,7 @@ void frmMain::showDrawOptionsAt(int leftTwips) {
 }
 
 void frmMain::mnuOptDraw_Click() {
-    showDrawOptionsAt(static_cast<int>(pano->innerWidth()) -
-                      static_cast<int>(PixelsToTwips(DrawOptions->width())) - 255);
+    showDrawOptions();
 }
 
 void frmMain::lblHidefr_Click() {
