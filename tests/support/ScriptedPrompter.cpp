@@ -1,51 +1,122 @@
 #include "support/ScriptedPrompter.h"
 
-template <typename T> static T takeFront(std::deque<T>& queue, T fallback) {
-    if (queue.empty())
-        return fallback;
-    T value = queue.front();
-    queue.pop_front();
-    return value;
+#include <QtTest>
+
+namespace {
+
+template <typename T> T TakeFront(std::deque<T>& queue, T fallback) {
+    if (!queue.empty()) {
+        fallback = std::move(queue.front());
+        queue.pop_front();
+    }
+    return fallback;
 }
+
+const char* AnswerName(Prompter::Answer answer) {
+    switch (answer) {
+    case Prompter::Answer::Ok:
+        return "Ok";
+    case Prompter::Answer::Cancel:
+        return "Cancel";
+    case Prompter::Answer::Yes:
+        return "Yes";
+    case Prompter::Answer::No:
+        return "No";
+    }
+    return "?";
+}
+
+bool IsButtonOf(Prompter::Answer answer, Prompter::Buttons buttons) {
+    using A = Prompter::Answer;
+    switch (buttons) {
+    case Prompter::Buttons::Ok:
+        return answer == A::Ok;
+    case Prompter::Buttons::OkCancel:
+        return answer == A::Ok || answer == A::Cancel;
+    case Prompter::Buttons::YesNo:
+        return answer == A::Yes || answer == A::No;
+    case Prompter::Buttons::YesNoCancel:
+        return answer != A::Ok;
+    }
+    return false;
+}
+
+// What closing the box gives: the least harmful way on after a failed script.
+Prompter::Answer CloseAnswer(Prompter::Buttons buttons) {
+    switch (buttons) {
+    case Prompter::Buttons::Ok:
+        return Prompter::Answer::Ok;
+    case Prompter::Buttons::YesNo:
+        return Prompter::Answer::No;
+    case Prompter::Buttons::OkCancel:
+    case Prompter::Buttons::YesNoCancel:
+        break;
+    }
+    return Prompter::Answer::Cancel;
+}
+
+} // namespace
 
 Prompter::Answer ScriptedPrompter::message(const QString& title, const QString& text, Icon icon,
                                            Buttons buttons) {
-    messages.append({title, text, icon, buttons});
-    const Answer first =
-        (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes : Answer::Ok;
-    return takeFront(answers, first);
+    Answer answer = Answer::Ok;
+    if (buttons != Buttons::Ok) {
+        QString fault;
+        if (answers.empty()) {
+            fault = QStringLiteral("Unscripted question \"%1\": %2").arg(title, text);
+            answer = CloseAnswer(buttons);
+        } else {
+            answer = TakeFront(answers, Answer::Ok);
+            if (!IsButtonOf(answer, buttons)) {
+                fault = QStringLiteral("Scripted answer %1 is not a button of \"%2\": %3")
+                            .arg(QLatin1String(AnswerName(answer)), title, text);
+                answer = CloseAnswer(buttons);
+            }
+        }
+        if (!fault.isEmpty())
+            QTest::qFail(fault.toUtf8().constData(), __FILE__, __LINE__);
+    }
+    messages.append({title, text, icon, buttons, answer});
+    return answer;
 }
 
 std::optional<QString> ScriptedPrompter::inputText(const QString&, const QString& prompt,
                                                    const QString&) {
     inputPrompts.append(prompt);
-    return takeFront<std::optional<QString>>(inputs, std::nullopt);
+    return TakeFront<std::optional<QString>>(inputs, std::nullopt);
 }
 
-QString ScriptedPrompter::openFileName(const QString&, const QString&, const QString&,
-                                       int* selectedFilter) {
-    ++fileDialogs;
-    if (selectedFilter)
-        *selectedFilter = 0;
-    return takeFront(fileNames, QString());
+QString ScriptedPrompter::fileDialog(bool save, const QString& title, const QString& filters,
+                                     const QString& directory, int* selectedFilter) {
+    FileDialog record{title, filters, directory, save, TakeFront(fileNames, QString()), -1};
+    // As with the real dialogs, a cancelled one leaves the filter as it was.
+    if (!record.fileName.isEmpty()) {
+        record.filterIndex = TakeFront(filterIndices, 0);
+        if (selectedFilter)
+            *selectedFilter = record.filterIndex;
+    }
+    fileDialogs.append(record);
+    return record.fileName;
 }
 
-QString ScriptedPrompter::saveFileName(const QString&, const QString&, const QString&,
-                                       int* selectedFilter) {
-    ++fileDialogs;
-    if (selectedFilter)
-        *selectedFilter = 0;
-    return takeFront(fileNames, QString());
+QString ScriptedPrompter::openFileName(const QString& title, const QString& filters,
+                                       const QString& directory, int* selectedFilter) {
+    return fileDialog(false, title, filters, directory, selectedFilter);
+}
+
+QString ScriptedPrompter::saveFileName(const QString& title, const QString& filters,
+                                       const QString& directory, int* selectedFilter) {
+    return fileDialog(true, title, filters, directory, selectedFilter);
 }
 
 std::optional<int32_t> ScriptedPrompter::chooseColour(int32_t) {
     ++colourDialogs;
-    return takeFront<std::optional<int32_t>>(colours, std::nullopt);
+    return TakeFront<std::optional<int32_t>>(colours, std::nullopt);
 }
 
 std::optional<QFont> ScriptedPrompter::chooseFont(const QFont&) {
     ++fontDialogs;
-    return takeFront<std::optional<QFont>>(fonts, std::nullopt);
+    return TakeFront<std::optional<QFont>>(fonts, std::nullopt);
 }
 
 QStringList ScriptedPrompter::titles() const {
@@ -64,6 +135,7 @@ QStringList ScriptedPrompter::texts() const {
 
 void ScriptedPrompter::clear() {
     messages.clear();
+    fileDialogs.clear();
     inputPrompts.clear();
-    colourDialogs = fontDialogs = fileDialogs = 0;
+    colourDialogs = fontDialogs = 0;
 }

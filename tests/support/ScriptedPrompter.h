@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <deque>
 
-// Answers every question from a script and records what was asked.
+// Answers every question from a script and records what was asked. A question nobody
+// scripted fails the running test: answering it silently would hide a message sequence
+// the test never looked at.
 class ScriptedPrompter : public Prompter {
 public:
     struct Message {
@@ -14,19 +16,33 @@ public:
         QString text;
         Icon icon;
         Buttons buttons;
+        Answer answer;
+    };
+
+    struct FileDialog {
+        QString title;
+        QString filters;
+        QString directory;
+        bool save;
+        QString fileName;     // the answer; empty when cancelled
+        int filterIndex = -1; // handed back through selectedFilter; -1 when cancelled
     };
 
     QList<Message> messages;
+    QList<FileDialog> fileDialogs;
     QStringList inputPrompts;
     int colourDialogs = 0;
     int fontDialogs = 0;
-    int fileDialogs = 0;
 
-    // Answers are used in order; when the script runs dry a message is answered with its
-    // first button (Ok or Yes), other dialogs are cancelled.
+    // Answers to questions (messages with more than an Ok button), in order. A message with
+    // only Ok is answered Ok and takes nothing from here. An answer that is not one of the
+    // question's buttons fails the test, as does a question asked when this is empty.
     std::deque<Answer> answers;
+    // Other dialogs take their answers in order and are cancelled when their queue is empty.
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> fileNames;
+    // One per file chosen (cancelled dialogs take none); the first filter when empty.
+    std::deque<int> filterIndices;
     std::deque<std::optional<int32_t>> colours;
     std::deque<std::optional<QFont>> fonts;
 
@@ -42,5 +58,10 @@ public:
 
     QStringList titles() const;
     QStringList texts() const;
+    // Forgets what was asked; the scripted answers stay.
     void clear();
+
+private:
+    QString fileDialog(bool save, const QString& title, const QString& filters,
+                       const QString& directory, int* selectedFilter);
 };
