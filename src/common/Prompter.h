@@ -24,8 +24,10 @@ public:
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
                                              const QString& initial) = 0;
 
-    // File dialogs; an empty name when the user cancels. `selectedFilter` receives the
-    // index of the chosen filter entry (entries separated by ";;").
+    // File dialogs; an empty name when the user cancels. When a file is chosen,
+    // `selectedFilter` receives the index of the chosen filter entry (entries separated by
+    // ";;"), or -1 when the dialog reports a filter that is none of them; a cancelled dialog
+    // leaves it as it was.
     virtual QString openFileName(const QString& title, const QString& filters,
                                  const QString& directory, int* selectedFilter) = 0;
     virtual QString saveFileName(const QString& title, const QString& filters,

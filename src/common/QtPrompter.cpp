@@ -87,31 +87,36 @@ std::optional<QString> QtPrompter::inputText(const QString& title, const QString
 }
 
 int QtPrompter::FilterIndex(const QString& filters, const QString& chosen) {
-    const QStringList entries = filters.split(QStringLiteral(";;"));
     const QString wanted = chosen.trimmed();
+    if (wanted.isEmpty())
+        return -1;
+    const QStringList entries = filters.split(QStringLiteral(";;"));
     for (int i = 0; i < entries.size(); ++i) {
         if (entries.at(i).trimmed() == wanted)
             return i;
     }
-    return 0;
+    return -1;
+}
+
+QString QtPrompter::fileName(bool save, const QString& title, const QString& filters,
+                             const QString& directory, int* selectedFilter) {
+    QString chosen;
+    const QString name =
+        save ? QFileDialog::getSaveFileName(m_parent, title, directory, filters, &chosen)
+             : QFileDialog::getOpenFileName(m_parent, title, directory, filters, &chosen);
+    if (!name.isEmpty() && selectedFilter)
+        *selectedFilter = FilterIndex(filters, chosen);
+    return name;
 }
 
 QString QtPrompter::openFileName(const QString& title, const QString& filters,
                                  const QString& directory, int* selectedFilter) {
-    QString chosen;
-    const QString name = QFileDialog::getOpenFileName(m_parent, title, directory, filters, &chosen);
-    if (!name.isEmpty() && selectedFilter)
-        *selectedFilter = FilterIndex(filters, chosen);
-    return name;
+    return fileName(false, title, filters, directory, selectedFilter);
 }
 
 QString QtPrompter::saveFileName(const QString& title, const QString& filters,
                                  const QString& directory, int* selectedFilter) {
-    QString chosen;
-    const QString name = QFileDialog::getSaveFileName(m_parent, title, directory, filters, &chosen);
-    if (!name.isEmpty() && selectedFilter)
-        *selectedFilter = FilterIndex(filters, chosen);
-    return name;
+    return fileName(true, title, filters, directory, selectedFilter);
 }
 
 std::optional<int32_t> QtPrompter::chooseColour(int32_t initial) {

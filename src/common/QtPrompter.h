@@ -25,9 +25,13 @@ public:
     std::optional<int32_t> chooseColour(int32_t initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
 
-    // Position of `chosen` among the ";;"-separated `filters`; 0 when it is not there.
+    // Position of `chosen` among the ";;"-separated `filters`; -1 when it is not there, so a
+    // caller never mistakes an unknown filter for the first one.
     static int FilterIndex(const QString& filters, const QString& chosen);
 
 private:
+    QString fileName(bool save, const QString& title, const QString& filters,
+                     const QString& directory, int* selectedFilter);
+
     QPointer<QWidget> m_parent;
 };

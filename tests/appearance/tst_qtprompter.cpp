@@ -2,21 +2,25 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
 namespace {
 
-// Runs `act` on the modal dialog once it is up.
+// Runs `act` on the modal dialog once it is up: the dialog is shown before its event loop
+// runs the timer, so nothing needs waiting for.
 template <typename Dialog> void WhenShown(std::function<void(Dialog*)> act) {
     QTimer::singleShot(0, [act]() {
-        QTRY_VERIFY(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
-        act(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(dialog);
     });
 }
 
@@ -30,6 +34,7 @@ class TestQtPrompter : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void messageButtons_data();
     void messageButtons();
     void closingTheBox_data();
@@ -37,6 +42,9 @@ private slots:
     void messageShowsTitleTextAndIcon();
     void inputText();
     void colourRoundTrip();
+    void fileDialogHandsBackTheFilter_data();
+    void fileDialogHandsBackTheFilter();
+    void filterIndex_data();
     void filterIndex();
 };
 
@@ -44,6 +52,11 @@ using Answer = Prompter::Answer;
 using Buttons = Prompter::Buttons;
 Q_DECLARE_METATYPE(Prompter::Answer)
 Q_DECLARE_METATYPE(Prompter::Buttons)
+
+void TestQtPrompter::initTestCase() {
+    // The file dialog remembers its folder in the user's settings; keep that out of them.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void TestQtPrompter::messageButtons_data() {
     QTest::addColumn<Buttons>("buttons");
@@ -151,13 +164,70 @@ void TestQtPrompter::colourRoundTrip() {
     QVERIFY(!prompter.chooseColour(orange));
 }
 
+const QString Filters = QStringLiteral("Диаграми (*.vxd);;Картини (*.jpg *.bmp);;Всички (*)");
+
+void TestQtPrompter::fileDialogHandsBackTheFilter_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("open, first filter") << false << 0 << true << 0;
+    QTest::newRow("open, last filter") << false << 2 << true << 2;
+    QTest::newRow("save, middle filter") << true << 1 << true << 1;
+    // A cancelled dialog leaves the caller's value alone.
+    QTest::newRow("open cancelled") << false << 1 << false << 7;
+    QTest::newRow("save cancelled") << true << 1 << false << 7;
+}
+
+void TestQtPrompter::fileDialogHandsBackTheFilter() {
+    QFETCH(bool, save);
+    QFETCH(int, filter);
+    QFETCH(bool, accept);
+    QFETCH(int, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("знаме.vxd"));
+    if (!save) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QtPrompter prompter;
+    const QString entry = Filters.split(QStringLiteral(";;")).at(filter);
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectNameFilter(entry);
+        dialog->selectFile(path);
+        // QFileDialog hides accept(); its QDialog face runs the same override.
+        if (accept)
+            static_cast<QDialog*>(dialog)->accept();
+        else
+            dialog->reject();
+    });
+    int chosen = 7;
+    const QString title = QStringLiteral("Файл");
+    const QString name = save ? prompter.saveFileName(title, Filters, dir.path(), &chosen)
+                              : prompter.openFileName(title, Filters, dir.path(), &chosen);
+    QCOMPARE(name, accept ? path : QString());
+    QCOMPARE(chosen, expected);
+}
+
+void TestQtPrompter::filterIndex_data() {
+    QTest::addColumn<QString>("filters");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<int>("index");
+    QTest::newRow("first") << Filters << QStringLiteral("Диаграми (*.vxd)") << 0;
+    QTest::newRow("middle") << Filters << QStringLiteral("Картини (*.jpg *.bmp)") << 1;
+    QTest::newRow("spaces around") << Filters << QStringLiteral(" Всички (*) ") << 2;
+    // Nothing matching must not pass for the first entry.
+    QTest::newRow("unknown") << Filters << QStringLiteral("Текст (*.txt)") << -1;
+    QTest::newRow("part of an entry") << Filters << QStringLiteral("Картини (*.jpg)") << -1;
+    QTest::newRow("none chosen") << Filters << QString() << -1;
+    QTest::newRow("no filters") << QString() << QString() << -1;
+}
+
 void TestQtPrompter::filterIndex() {
-    const QString filters = QStringLiteral("Диаграми (*.vxd);;Картини (*.jpg *.bmp);;Всички (*)");
-    QCOMPARE(QtPrompter::FilterIndex(filters, QStringLiteral("Диаграми (*.vxd)")), 0);
-    QCOMPARE(QtPrompter::FilterIndex(filters, QStringLiteral("Картини (*.jpg *.bmp)")), 1);
-    QCOMPARE(QtPrompter::FilterIndex(filters, QStringLiteral("Всички (*) ")), 2);
-    QCOMPARE(QtPrompter::FilterIndex(filters, QString()), 0);
-    QCOMPARE(QtPrompter::FilterIndex(QString(), QString()), 0);
+    QFETCH(QString, filters);
+    QFETCH(QString, chosen);
+    QFETCH(int, index);
+    QCOMPARE(QtPrompter::FilterIndex(filters, chosen), index);
 }
 
 QTEST_MAIN(TestQtPrompter)
