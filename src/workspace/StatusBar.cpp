@@ -35,6 +35,10 @@ constexpr PanelLayout Layout[StatusBar::PanelCount] = {
     {1440, "Вексилардо 1.0"}, {3300, ""}, {3000, ""}, {1440, "CAPS"}, {1440, ""}, {1440, ""},
 };
 
+QDateTime SystemClock() {
+    return QDateTime::currentDateTime();
+}
+
 void SetIfChanged(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
@@ -42,7 +46,8 @@ void SetIfChanged(QLabel* label, const QString& text) {
 
 } // namespace
 
-StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), m_timer(new QTimer(this)) {
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent), m_timer(new QTimer(this)), m_clock(SystemClock) {
     setObjectName(QStringLiteral("StatInfo"));
     for (int i = 0; i < PanelCount; ++i) {
         auto* label = new QLabel(QString::fromUtf8(Layout[i].text), this);
@@ -117,8 +122,13 @@ void StatusBar::refreshCapsLock() {
         caps->setEnabled(on);
 }
 
+void StatusBar::setClock(Clock clock) {
+    m_clock = clock ? std::move(clock) : Clock(SystemClock);
+    refreshClock();
+}
+
 void StatusBar::refreshClock() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_clock();
     SetIfChanged(m_panels[DatePanel - 1], now.date().toString(QStringLiteral("dd.MM.yyyy")));
     SetIfChanged(m_panels[TimePanel - 1], now.time().toString(QStringLiteral("HH:mm")));
 }

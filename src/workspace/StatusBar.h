@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QStatusBar>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -30,6 +32,14 @@ public:
     // Brings the date and time panels up to the clock.
     void refreshClock();
 
+    using Clock = std::function<QDateTime()>;
+    // Where the date and time come from (tests set a fixed one); an empty clock means the
+    // system clock. The panels follow the new clock at once.
+    void setClock(Clock clock);
+    // What the timer does every second: clock and Caps Lock panels.
+    void tick();
+    QTimer* tickTimer() const { return m_timer; }
+
     static bool CapsLockOn();
 
     QSize sizeHint() const override;
@@ -42,8 +52,7 @@ private:
     // rather than squeezed over its neighbours.
     void placePanels();
 
-    void tick();
-
     std::array<QLabel*, PanelCount> m_panels{};
     QTimer* m_timer = nullptr;
+    Clock m_clock;
 };

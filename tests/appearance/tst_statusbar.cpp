@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QtTest>
 
 class TestStatusBar : public QObject {
@@ -12,7 +13,10 @@ private slots:
     void panelsHaveTheirTextsAndWidths();
     void panelsFitTheirTextsAndNeverOverlap();
     void panelTextByNumber();
+    void clockPanels_data();
     void clockPanels();
+    void timerTicksTheClock();
+    void emptyClockIsTheSystemClock();
     void capsPanelOffscreen();
 };
 
@@ -69,26 +73,80 @@ void TestStatusBar::panelTextByNumber() {
         QVERIFY(bar.panelText(i) != QStringLiteral("x"));
 }
 
+namespace {
+
+// The date and time panels as one text.
+QString Shown(const StatusBar& bar) {
+    return bar.panelText(5) + QLatin1Char(' ') + bar.panelText(6);
+}
+
+} // namespace
+
+void TestStatusBar::clockPanels_data() {
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const auto at = [](int y, int mo, int d, int h, int mi, int s) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+    };
+    QTest::newRow("same minute") << at(2024, 3, 5, 9, 7, 0) << 59 << "05.03.2024 09:07"
+                                 << "05.03.2024 09:07";
+    QTest::newRow("minute turns") << at(2024, 3, 5, 9, 7, 59) << 1 << "05.03.2024 09:07"
+                                  << "05.03.2024 09:08";
+    QTest::newRow("hour turns") << at(2024, 3, 5, 9, 59, 59) << 1 << "05.03.2024 09:59"
+                                << "05.03.2024 10:00";
+    QTest::newRow("leap day") << at(2024, 2, 28, 23, 59, 59) << 1 << "28.02.2024 23:59"
+                              << "29.02.2024 00:00";
+    QTest::newRow("year turns") << at(2023, 12, 31, 23, 59, 59) << 1 << "31.12.2023 23:59"
+                                << "01.01.2024 00:00";
+}
+
 void TestStatusBar::clockPanels() {
+    QFETCH(QDateTime, start);
+    QFETCH(int, seconds);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
     StatusBar bar;
-    const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"));
-    const QRegularExpression time(QStringLiteral("^([01]\\d|2[0-3]):[0-5]\\d$"));
-    QVERIFY2(date.match(bar.panelText(5)).hasMatch(), qPrintable(bar.panelText(5)));
-    QVERIFY2(time.match(bar.panelText(6)).hasMatch(), qPrintable(bar.panelText(6)));
+    QDateTime now = start;
+    // The panels follow a new clock at once, without waiting for the timer.
+    bar.setClock([&now] { return now; });
+    QCOMPARE(Shown(bar), before);
+    now = now.addSecs(seconds);
+    bar.tick();
+    QCOMPARE(Shown(bar), after);
+}
 
-    // A stale value is replaced on refresh (allowing for the minute turning over).
-    bar.setPanelText(5, QStringLiteral("01.01.1999"));
-    bar.setPanelText(6, QStringLiteral("99:99"));
-    bar.refreshClock();
-    const QDateTime now = QDateTime::currentDateTime();
-    QVERIFY(bar.panelText(5) == now.date().toString(QStringLiteral("dd.MM.yyyy")) ||
-            bar.panelText(5) == now.addSecs(-60).date().toString(QStringLiteral("dd.MM.yyyy")));
-    QVERIFY(bar.panelText(6) == now.time().toString(QStringLiteral("HH:mm")) ||
-            bar.panelText(6) == now.addSecs(-60).time().toString(QStringLiteral("HH:mm")));
+void TestStatusBar::timerTicksTheClock() {
+    StatusBar bar;
+    QDateTime now(QDate(2024, 3, 5), QTime(9, 7, 59), Qt::UTC);
+    bar.setClock([&now] { return now; });
+    QTimer* timer = bar.tickTimer();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
 
-    // The timer keeps the panels current without being asked.
-    bar.setPanelText(6, QStringLiteral("99:99"));
-    QTRY_VERIFY_WITH_TIMEOUT(time.match(bar.panelText(6)).hasMatch(), 3000);
+    now = now.addSecs(1);
+    bar.setPanelText(4, QStringLiteral("CAPS"));
+    bar.panel(4)->setEnabled(true);
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+    QCOMPARE(bar.panelText(6), QStringLiteral("09:08"));
+    // Offscreen Caps Lock reads as off, so the beat greys the indicator as well.
+    QVERIFY(!bar.panel(4)->isEnabled());
+}
+
+void TestStatusBar::emptyClockIsTheSystemClock() {
+    StatusBar bar;
+    bar.setClock([] { return QDateTime(QDate(1999, 1, 1), QTime(0, 0), Qt::UTC); });
+    bar.setClock({});
+    bar.tick();
+    // Only the shape: the system date is whatever it is.
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"))
+                .match(bar.panelText(5))
+                .hasMatch());
+    QVERIFY(bar.panelText(5) != QStringLiteral("01.01.1999"));
+    QVERIFY(QRegularExpression(QStringLiteral("^([01]\\d|2[0-3]):[0-5]\\d$"))
+                .match(bar.panelText(6))
+                .hasMatch());
 }
 
 void TestStatusBar::capsPanelOffscreen() {
