@@ -1,1 +1,2 @@
 vx_add_test(tst_numeric core ${CMAKE_CURRENT_LIST_DIR}/tst_numeric.cpp)
+vx_add_test(tst_qtprompter editor ${CMAKE_CURRENT_LIST_DIR}/tst_qtprompter.cpp)

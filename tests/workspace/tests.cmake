@@ -4,3 +4,4 @@ vx_add_test(tst_frmmain editor ${CMAKE_CURRENT_LIST_DIR}/tst_frmmain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
 vx_add_test(tst_drawingtools editor ${CMAKE_CURRENT_LIST_DIR}/tst_drawingtools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
+vx_add_test(tst_statusbar editor ${CMAKE_CURRENT_LIST_DIR}/tst_statusbar.cpp)
