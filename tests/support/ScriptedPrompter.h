@@ -23,9 +23,9 @@ public:
         QString title;
         QString filters;
         QString directory;
-        bool save;
+        bool save = false;
         QString fileName;     // the answer; empty when cancelled
-        int filterIndex = -1; // handed back through selectedFilter; -1 when cancelled
+        int filterIndex = -1; // handed back through selectedFilter; -1 also when cancelled
     };
 
     QList<Message> messages;
