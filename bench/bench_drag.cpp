@@ -1,14 +1,15 @@
-// One drag step of a picture object on a full canvas: mouse move -> MoveObj -> repaint.
+// Dragging a picture object on a full canvas: mouse move -> MoveObj -> repaint.
+#include "app/Editor.h"
 #include "common/Units.h"
-#include "objects/PictureCommands.h"
+#include "workspace/Pano.h"
 #include "workspace/Workspace.h"
-#include "workspace/frmMain.h"
 
 #include "SilentPrompter.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -20,58 +21,116 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButtons 
     QApplication::sendEvent(target, &event);
 }
 
-void BM_DragStepFullCanvas(benchmark::State& state) {
+double median(const std::vector<double>& v) {
+    std::vector<double> sorted = v;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[sorted.size() / 2];
+}
+
+// A 1600 x 1000 pixel canvas with 255 picture objects and 255 text fields, and optionally
+// 255 connection lines between neighbouring objects, drawn by a stand-in line painter.
+struct FullCanvas {
     QTemporaryDir programDir;
     QTemporaryDir configDir;
     SilentPrompter prompter;
-    frmMain window(prompter, {programDir.path(), configDir.path()});
-    window.resize(1600 + 20, 1000 + 100);
-    window.show();
-    window.pano->resize(1600, 1000);
-    Workspace& ws = window.workspace();
+    Editor editor{prompter, {programDir.path(), configDir.path()}};
 
-    QImage picture(64, 48, QImage::Format_RGB32);
-    picture.fill(QColor(120, 170, 220));
-    ws.kartinki.add(QStringLiteral("BOX"), picture, QStringLiteral("Кутия"));
-    for (int i = 0; i < ElementStore::Capacity; ++i) {
-        ws.DobaviNov(QStringLiteral("BOX"));
-        PictureObject& o = ws.store.objects[ws.Nomer];
-        o.Left = (i % 20) * 1150;
-        o.Top = (i / 20) * 1100;
-        TextField& t = ws.store.texts[i + 1];
-        ws.store.textStatus[i + 1] = ElementStore::Used;
-        t.Caption = QStringLiteral("Текст %1").arg(i + 1);
-        t.FontName = QStringLiteral("DejaVu Sans");
-        t.Visible = true;
-        t.Left = (i % 20) * 1150;
-        t.Top = (i / 20) * 1100 + 750;
-        ws.bindTextDrag(static_cast<int16_t>(i + 1));
+    explicit FullCanvas(bool lines) {
+        frmMain& window = editor.window();
+        window.resize(1600 + 20, 1000 + 100);
+        window.show();
+        window.pano->resize(1600, 1000);
+        Workspace& ws = editor.workspace();
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(QColor(120, 170, 220));
+        ws.kartinki.add(QStringLiteral("BOX"), picture, QStringLiteral("Кутия"));
+        for (int i = 0; i < ElementStore::Capacity; ++i) {
+            ws.DobaviNov(QStringLiteral("BOX"));
+            PictureObject& o = ws.store.objects[ws.diagram.Nomer];
+            o.Left = (i % 20) * 1150;
+            o.Top = (i / 20) * 1100;
+            TextField& t = ws.store.texts[i + 1];
+            ws.store.textStatus[i + 1] = ElementStore::Used;
+            t.Caption = QStringLiteral("Текст %1").arg(i + 1);
+            t.FontName = QStringLiteral("DejaVu Sans");
+            t.Visible = true;
+            t.Left = (i % 20) * 1150;
+            t.Top = (i / 20) * 1100 + 750;
+            if (lines)
+                ws.store.lines[i + 1] = {1, i + 1, i % 254 + 2, 2, 0, 1 + i % 5, i % 5};
+        }
+        if (lines) {
+            ws.renderer().setLinePainter([](QPainter& p, const ElementStore& store, int slot) {
+                const LineRecord& line = store.lines[slot];
+                const PictureObject& a = store.objects[line.FromObject];
+                const PictureObject& b = store.objects[line.ToObject];
+                p.setPen(QPen(Qt::black, PixelsToTwips(line.LineWidth)));
+                p.drawLine(QPointF(a.Left + a.Width / 2, a.Top + a.Height / 2),
+                           QPointF(b.Left + b.Width / 2, b.Top + b.Height / 2));
+            });
+        }
+        ws.settings.Pre4ertaiPriMestene = true;
     }
-    // Grab the topmost picture (slot 255 at the bottom-right of the grid) by its middle.
-    const PictureObject& grabbed = ws.store.objects[ElementStore::Capacity];
-    QPoint at(TwipsToPixel(grabbed.Left) + 10, TwipsToPixel(grabbed.Top) + 10);
-    sendMouse(window.pano, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    // Render into an image of the canvas size: the same painting a screen update does, but
-    // independent of whether the platform shows the window.
-    QImage frame(window.pano->size(), QImage::Format_RGB32);
+
+    // Grabs the topmost picture (slot 255, bottom right of the grid) by its middle.
+    QPoint grab() {
+        const PictureObject& grabbed = editor.workspace().store.objects[ElementStore::Capacity];
+        const QPoint at(TwipsToPixelRounded(grabbed.Left) + 10,
+                        TwipsToPixelRounded(grabbed.Top) + 10);
+        sendMouse(editor.window().pano, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        return at;
+    }
+};
+
+// One drag step: a mouse move, then the canvas painted whole into an image of its size (the
+// painting a screen update does, whether or not the platform shows the window).
+void BM_DragStepFullCanvas(benchmark::State& state) {
+    FullCanvas canvas(false);
+    Pano* pano = canvas.editor.window().pano;
+    QPoint at = canvas.grab();
+    QImage frame(pano->size(), QImage::Format_RGB32);
     int step = 0;
     for (auto _ : state) {
         at += QPoint((step % 40) < 20 ? 3 : -3, (step % 40) < 20 ? 2 : -2);
         ++step;
-        sendMouse(window.pano, QEvent::MouseMove, at, Qt::LeftButton);
-        window.pano->render(&frame);
+        sendMouse(pano, QEvent::MouseMove, at, Qt::LeftButton);
+        pano->render(&frame);
         benchmark::DoNotOptimize(frame.constBits());
     }
-    sendMouse(window.pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
 }
 BENCHMARK(BM_DragStepFullCanvas)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
-    ->ComputeStatistics("median", [](const std::vector<double>& v) {
-        std::vector<double> sorted = v;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    });
+    ->ComputeStatistics("median", median);
+
+// Ten mouse moves arrive before the screen is painted once, each asking for the repaint of
+// the lines that follow the dragged object: the lines are drawn once for the frame.
+void BM_TenMovesOneFrame(benchmark::State& state) {
+    FullCanvas canvas(true);
+    Pano* pano = canvas.editor.window().pano;
+    CanvasBitmap& bitmap = canvas.editor.workspace().bitmap();
+    QPoint at = canvas.grab();
+    QImage frame(pano->size(), QImage::Format_RGB32);
+    int step = 0;
+    const int before = bitmap.repaintCount();
+    for (auto _ : state) {
+        for (int move = 0; move < 10; ++move) {
+            at += QPoint((step % 40) < 20 ? 1 : -1, (step % 40) < 20 ? 1 : -1);
+            ++step;
+            sendMouse(pano, QEvent::MouseMove, at, Qt::LeftButton);
+        }
+        pano->render(&frame);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.counters["line_repaints_per_frame"] =
+        double(bitmap.repaintCount() - before) / double(state.iterations());
+    sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+BENCHMARK(BM_TenMovesOneFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("median", median);
 
 } // namespace
 

@@ -1,12 +1,12 @@
 // Start-up cost: from nothing to the "Инициализиране..." phase of the splash with the full
 // picture library, and the library loader on its own. Run with QT_QPA_PLATFORM=offscreen.
 
+#include "app/Editor.h"
 #include "common/Prompter.h"
 #include "library/CatalogueLoader.h"
 #include "library/ImageStore.h"
 #include "library/frmSplash.h"
 #include "workspace/Workspace.h"
-#include "workspace/frmMain.h"
 
 #include "SilentPrompter.h"
 
@@ -47,8 +47,8 @@ void BM_StartupToInitialising(benchmark::State& state) {
     const frmMain::Paths paths{Folder().dir.path(), Folder().config.path()};
     int pictures = 0;
     for (auto _ : state) {
-        frmSplash splash([&] { return std::make_unique<frmMain>(prompter, paths); },
-                         [](frmMain&) {});
+        frmSplash splash([&] { return std::make_unique<Editor>(prompter, paths); },
+                         [](QWidget&) {});
         splash.show();
         splash.Form_Load();
         if (splash.LabStatus->text() != frmSplash::initialisingText() ||
@@ -56,7 +56,7 @@ void BM_StartupToInitialising(benchmark::State& state) {
             state.SkipWithError("the library did not load cleanly");
             break;
         }
-        pictures = splash.mainWindow()->workspace().kartinki.count();
+        pictures = splash.editor()->pictureLibrary().count();
         state.PauseTiming();
         splash.LoadTimer->stop();
         state.ResumeTiming();

@@ -1,6 +1,6 @@
+#include "app/Editor.h"
 #include "common/QtPrompter.h"
 #include "library/frmSplash.h"
-#include "workspace/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -8,7 +8,27 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
+#include <optional>
+
+namespace {
+
+// "WxH" in pixels, or nothing when the text is no such size.
+std::optional<QSize> ParseSize(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool wideOk = false;
+    bool highOk = false;
+    const int width = parts[0].toInt(&wideOk);
+    const int height = parts[1].toInt(&highOk);
+    if (!wideOk || !highOk || width <= 0 || height <= 0)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -40,28 +60,31 @@ int main(int argc, char* argv[]) {
     frmMain::Paths paths;
     paths.programDir = QCoreApplication::applicationDirPath();
     paths.userConfigDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const QStringList size = parser.value(sizeOption).split(QLatin1Char('x'));
+    const std::optional<QSize> size = ParseSize(parser.value(sizeOption));
 
-    // The splash makes the main window, fills its picture library and shows it when done.
+    // The splash makes the editor, fills its picture library and shows it when done.
     frmSplash splash(
         [&prompter, &paths] {
-            auto window = std::make_unique<frmMain>(prompter, paths);
-            prompter.setParentWidget(window.get());
-            return window;
+            auto editor = std::make_unique<Editor>(prompter, paths);
+            prompter.setParentWidget(&editor->window());
+            return editor;
         },
-        [&size](frmMain& window) {
-            if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
-                window.resize(size[0].toInt(), size[1].toInt());
+        [&size](QWidget& window) {
+            const QScreen* screen = window.screen();
+            const QSize available = screen ? screen->availableGeometry().size() : QSize();
+            if (size) {
+                // A window larger than the screen could not be used; it gets the screen.
+                window.resize(available.isValid() ? size->boundedTo(available) : *size);
                 window.show();
             } else {
-                if (const QScreen* screen = window.screen())
-                    window.resize(screen->availableGeometry().size());
+                if (available.isValid())
+                    window.resize(available);
                 window.showMaximized();
             }
         });
     splash.show();
     splash.Form_Load();
-    if (!splash.mainWindow())
+    if (!splash.editor())
         return 1;
     return app.exec();
 }

@@ -2,7 +2,7 @@
 
 #include "common/Numeric.h"
 
-int TwipsToPixel(double twips) {
+int TwipsToPixelRounded(double twips) {
     return RoundHalfEven(twips / TwipsPerPixel);
 }
 

@@ -6,7 +6,7 @@
 // Canvas coordinates are twips; the screen is fixed at 15 twips per pixel.
 constexpr int TwipsPerPixel = 15;
 
-constexpr double TwipsToPixels(double twips) {
+constexpr double TwipsToPixelsExact(double twips) {
     return twips / TwipsPerPixel;
 }
 constexpr double PixelsToTwips(double pixels) {
@@ -14,7 +14,7 @@ constexpr double PixelsToTwips(double pixels) {
 }
 
 // Twips to a whole pixel position, rounding halves to even like every other conversion.
-int TwipsToPixel(double twips);
+int TwipsToPixelRounded(double twips);
 
 // Colours are 0x00BBGGRR (red in the low byte) in the model and in files.
 QColor ColourToQColor(int32_t colour);

@@ -222,8 +222,8 @@ void frmAddObject::showPreview() {
     const double left = PixelsToTwips(inner.width()) / 2 - PixelsToTwips(picture.width()) / 2;
     const double top =
         (PixelsToTwips(inner.height()) - PreviewLift) / 2 - PixelsToTwips(picture.height()) / 2;
-    Preview->setGeometry(inner.left() + TwipsToPixel(left), inner.top() + TwipsToPixel(top),
-                         picture.width(), picture.height());
+    Preview->setGeometry(inner.left() + TwipsToPixelRounded(left),
+                         inner.top() + TwipsToPixelRounded(top), picture.width(), picture.height());
 
     Preview->setToolTip(m_chosenDescription);
     picPrev->setToolTip(m_chosenDescription);
@@ -241,7 +241,7 @@ void frmAddObject::addChosen() {
     m_workspace.DobaviNov(m_chosenKey);
     // Remembered even when the object buffer was full: the last choice is what the
     // "add last" command repeats.
-    m_workspace.Posledno = m_chosenKey;
+    m_workspace.diagram.Posledno = m_chosenKey;
     if (chkClose->isChecked())
         hide();
 }

@@ -2,8 +2,7 @@
 
 #include "common/Prompter.h"
 #include "library/CatalogueLoader.h"
-#include "workspace/Workspace.h"
-#include "workspace/frmMain.h"
+#include "library/SplashTarget.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,10 +24,9 @@ constexpr int PaintIntervalMs = 30;
 
 } // namespace
 
-frmSplash::frmSplash(MainWindowFactory createMainWindow, MainWindowShow showMainWindow,
-                     QWidget* parent)
+frmSplash::frmSplash(Factory createEditor, Show showMainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      m_createMainWindow(std::move(createMainWindow)), m_showMainWindow(std::move(showMainWindow)) {
+      m_createEditor(std::move(createEditor)), m_showMainWindow(std::move(showMainWindow)) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Вексилардо"));
     setFixedSize(440, 240);
@@ -84,15 +82,15 @@ void frmSplash::Form_Load() {
     m_loadStarted = true;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    m_main = m_createMainWindow ? m_createMainWindow() : nullptr;
-    if (!m_main) {
+    m_editor = m_createEditor ? m_createEditor() : nullptr;
+    if (!m_editor) {
         m_handedOver = true;
         close();
         return;
     }
 
-    const QString folder = QDir(m_main->paths().programDir).filePath(CatalogueLoader::folderName());
-    CatalogueLoader loader(folder, m_main->workspace().kartinki);
+    const QString folder = QDir(m_editor->programFolder()).filePath(CatalogueLoader::folderName());
+    CatalogueLoader loader(folder, m_editor->pictureLibrary());
     // The maximum only ever grows, so setting it first keeps the value inside the range.
     loader.progress = [this](int value, int maximum) {
         Progres->setMaximum(maximum);
@@ -115,7 +113,7 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::LoadTimer_Timer() {
-    if (!m_main || m_handedOver) {
+    if (!m_editor || m_handedOver) {
         LoadTimer->stop();
         return;
     }
@@ -128,14 +126,15 @@ void frmSplash::LoadTimer_Timer() {
     // The main window goes up before the splash closes, so there is always a window open
     // and the application does not take the gap for its last window closing.
     if (m_showMainWindow)
-        m_showMainWindow(*m_main);
+        m_showMainWindow(m_editor->mainWindow());
     else
-        m_main->showMaximized();
+        m_editor->mainWindow().showMaximized();
     close();
 
     if (!m_faults.isEmpty())
-        m_main->prompter().message(QStringLiteral("Грешка"), CatalogueLoader::faultReport(m_faults),
-                                   Prompter::Icon::Warning, Prompter::Buttons::Ok);
+        m_editor->prompter().message(QStringLiteral("Грешка"),
+                                     CatalogueLoader::faultReport(m_faults),
+                                     Prompter::Icon::Warning, Prompter::Buttons::Ok);
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {

@@ -8,22 +8,21 @@
 class QLabel;
 class QProgressBar;
 class QTimer;
-class frmMain;
+class SplashTarget;
 
-// The start-up window: it creates the main window, loads the picture library into it with
+// The start-up window: it creates the editor, loads the picture library into it with
 // the bar following the records, lets a short "Инициализиране..." phase run on LoadTimer
 // and then hands over to the main window.
 class frmSplash : public QWidget {
     Q_OBJECT
 
 public:
-    // Makes the main window (not shown yet).
-    using MainWindowFactory = std::function<std::unique_ptr<frmMain>()>;
+    // Makes the editor (its main window not shown yet).
+    using Factory = std::function<std::unique_ptr<SplashTarget>()>;
     // Shows the main window at the end; empty shows it maximised.
-    using MainWindowShow = std::function<void(frmMain&)>;
+    using Show = std::function<void(QWidget& mainWindow)>;
 
-    explicit frmSplash(MainWindowFactory createMainWindow, MainWindowShow showMainWindow = {},
-                       QWidget* parent = nullptr);
+    explicit frmSplash(Factory createEditor, Show showMainWindow = {}, QWidget* parent = nullptr);
     ~frmSplash() override;
 
     QLabel* Image1 = nullptr;
@@ -33,13 +32,13 @@ public:
     QProgressBar* Progres = nullptr;
     QTimer* LoadTimer = nullptr;
 
-    // Creates the main window and loads the library into it; returns with LoadTimer running.
+    // Creates the editor and loads the library into it; returns with LoadTimer running.
     void Form_Load();
     // One tick of LoadTimer.
     void LoadTimer_Timer();
 
-    // The main window once Form_Load has made it; the splash keeps owning it.
-    frmMain* mainWindow() const { return m_main.get(); }
+    // The editor once Form_Load has made it; the splash keeps owning it.
+    SplashTarget* editor() const { return m_editor.get(); }
     // What went wrong while the library was loaded.
     const QStringList& libraryFaults() const { return m_faults; }
     bool handedOver() const { return m_handedOver; }
@@ -54,9 +53,9 @@ protected:
 private:
     static QPixmap drawLogo(int side);
 
-    MainWindowFactory m_createMainWindow;
-    MainWindowShow m_showMainWindow;
-    std::unique_ptr<frmMain> m_main;
+    Factory m_createEditor;
+    Show m_showMainWindow;
+    std::unique_ptr<SplashTarget> m_editor;
     QStringList m_faults;
     bool m_loadStarted = false;
     bool m_handedOver = false;

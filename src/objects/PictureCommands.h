@@ -1,28 +1,28 @@
 #pragma once
 
-#include "workspace/Pano.h"
+#include "objects/SimpleDragAndDrop.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
+#include <Qt>
+#include <optional>
 
-class QAction;
-class QImage;
-class QMenu;
+class CanvasLayer;
+class EditorContext;
 class frmAddObject;
-class frmMain;
+struct CanvasMouse;
 
-// Adding, dragging and deleting picture objects, and the context menu of canvas elements.
-class PictureCommands : public QObject, public Pano::ElementHandler {
+// Adding, dragging and deleting picture objects: the "Обекти" and "Последен" commands, the
+// library chooser, import from a file, the mouse on picture objects and "Изтрий" of the
+// element menu.
+class PictureCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit PictureCommands(frmMain& main);
+    explicit PictureCommands(EditorContext& context);
     ~PictureCommands() override;
-
-    QMenu* mnuAddObject = nullptr; // "Добави обект", popped up by cmdAdd
-    QMenu* mnuOpt = nullptr;       // "Опции", the context menu of pictures and text fields
-    QAction* contextAction(const QString& name) const;
 
     void cmdAdd_Click();
     void cmdAddLast_Click();
@@ -34,24 +34,17 @@ public:
     void mnuOptDelete_Click();
 
     frmAddObject* chooser() const;
-    bool dragging() const { return m_dragging; }
-
-    // The outline 40 twips outside an element's box.
-    static QRectF outlineAround(const QRectF& box);
+    bool dragging() const { return m_drag.has_value(); }
 
     // Mouse on a picture object.
-    void elementMouseDown(int slot, Qt::MouseButton button, QPointF relative,
-                          QPointF canvas) override;
-    void elementMouseMove(int slot, Qt::MouseButtons buttons, QPointF relative) override;
-    void elementMouseUp(int slot, Qt::MouseButton button, QPointF relative) override;
-
-    // Opens the context menu for a picture object or a text field at the mouse.
-    void openContextMenu(Pano::ElementKind kind, int slot);
+    void mouseDown(int slot, const CanvasMouse& mouse);
+    void mouseMove(int slot, const CanvasMouse& mouse);
+    void mouseUp(int slot, const CanvasMouse& mouse);
 
 private:
-    void createMenus();
-
-    frmMain& m_main;
+    EditorContext& m_context;
+    CanvasLayer* m_layer = nullptr;
     QPointer<frmAddObject> m_chooser;
-    bool m_dragging = false;
+    // The drag in progress, made when the button went down.
+    std::optional<SimpleDragAndDrop> m_drag;
 };

@@ -1,4 +1,5 @@
 list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.h ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.cpp)
 list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PictureLayer.h ${CMAKE_CURRENT_LIST_DIR}/PictureLayer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureCommands.h ${CMAKE_CURRENT_LIST_DIR}/PictureCommands.cpp)

@@ -10,10 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr const char* ColourProperty = "vxColour";
-}
-
 DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("DrawOptions"));
     setFrameShape(QFrame::Panel);
@@ -89,7 +85,9 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
             return QRectF(PixelsToTwips(x()), PixelsToTwips(y()), PixelsToTwips(width()),
                           PixelsToTwips(height()));
         },
-        [this](double left, double top) { move(TwipsToPixel(left), TwipsToPixel(top)); },
+        [this](double left, double top) {
+            move(TwipsToPixelRounded(left), TwipsToPixelRounded(top));
+        },
         [this] {
             const QWidget* container = parentWidget();
             return container ? QSizeF(PixelsToTwips(container->width()),
@@ -100,15 +98,10 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void DrawOptionsPanel::setButtonColour(QPushButton* button, int32_t colour) {
-    button->setProperty(ColourProperty, colour);
     const QColor c = ColourToQColor(colour);
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }")
             .arg(c.name()));
-}
-
-int32_t DrawOptionsPanel::buttonColour(const QPushButton* button) {
-    return button->property(ColourProperty).toInt();
 }
 
 void DrawOptionsPanel::mousePressEvent(QMouseEvent* event) {
@@ -119,6 +112,8 @@ void DrawOptionsPanel::mousePressEvent(QMouseEvent* event) {
 }
 
 void DrawOptionsPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (m_drag.dragging())
+        m_movedByUser = true;
     m_drag.MoveObj(PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
 }
 

@@ -27,11 +27,13 @@ public:
     QPushButton* PaintFill = nullptr;
     QLabel* lblHidefr = nullptr;
 
-    // A colour button shows its colour as its background.
+    // A colour button shows its colour as its background; the colour itself is kept in the
+    // tool state.
     static void setButtonColour(QPushButton* button, int32_t colour);
-    static int32_t buttonColour(const QPushButton* button);
 
-    SimpleDragAndDrop& dragObject() { return m_drag; }
+    // True once the user has dragged the panel somewhere: from then on it stays where it was
+    // put as long as it fits.
+    bool movedByUser() const { return m_movedByUser; }
 
 signals:
     void hideRequested();
@@ -44,4 +46,5 @@ protected:
 
 private:
     SimpleDragAndDrop m_drag;
+    bool m_movedByUser = false;
 };

@@ -1,11 +1,11 @@
 #include "workspace/Pano.h"
 
 #include "common/Units.h"
-#include "workspace/TextFieldGeometry.h"
 #include "workspace/Workspace.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolButton>
@@ -13,7 +13,11 @@
 
 namespace {
 constexpr int EdgeTwips = 255;
+
+QRectF boxOf(const QLineF& line) {
+    return QRectF(line.p1(), line.p2()).normalized();
 }
+} // namespace
 
 Pano::Pano(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("Pano"));
@@ -43,7 +47,19 @@ Pano::Pano(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace
         corner->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; font-size: 9px; }"));
     }
     connect(&m_workspace, &Workspace::elementsChanged, this, qOverload<>(&QWidget::update));
-    connect(&m_workspace, &Workspace::canvasChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_workspace, &Workspace::persistentLayerChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_workspace, &Workspace::elementMoved, this,
+            [this](const QRectF& before, const QRectF& after) {
+                updateTwips(before);
+                updateTwips(after);
+            });
+    connect(&m_workspace, &Workspace::canvasStateChanged, this, [this] {
+        update();
+        if (!underMouse())
+            setCursor(m_workspace.canvas.pointer);
+        else
+            updatePointer(toTwips(mapFromGlobal(QCursor::pos())));
+    });
 }
 
 double Pano::innerWidth() const {
@@ -54,7 +70,7 @@ double Pano::innerHeight() const {
 }
 
 void Pano::placeEdgeControls() {
-    const int edge = TwipsToPixel(EdgeTwips);
+    const int edge = TwipsToPixelRounded(EdgeTwips);
     const int w = width();
     const int h = height();
     MoveVertikal->setGeometry(0, 0, edge, std::max(h - edge, 0));
@@ -63,224 +79,152 @@ void Pano::placeEdgeControls() {
     cmdHelp->setGeometry(w - edge, h - edge, edge, edge);
 }
 
-void Pano::setElementHandler(ElementKind kind, ElementHandler* handler) {
-    if (kind == ElementKind::Picture)
-        m_pictureHandler = handler;
-    else if (kind == ElementKind::Text)
-        m_textHandler = handler;
-}
-
-Pano::ElementHandler* Pano::handlerFor(ElementKind kind) const {
-    switch (kind) {
-    case ElementKind::Picture:
-        return m_pictureHandler;
-    case ElementKind::Text:
-        return m_textHandler;
-    case ElementKind::None:
-        break;
-    }
-    return nullptr;
-}
-
-QRectF Pano::elementRect(const Hit& hit) const {
-    const ElementStore& store = m_workspace.store;
-    if (hit.kind == ElementKind::Picture) {
-        const PictureObject& o = store.objects[hit.slot];
-        return QRectF(o.Left, o.Top, o.Width, o.Height);
-    }
-    if (hit.kind == ElementKind::Text) {
-        const TextField& t = store.texts[hit.slot];
-        return QRectF(QPointF(t.Left, t.Top), TextFieldGeometry::size(t));
-    }
-    return {};
-}
-
-Pano::Hit Pano::hitTest(QPointF twips) const {
-    const ElementStore& store = m_workspace.store;
-    for (int slot = ElementStore::Capacity; slot >= 1; --slot) {
-        if (store.textStatus[slot] == ElementStore::Used && store.texts[slot].Visible) {
-            const Hit hit{ElementKind::Text, slot};
-            if (elementRect(hit).contains(twips))
-                return hit;
-        }
-    }
-    for (int slot = ElementStore::Capacity; slot >= 1; --slot) {
-        if (store.objectStatus[slot] == ElementStore::Used && store.objects[slot].Visible) {
-            const Hit hit{ElementKind::Picture, slot};
-            if (elementRect(hit).contains(twips))
-                return hit;
-        }
-    }
-    return {};
-}
-
-void Pano::paintDiagram(QPainter& painter, const Workspace& workspace) {
-    const ElementStore& store = workspace.store;
-    const QRectF clip = painter.hasClipping()
-                            ? painter.clipBoundingRect()
-                            : QRectF(0, 0, painter.device()->width(), painter.device()->height());
-    painter.drawImage(QPointF(0, 0), workspace.canvas());
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        const PictureObject& o = store.objects[slot];
-        if (store.objectStatus[slot] != ElementStore::Used || !o.Visible || o.picture.isNull())
-            continue;
-        const QRectF target(TwipsToPixels(o.Left), TwipsToPixels(o.Top), TwipsToPixels(o.Width),
-                            TwipsToPixels(o.Height));
-        if (!clip.intersects(target))
-            continue;
-        if (target.size() == QSizeF(o.picture.size()))
-            painter.drawImage(QPoint(TwipsToPixel(o.Left), TwipsToPixel(o.Top)), o.picture);
-        else
-            painter.drawImage(target, o.picture);
-    }
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        const TextField& t = store.texts[slot];
-        if (store.textStatus[slot] != ElementStore::Used || !t.Visible)
-            continue;
-        const QSizeF size = TextFieldGeometry::size(t);
-        const QRectF box(TwipsToPixels(t.Left), TwipsToPixels(t.Top), TwipsToPixels(size.width()),
-                         TwipsToPixels(size.height()));
-        if (!clip.intersects(box))
-            continue;
-        painter.drawImage(QPoint(TwipsToPixel(t.Left), TwipsToPixel(t.Top)),
-                          TextFieldGeometry::rendered(t));
-    }
-}
-
-void Pano::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), ColourToQColor(Workspace::canvasBackColour()));
-    paintDiagram(painter, m_workspace);
-    for (int i = 0; i < 2; ++i) {
-        if (!m_Ogr[i].visible)
-            continue;
-        // The first pick in blue, the second (or the context object) in red.
-        QPen pen(i == 0 ? QColor(0, 0, 255) : QColor(255, 0, 0), 1,
-                 i == 0 ? Qt::DashLine : Qt::DotLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        const QRectF& r = m_Ogr[i].rect;
-        painter.drawRect(QRectF(TwipsToPixels(r.left()), TwipsToPixels(r.top()),
-                                TwipsToPixels(r.width()), TwipsToPixels(r.height())));
-    }
-    if (m_selectionVisible) {
-        QPen pen(Qt::black, 1, Qt::DashLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(
-            TwipsToPixels(m_selectionRect.left()), TwipsToPixels(m_selectionRect.top()),
-            TwipsToPixels(m_selectionRect.width()), TwipsToPixels(m_selectionRect.height())));
-    }
-}
-
-void Pano::setOutline(int index, bool visible, const QRectF& twips) {
-    if (index < 0 || index > 1)
-        return;
-    m_Ogr[index].visible = visible;
-    if (!twips.isNull())
-        m_Ogr[index].rect = twips;
-    update();
-}
-
-bool Pano::outlineVisible(int index) const {
-    return index >= 0 && index <= 1 && m_Ogr[index].visible;
-}
-
-QRectF Pano::outlineRect(int index) const {
-    return index >= 0 && index <= 1 ? m_Ogr[index].rect : QRectF();
-}
-
-void Pano::setSelectionOutline(bool visible, const QRectF& twips) {
-    m_selectionVisible = visible;
-    m_selectionRect = twips;
-    update();
-}
-
-void Pano::resizeEvent(QResizeEvent*) {
-    m_workspace.resizeCanvas(width(), height());
-    placeEdgeControls();
-}
-
 QPointF Pano::toTwips(QPointF pixels) {
     return QPointF(PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y()));
 }
 
+void Pano::updateTwips(const QRectF& twips) {
+    if (twips.isEmpty())
+        return;
+    // Whole pixels around the box, one more for edges that fall between pixels.
+    const QRectF pixels(TwipsToPixelsExact(twips.left()), TwipsToPixelsExact(twips.top()),
+                        TwipsToPixelsExact(twips.width()), TwipsToPixelsExact(twips.height()));
+    update(pixels.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+// ---- painting ----
+
+void Pano::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QImage& bitmap = m_workspace.bitmap().image();
+    if (bitmap.size() != size())
+        painter.fillRect(rect(), ColourToQColor(Workspace::canvasBackColour()));
+    painter.drawImage(QPoint(0, 0), bitmap);
+    // What is not in the update area needs no painting: the renderer culls by the clip.
+    painter.setClipRect(event->rect());
+    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    m_layers.paint(painter);
+    paintOverlays(painter);
+}
+
+void Pano::paintOverlays(QPainter& painter) const {
+    const CanvasState& canvas = m_workspace.canvas;
+    painter.setBrush(Qt::NoBrush);
+    // Lines one pixel wide whatever the scale.
+    const auto outline = [&painter](const CanvasOutline& o, const QColor& colour,
+                                    Qt::PenStyle style) {
+        if (!o.visible)
+            return;
+        QPen pen(colour, 0, style);
+        painter.setPen(pen);
+        painter.drawRect(o.rect);
+    };
+    // The first pick in blue, the second (or the context object) in red.
+    outline(canvas.Ogr[0], QColor(0, 0, 255), Qt::DashLine);
+    outline(canvas.Ogr[1], QColor(255, 0, 0), Qt::DotLine);
+    outline(canvas.FoundBox, QColor(255, 0, 0), Qt::SolidLine);
+    outline(canvas.shpSelection, Qt::black, Qt::DashLine);
+
+    const RubberBand& band = canvas.rubberBand;
+    if (!band.isVisible())
+        return;
+    // Inverted pixels, as a figure drawn in invert mode looks.
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 0));
+    switch (band.shape) {
+    case RubberBand::Shape::Rectangle:
+        painter.drawRect(boxOf(band.line));
+        break;
+    case RubberBand::Shape::Line:
+        painter.drawLine(band.line);
+        break;
+    case RubberBand::Shape::Ellipse:
+        painter.drawEllipse(boxOf(band.line));
+        break;
+    case RubberBand::Shape::None:
+        break;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void Pano::resizeEvent(QResizeEvent*) {
+    m_workspace.setCanvasSize(width(), height());
+    placeEdgeControls();
+}
+
+// ---- the mouse ----
+
+void Pano::finishMissedCanvasRelease(QPointF twips) {
+    const Qt::MouseButton missed = m_layers.takeMissedCanvasRelease();
+    if (missed != Qt::NoButton)
+        emit canvasMouseUp(missed, twips);
+}
+
 void Pano::mousePressEvent(QMouseEvent* event) {
     const QPointF twips = toTwips(event->position());
-    if (event->buttons() == event->button()) {
-        // A fresh press: a grab whose release went elsewhere (a popup menu) is over.
-        m_grab = {};
-        m_canvasGrab = false;
-    }
-    if (m_grab.kind == ElementKind::None && !m_canvasGrab) {
-        const Hit hit = hitTest(twips);
-        if (ElementHandler* handler = handlerFor(hit.kind)) {
-            m_grab = hit;
-            handler->elementMouseDown(hit.slot, event->button(), twips - elementRect(hit).topLeft(),
-                                      twips);
-            return;
-        }
-        m_canvasGrab = true;
-    } else if (m_grab.kind != ElementKind::None) {
-        // Another button while an element holds the mouse goes to that element.
-        if (ElementHandler* handler = handlerFor(m_grab.kind))
-            handler->elementMouseDown(m_grab.slot, event->button(),
-                                      twips - elementRect(m_grab).topLeft(), twips);
-        return;
-    }
-    emit canvasMouseDown(event->button(), twips);
+    const bool element = m_layers.press(event->button(), event->buttons(), twips);
+    finishMissedCanvasRelease(twips);
+    if (!element)
+        emit canvasMouseDown(event->button(), twips);
 }
 
 void Pano::mouseMoveEvent(QMouseEvent* event) {
     const QPointF twips = toTwips(event->position());
-    if (m_grab.kind != ElementKind::None) {
-        if (ElementHandler* handler = handlerFor(m_grab.kind))
-            handler->elementMouseMove(m_grab.slot, event->buttons(),
-                                      twips - elementRect(m_grab).topLeft());
-        return;
-    }
-    if (!m_canvasGrab) {
-        // Hovering: the element under the pointer sees the move too (cursor, tooltips).
-        const Hit hit = hitTest(twips);
-        if (ElementHandler* handler = handlerFor(hit.kind)) {
-            handler->elementMouseMove(hit.slot, event->buttons(),
-                                      twips - elementRect(hit).topLeft());
-            return;
-        }
-    }
-    emit canvasMouseMove(event->buttons(), twips);
+    const bool element = m_layers.move(event->buttons(), twips);
+    finishMissedCanvasRelease(twips);
+    if (!element)
+        emit canvasMouseMove(event->buttons(), twips);
+    updatePointer(twips);
 }
 
 void Pano::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF twips = toTwips(event->position());
-    if (m_grab.kind != ElementKind::None) {
-        const Hit grab = m_grab;
-        if (event->buttons() == Qt::NoButton)
-            m_grab = {};
-        if (ElementHandler* handler = handlerFor(grab.kind))
-            handler->elementMouseUp(grab.slot, event->button(),
-                                    twips - elementRect(grab).topLeft());
-        return;
-    }
-    if (event->buttons() == Qt::NoButton)
-        m_canvasGrab = false;
-    emit canvasMouseUp(event->button(), twips);
+    if (!m_layers.release(event->button(), event->buttons(), twips))
+        emit canvasMouseUp(event->button(), twips);
+}
+
+void Pano::hideEvent(QHideEvent* event) {
+    const QPointF twips = toTwips(mapFromGlobal(QCursor::pos()));
+    m_layers.cancelGrab(twips);
+    finishMissedCanvasRelease(twips);
+    QWidget::hideEvent(event);
+}
+
+void Pano::updatePointer(QPointF twips) {
+    Qt::CursorShape shape = m_workspace.canvas.pointer;
+    CanvasLayerStack::Hit hit = m_layers.grab();
+    if (!hit && !m_layers.canvasHasMouse())
+        hit = m_layers.hitTest(twips);
+    if (hit)
+        shape = hit.layer->cursor(hit.slot);
+    if (cursor().shape() != shape)
+        setCursor(shape);
 }
 
 bool Pano::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
+    switch (event->type()) {
+    case QEvent::ToolTip: {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Hit hit = hitTest(toTwips(help->pos()));
-        if (hit.kind == ElementKind::Picture) {
-            const QString tip = m_workspace.store.objects[hit.slot].ToolTipText;
-            if (!tip.isEmpty()) {
-                QToolTip::showText(help->globalPos(), tip, this);
-                return true;
-            }
+        const CanvasLayerStack::Hit hit = m_layers.hitTest(toTwips(help->pos()));
+        const QString tip = hit ? hit.layer->toolTip(hit.slot) : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
         }
-        QToolTip::hideText();
-        event->ignore();
         return true;
+    }
+    case QEvent::ActivationChange:
+        if (!isActiveWindow()) {
+            // Focus went elsewhere in the middle of a drag: the drag ends where it is.
+            const QPointF twips = toTwips(mapFromGlobal(QCursor::pos()));
+            m_layers.cancelGrab(twips);
+            finishMissedCanvasRelease(twips);
+        }
+        break;
+    default:
+        break;
     }
     return QWidget::event(event);
 }

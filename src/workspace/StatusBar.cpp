@@ -53,7 +53,7 @@ StatusBar::StatusBar(QWidget* parent)
         auto* label = new QLabel(QString::fromUtf8(Layout[i].text), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Panels start at their set widths and grow when the program font needs more room.
-        label->setMinimumWidth(TwipsToPixel(Layout[i].widthTwips));
+        label->setMinimumWidth(TwipsToPixelRounded(Layout[i].widthTwips));
         label->setObjectName(QStringLiteral("StatInfoPanel%1").arg(i + 1));
         m_panels[i] = label;
     }

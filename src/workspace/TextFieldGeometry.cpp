@@ -64,8 +64,8 @@ QImage rendered(const TextField& field) {
     if (found != cache.constEnd())
         return found.value();
     const QSizeF twips = size(field);
-    QImage image(std::max(1, static_cast<int>(std::lround(TwipsToPixels(twips.width())))),
-                 std::max(1, static_cast<int>(std::lround(TwipsToPixels(twips.height())))),
+    QImage image(std::max(1, static_cast<int>(std::lround(TwipsToPixelsExact(twips.width())))),
+                 std::max(1, static_cast<int>(std::lround(TwipsToPixelsExact(twips.height())))),
                  QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);

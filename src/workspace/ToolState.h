@@ -9,8 +9,8 @@
 // The active tool of the canvas and the drawing options of new elements.
 struct ToolState {
     static QString box() { return QStringLiteral("butbox"); }
-    static QString circle() { return QStringLiteral("butcircle"); }
-    static QString circleRound() { return QStringLiteral("butcirclecir"); }
+    static QString ellipse() { return QStringLiteral("butcircle"); }
+    static QString circle() { return QStringLiteral("butcirclecir"); }
     static QString line() { return QStringLiteral("butline"); }
     static QString selection() { return QStringLiteral("selection"); }
 

@@ -2,11 +2,11 @@
 
 #include "common/Numeric.h"
 #include "common/Prompter.h"
-#include "workspace/DiagramState.h"
+#include "common/Units.h"
+#include "workspace/CanvasGeometry.h"
 #include "workspace/TextFieldGeometry.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <algorithm>
 
 QString DiagramStateText::file(const QString& path) {
@@ -15,11 +15,28 @@ QString DiagramStateText::file(const QString& path) {
 
 Workspace::Workspace(Prompter& prompter, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_stateText(DiagramStateText::none()),
-      m_fileText(DiagramStateText::noFile()) {
+      m_fileText(DiagramStateText::noFile()), m_renderer(store), m_bitmap(m_renderer) {
     kartinki.addSketchpadEntry();
 }
 
 Workspace::~Workspace() = default;
+
+// ---- settings ----
+
+int16_t Workspace::GetTransp(int index) const {
+    if (index < 0 || index >= SettingsRecord::WindowCount)
+        return SettingsRecord::Opaque;
+    return settings.transparency[index];
+}
+
+bool Workspace::SetTransp(int index, int16_t value) {
+    if (index < 0 || index >= SettingsRecord::WindowCount)
+        return false;
+    settings.transparency[index] = value;
+    return true;
+}
+
+// ---- diagram state ----
 
 void Workspace::setStateText(const QString& text) {
     if (m_stateText == text)
@@ -35,27 +52,16 @@ void Workspace::setFileText(const QString& text) {
     emit fileTextChanged(text);
 }
 
-int16_t Workspace::GetTransp(int index) const {
-    if (index < 0 || index >= SettingsRecord::WindowCount)
-        return SettingsRecord::Opaque;
-    return settings.transparency[index];
-}
-
-bool Workspace::SetTransp(int index, int16_t value) {
-    if (index < 0 || index >= SettingsRecord::WindowCount)
-        return false;
-    settings.transparency[index] = value;
-    return true;
-}
-
 void Workspace::markChanged() {
-    Promqna = true;
+    diagram.Promqna = true;
     setStateText(DiagramStateText::changed());
 }
 
 void Workspace::markModified() {
-    Promqna = true;
+    diagram.Promqna = true;
 }
+
+// ---- element store ----
 
 int16_t Workspace::FindEmpty(int16_t MasivNomer) {
     if (MasivNomer < ElementStore::Objects || MasivNomer > ElementStore::Lines)
@@ -75,15 +81,15 @@ int16_t Workspace::PraznaTablica() const {
 }
 
 void Workspace::DobaviNov(const QString& Vid) {
-    Nomer = FindEmpty(ElementStore::Objects);
-    if (Nomer < 1) {
+    diagram.Nomer = FindEmpty(ElementStore::Objects);
+    if (diagram.Nomer < 1) {
         m_prompter.message(
             QStringLiteral("Програмна грешка"),
             QStringLiteral("Буферът за обекти е претоварен. Не могат да се създадат повече!"),
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    PictureObject& object = store.objects[Nomer];
+    PictureObject& object = store.objects[diagram.Nomer];
     object = PictureObject{};
     if (const ImageStore::Entry* entry = kartinki.find(Vid)) {
         object.picture = entry->picture;
@@ -94,22 +100,14 @@ void Workspace::DobaviNov(const QString& Vid) {
     // A picture box sizes itself to its picture.
     object.Width = PixelsToTwips(object.picture.width());
     object.Height = PixelsToTwips(object.picture.height());
-    object.Top = 120;
-    object.Left = 375;
-    store.objectStatus[Nomer] = ElementStore::Used;
-    const int16_t slot = Nomer;
-    pictureDrag[slot] = canvasDrag(
-        [this, slot] {
-            const PictureObject& o = store.objects[slot];
-            return QRectF(o.Left, o.Top, o.Width, o.Height);
-        },
-        store.objects[slot].Left, store.objects[slot].Top);
-    lastCreatedObject = Nomer;
+    object.Top = CanvasGeometry::NewObjectTop;
+    object.Left = CanvasGeometry::NewObjectLeft;
+    store.objectStatus[diagram.Nomer] = ElementStore::Used;
+    diagram.lastCreatedObject = diagram.Nomer;
     emit elementsChanged();
 }
 
 void Workspace::Iz4isti() {
-    clearCanvas();
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         if (store.textStatus[slot] == ElementStore::Used) {
             store.texts[slot] = TextField{};
@@ -121,137 +119,25 @@ void Workspace::Iz4isti() {
             store.objectStatus[slot] = ElementStore::Free;
         }
         store.shapes[slot].Kind = 0;
+        canvas.shapeHandles[slot].visible = false;
         LineRecord& line = store.lines[slot];
         line.Used = line.FromObject = line.ToObject = line.LineType = 0;
+        canvas.lineHandles[slot].visible = false;
     }
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
         store.grids[slot].Used = 0;
-    connectionStep = 0;
-    chosenLineType = 0;
-    Promqna = false;
+        canvas.gridHandles[slot].visible = false;
+    }
+    diagram.connection.step = ConnectionState::None;
+    diagram.connection.lineType = 0;
+    diagram.Promqna = false;
     setStateText(DiagramStateText::none());
+    Pre4ertai();
     emit elementsChanged();
-}
-
-SimpleDragAndDrop Workspace::canvasDrag(SimpleDragAndDrop::Geometry geometry, double& left,
-                                        double& top) {
-    // The store's arrays never move, so the element's fields can be written through.
-    SimpleDragAndDrop drag(
-        std::move(geometry),
-        [this, &left, &top](double newLeft, double newTop) {
-            left = newLeft;
-            top = newTop;
-            emit elementsChanged();
-        },
-        [this] { return QSizeF(canvasWidth(), canvasHeight()); });
-    drag.LimitMode = 1;
-    return drag;
-}
-
-void Workspace::bindTextDrag(int16_t slot) {
-    if (slot < 1 || slot > ElementStore::Capacity)
-        return;
-    textDrag[slot] = canvasDrag(
-        [this, slot] {
-            const TextField& t = store.texts[slot];
-            return QRectF(QPointF(t.Left, t.Top), TextFieldGeometry::size(t));
-        },
-        store.texts[slot].Left, store.texts[slot].Top);
-}
-
-void Workspace::deletePicture(int16_t slot) {
-    if (slot < 1 || slot > ElementStore::Capacity || store.objectStatus[slot] != ElementStore::Used)
-        return;
-    store.objectStatus[slot] = ElementStore::Free;
-    for (int i = 1; i <= ElementStore::Capacity; ++i) {
-        LineRecord& line = store.lines[i];
-        if (line.Used != 0 && (line.FromObject == slot || line.ToObject == slot))
-            line.Used = line.FromObject = line.ToObject = line.LineType = 0;
-    }
-    store.objects[slot] = PictureObject{};
-    emit elementsChanged();
-}
-
-void Workspace::deleteText(int16_t slot) {
-    if (slot < 1 || slot > ElementStore::Capacity || store.textStatus[slot] != ElementStore::Used)
-        return;
-    store.textStatus[slot] = ElementStore::Free;
-    store.texts[slot] = TextField{};
-    emit elementsChanged();
-}
-
-void Workspace::shiftElements(int dx, int dy) {
-    if (dx == 0 && dy == 0)
-        return;
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (store.objectStatus[slot] == ElementStore::Used) {
-            store.objects[slot].Left += dx;
-            store.objects[slot].Top += dy;
-        }
-        if (store.textStatus[slot] == ElementStore::Used) {
-            store.texts[slot].Left += dx;
-            store.texts[slot].Top += dy;
-        }
-        ShapeRecord& shape = store.shapes[slot];
-        if (shape.Kind >= 1) {
-            shape.X1 += dx;
-            shape.X2 += dx;
-            shape.Y1 += dy;
-            shape.Y2 += dy;
-        }
-    }
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
-        GridRecord& grid = store.grids[slot];
-        if (grid.Used != 0) {
-            grid.Left += dx;
-            grid.Top += dy;
-        }
-    }
-    emit elementsChanged();
-}
-
-Workspace::Extent Workspace::extent(double innerWidth, double innerHeight) const {
-    double minLeft = innerWidth;
-    double minTop = innerHeight;
-    double maxRight = 0;
-    double maxBottom = 0;
-    const auto extend = [&](double left, double top, double right, double bottom) {
-        minLeft = std::min({minLeft, left, right});
-        minTop = std::min({minTop, top, bottom});
-        maxRight = std::max({maxRight, left, right});
-        maxBottom = std::max({maxBottom, top, bottom});
-    };
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (store.objectStatus[slot] == ElementStore::Used) {
-            const PictureObject& o = store.objects[slot];
-            extend(o.Left, o.Top, o.Left + o.Width, o.Top + o.Height);
-        }
-        if (store.textStatus[slot] == ElementStore::Used) {
-            const TextField& t = store.texts[slot];
-            const QSizeF size = TextFieldGeometry::size(t);
-            extend(t.Left, t.Top, t.Left + size.width(), t.Top + size.height());
-        }
-        const ShapeRecord& shape = store.shapes[slot];
-        if (shape.Kind > 0)
-            extend(shape.X1, shape.Y1, shape.X2, shape.Y2);
-    }
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
-        const GridRecord& g = store.grids[slot];
-        if (g.Used != 0)
-            extend(g.Left, g.Top, double(g.Left) + g.Width, double(g.Top) + g.Height);
-    }
-    return Extent{RoundHalfEven(minLeft), RoundHalfEven(minTop), RoundHalfEven(maxRight),
-                  RoundHalfEven(maxBottom)};
-}
-
-int Workspace::scrollMaximum(double greatest, double inner) {
-    if (inner >= greatest + 400)
-        return 0;
-    return std::clamp(RoundHalfEven(greatest + 400 - inner), 0, 32767);
 }
 
 bool Workspace::ZapaziPromenite() {
-    if (!Promqna)
+    if (!diagram.Promqna)
         return true;
     const Prompter::Answer answer =
         m_prompter.message(QStringLiteral("Въпрос"),
@@ -269,45 +155,221 @@ bool Workspace::ZapaziPromenite() {
     }
 }
 
-bool Workspace::stopTool() {
-    if (tools.mode == ToolState::selection() || SelPicture == -1)
-        return false;
-    tools.mode.clear();
-    return true;
+void Workspace::deletePicture(int16_t slot) {
+    if (slot < 1 || slot > ElementStore::Capacity || store.objectStatus[slot] != ElementStore::Used)
+        return;
+    store.objectStatus[slot] = ElementStore::Free;
+    for (int i = 1; i <= ElementStore::Capacity; ++i) {
+        LineRecord& line = store.lines[i];
+        if (line.Used != 0 && (line.FromObject == slot || line.ToObject == slot)) {
+            line.Used = line.FromObject = line.ToObject = line.LineType = 0;
+            canvas.lineHandles[i].visible = false;
+        }
+    }
+    store.objects[slot] = PictureObject{};
+    emit elementsChanged();
 }
 
-void Workspace::resizeCanvas(int widthPixels, int heightPixels) {
+void Workspace::deleteText(int16_t slot) {
+    if (slot < 1 || slot > ElementStore::Capacity || store.textStatus[slot] != ElementStore::Used)
+        return;
+    store.textStatus[slot] = ElementStore::Free;
+    store.texts[slot] = TextField{};
+    emit elementsChanged();
+}
+
+SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
+    const int16_t slot = element.slot;
+    if (slot < 1 || slot > ElementStore::Capacity)
+        return {};
+    SimpleDragAndDrop::Geometry geometry;
+    SimpleDragAndDrop::Move move;
+    if (element.kind == ElementKind::Picture) {
+        geometry = [this, slot] { return CanvasGeometry::pictureRect(store.objects[slot]); };
+        move = [this, slot](double left, double top) {
+            PictureObject& o = store.objects[slot];
+            const QRectF before = CanvasGeometry::pictureRect(o);
+            o.Left = left;
+            o.Top = top;
+            emit elementMoved(before, CanvasGeometry::pictureRect(o));
+        };
+    } else if (element.kind == ElementKind::Text) {
+        geometry = [this, slot] { return CanvasGeometry::textRect(store.texts[slot]); };
+        move = [this, slot](double left, double top) {
+            TextField& t = store.texts[slot];
+            const QRectF before = CanvasGeometry::textRect(t);
+            t.Left = left;
+            t.Top = top;
+            emit elementMoved(before, CanvasGeometry::textRect(t));
+        };
+    } else {
+        return {};
+    }
+    SimpleDragAndDrop drag(std::move(geometry), std::move(move),
+                           [this] { return QSizeF(canvas.width, canvas.height); });
+    drag.LimitMode = 1;
+    return drag;
+}
+
+// ---- scrolling and extent ----
+
+void Workspace::shiftElements(int dx, int dy) {
+    if (dx == 0 && dy == 0)
+        return;
+    const QPointF by(dx, dy);
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (store.objectStatus[slot] == ElementStore::Used) {
+            store.objects[slot].Left += dx;
+            store.objects[slot].Top += dy;
+        }
+        if (store.textStatus[slot] == ElementStore::Used) {
+            store.texts[slot].Left += dx;
+            store.texts[slot].Top += dy;
+        }
+        ShapeRecord& shape = store.shapes[slot];
+        if (shape.Kind >= 1) {
+            shape.X1 += dx;
+            shape.X2 += dx;
+            shape.Y1 += dy;
+            shape.Y2 += dy;
+            canvas.shapeHandles[slot].topLeft += by;
+        }
+    }
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+        GridRecord& grid = store.grids[slot];
+        if (grid.Used != 0) {
+            grid.Left += dx;
+            grid.Top += dy;
+            canvas.gridHandles[slot].topLeft += by;
+        }
+    }
+    // The resize handles, the selection and the search highlight scroll with the diagram.
+    for (int k = 1; k <= 4; ++k)
+        canvas.Manip[k].topLeft += by;
+    canvas.shpSelection.rect.translate(by);
+    canvas.FoundBox.rect.translate(by);
+    emit elementsChanged();
+    emit canvasStateChanged();
+}
+
+void Workspace::Izmesti(int16_t horizontal, int16_t vertical) {
+    const int dx = canvas.scrollX - horizontal;
+    const int dy = canvas.scrollY - vertical;
+    canvas.scrollX = horizontal;
+    canvas.scrollY = vertical;
+    if (dx == 0 && dy == 0)
+        return;
+    shiftElements(dx, dy);
+    Pre4ertai();
+}
+
+DiagramExtent Workspace::extent(double innerWidth, double innerHeight) const {
+    double minLeft = innerWidth;
+    double minTop = innerHeight;
+    double maxRight = 0;
+    double maxBottom = 0;
+    const auto extend = [&](double left, double top, double right, double bottom) {
+        minLeft = std::min({minLeft, left, right});
+        minTop = std::min({minTop, top, bottom});
+        maxRight = std::max({maxRight, left, right});
+        maxBottom = std::max({maxBottom, top, bottom});
+    };
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (store.objectStatus[slot] == ElementStore::Used) {
+            const QRectF box = CanvasGeometry::pictureRect(store.objects[slot]);
+            extend(box.left(), box.top(), box.right(), box.bottom());
+        }
+        if (store.textStatus[slot] == ElementStore::Used) {
+            const QRectF box = CanvasGeometry::textRect(store.texts[slot]);
+            extend(box.left(), box.top(), box.right(), box.bottom());
+        }
+        const ShapeRecord& shape = store.shapes[slot];
+        if (shape.Kind > 0)
+            extend(shape.X1, shape.Y1, shape.X2, shape.Y2);
+    }
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+        const GridRecord& g = store.grids[slot];
+        if (g.Used != 0)
+            extend(g.Left, g.Top, double(g.Left) + g.Width, double(g.Top) + g.Height);
+    }
+    return DiagramExtent{RoundHalfEven(minLeft), RoundHalfEven(minTop), RoundHalfEven(maxRight),
+                         RoundHalfEven(maxBottom)};
+}
+
+int Workspace::scrollMaximum(double greatest, double inner) {
+    if (inner >= greatest + CanvasGeometry::ScrollMargin)
+        return 0;
+    return std::clamp(RoundHalfEven(greatest + CanvasGeometry::ScrollMargin - inner), 0, 32767);
+}
+
+Workspace::ScrollRanges Workspace::Proveri() {
+    canvas.extent = extent(canvas.width, canvas.height);
+    return {scrollMaximum(canvas.extent.maxRight, canvas.width),
+            scrollMaximum(canvas.extent.maxBottom, canvas.height)};
+}
+
+// ---- the canvas ----
+
+void Workspace::setCanvasSize(int widthPixels, int heightPixels) {
     widthPixels = std::max(widthPixels, 1);
     heightPixels = std::max(heightPixels, 1);
-    if (m_canvas.width() == widthPixels && m_canvas.height() == heightPixels)
+    canvas.width = PixelsToTwips(widthPixels);
+    canvas.height = PixelsToTwips(heightPixels);
+    m_bitmap.resize(QSize(widthPixels, heightPixels));
+}
+
+bool Workspace::stopTools() {
+    bool stopped = false;
+    if (tools.mode != ToolState::selection() && diagram.SelPicture != -1) {
+        tools.mode.clear();
+        canvas.pointer = Qt::ArrowCursor;
+        stopped = true;
+    }
+    for (int k = 1; k <= 4; ++k)
+        canvas.Manip[k].visible = false;
+    canvas.Ogr[1].visible = false;
+    canvas.shpSelection.visible = false;
+    emit canvasStateChanged();
+    return stopped;
+}
+
+void Workspace::setOutline(int index, bool visible, const QRectF& twips) {
+    if (index < 0 || index > 1)
         return;
-    QImage grown(widthPixels, heightPixels, QImage::Format_RGB32);
-    grown.fill(ColourToQColor(canvasBackColour()));
-    if (!m_canvas.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(0, 0, m_canvas);
-    }
-    m_canvas = grown;
-    emit canvasChanged();
+    canvas.Ogr[index].visible = visible;
+    if (!twips.isNull())
+        canvas.Ogr[index].rect = twips;
+    emit canvasStateChanged();
 }
 
-void Workspace::beginCanvasPainter(QPainter& painter) {
-    painter.begin(&m_canvas);
-    if (m_invertDrawing) {
-        // Drawing in white with XOR inverts every pixel it touches, so drawing the same
-        // figure twice restores the canvas.
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(Qt::white);
-    }
+void Workspace::setSelection(bool visible, const QRectF& twips) {
+    canvas.shpSelection.visible = visible;
+    if (!twips.isNull())
+        canvas.shpSelection.rect = twips;
+    emit canvasStateChanged();
 }
 
-void Workspace::clearCanvas() {
-    if (!m_canvas.isNull())
-        m_canvas.fill(ColourToQColor(canvasBackColour()));
-    emit canvasChanged();
+void Workspace::setRubberBand(const RubberBand& band) {
+    canvas.rubberBand = band;
+    emit canvasStateChanged();
+}
+
+void Workspace::setCanvasPointer(Qt::CursorShape shape) {
+    if (canvas.pointer == shape)
+        return;
+    canvas.pointer = shape;
+    emit canvasStateChanged();
 }
 
 void Workspace::Pre4ertai() {
-    clearCanvas();
-    // Lines, shapes and grids are painted here, slot by slot, as their drawing arrives.
+    // Nothing to see either way: the views need not paint the whole canvas again.
+    const bool visible = m_bitmap.showsAnything() || m_renderer.hasPersistentContent();
+    m_bitmap.invalidate();
+    if (visible)
+        emit persistentLayerChanged();
+}
+
+void Workspace::Combine() {
+    m_bitmap.combine();
+    emit persistentLayerChanged();
 }

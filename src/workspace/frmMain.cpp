@@ -2,12 +2,14 @@
 
 #include "common/Prompter.h"
 #include "common/Units.h"
-#include "objects/PictureCommands.h"
 #include "settings/SettingsFile.h"
 #include "settings/WindowAppearance.h"
+#include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/DrawOptionsPanel.h"
+#include "workspace/ElementMenu.h"
 #include "workspace/MainLayout.h"
+#include "workspace/Pano.h"
 #include "workspace/StatusBar.h"
 #include "workspace/Workspace.h"
 
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -31,8 +34,7 @@ struct ButtonText {
     const char* tooltip;
 };
 
-// Captions and tooltips of the fifteen command buttons, in the order Kontrolite walks them
-// (cmdMenu, which it takes last, comes first here because it stands first in the row).
+// The fifteen command buttons in the order they stand in the top row.
 const ButtonText ButtonTexts[] = {
     {"cmdMenu", "Меню", "Системно меню"},
     {"cmdAdd", "Обекти", "Добавяне на обекти на паното"},
@@ -68,7 +70,8 @@ QImage makeBackgroundTile() {
 
 frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_paths(paths),
-      m_workspace(std::make_unique<Workspace>(prompter)) {
+      m_workspace(std::make_unique<Workspace>(prompter)),
+      m_tools(std::make_unique<CanvasTools>(*m_workspace)) {
     setObjectName(QStringLiteral("frmMain"));
     endProgram = [] { QCoreApplication::exit(0); };
     m_Image1 = makeBackgroundTile();
@@ -78,12 +81,16 @@ frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
     createPanels();
     createMenu();
     connect(pano, &Pano::canvasMouseDown, this, &frmMain::canvasMouseDown);
-    connect(pano, &Pano::canvasMouseMove, this, &frmMain::canvasMouseMove);
-    connect(pano, &Pano::canvasMouseUp, this, &frmMain::canvasMouseUp);
+    connect(pano, &Pano::canvasMouseMove, this, [this](Qt::MouseButtons buttons, QPointF twips) {
+        m_tools->mouseMove(buttons, twips);
+    });
+    connect(pano, &Pano::canvasMouseUp, this, [this](Qt::MouseButton button, QPointF twips) {
+        m_tools->mouseUp(button, twips);
+        syncToolButtons();
+    });
     connect(pano->Razmer, &QToolButton::clicked, this, &frmMain::Razmer_Click);
     connect(pano->MoveHorizont, &QScrollBar::valueChanged, this, &frmMain::Izmesti);
     connect(pano->MoveVertikal, &QScrollBar::valueChanged, this, &frmMain::Izmesti);
-    m_pictures = new PictureCommands(*this);
     connect(m_workspace.get(), &Workspace::stateTextChanged, this,
             [this](const QString& text) { StatInfo->setPanelText(2, text); });
     connect(m_workspace.get(), &Workspace::fileTextChanged, this,
@@ -93,7 +100,10 @@ frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The child windows see the workspace; they go before it does.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 void frmMain::createButtons() {
     for (const ButtonText& text : ButtonTexts) {
@@ -101,30 +111,32 @@ void frmMain::createButtons() {
         button->setObjectName(QString::fromLatin1(text.name));
         button->setToolTip(QString::fromUtf8(text.tooltip));
         button->setFocusPolicy(Qt::TabFocus);
-        button->resize(TwipsToPixel(MainLayout::ButtonWidth),
-                       TwipsToPixel(MainLayout::ButtonHeight));
+        button->resize(TwipsToPixelRounded(MainLayout::ButtonWidth),
+                       TwipsToPixelRounded(MainLayout::ButtonHeight));
+        m_buttons.append(button);
     }
-    cmdMenu = buttonByName(QStringLiteral("cmdMenu"));
-    cmdAdd = buttonByName(QStringLiteral("cmdAdd"));
-    cmdAddLast = buttonByName(QStringLiteral("cmdAddLast"));
-    cmdTekst = buttonByName(QStringLiteral("cmdTekst"));
-    cmdMakeEtiquetes = buttonByName(QStringLiteral("cmdMakeEtiquetes"));
-    cmdCon = buttonByName(QStringLiteral("cmdCon"));
-    cmdCon1 = buttonByName(QStringLiteral("cmdCon1"));
-    cmdCon2 = buttonByName(QStringLiteral("cmdCon2"));
-    optRect = buttonByName(QStringLiteral("optRect"));
-    optElipse = buttonByName(QStringLiteral("optElipse"));
-    optLine = buttonByName(QStringLiteral("optLine"));
-    cmdNewDia = buttonByName(QStringLiteral("cmdNewDia"));
-    cmdSave = buttonByName(QStringLiteral("cmdSave"));
-    cmdLoad = buttonByName(QStringLiteral("cmdLoad"));
-    cmdExit = buttonByName(QStringLiteral("cmdExit"));
+    cmdMenu = &button(QStringLiteral("cmdMenu"));
+    cmdAdd = &button(QStringLiteral("cmdAdd"));
+    cmdAddLast = &button(QStringLiteral("cmdAddLast"));
+    cmdTekst = &button(QStringLiteral("cmdTekst"));
+    cmdMakeEtiquetes = &button(QStringLiteral("cmdMakeEtiquetes"));
+    cmdCon = &button(QStringLiteral("cmdCon"));
+    cmdCon1 = &button(QStringLiteral("cmdCon1"));
+    cmdCon2 = &button(QStringLiteral("cmdCon2"));
+    optRect = &button(QStringLiteral("optRect"));
+    optElipse = &button(QStringLiteral("optElipse"));
+    optLine = &button(QStringLiteral("optLine"));
+    cmdNewDia = &button(QStringLiteral("cmdNewDia"));
+    cmdSave = &button(QStringLiteral("cmdSave"));
+    cmdLoad = &button(QStringLiteral("cmdLoad"));
+    cmdExit = &button(QStringLiteral("cmdExit"));
     for (QPushButton* tool : {optRect, optElipse, optLine})
         tool->setCheckable(true);
 
     for (const MainLayout::Placement& p : MainLayout::designPositions())
-        buttonByName(p.button)->move(TwipsToPixel(p.left), TwipsToPixel(p.top));
-    pano->setGeometry(TwipsToPixel(MainLayout::CanvasLeft), TwipsToPixel(960), 767, 400);
+        button(p.button).move(TwipsToPixelRounded(p.left), TwipsToPixelRounded(p.top));
+    pano->setGeometry(TwipsToPixelRounded(MainLayout::CanvasLeft), TwipsToPixelRounded(960), 767,
+                      400);
 
     connect(cmdMenu, &QPushButton::clicked, this, &frmMain::cmdMenu_Click);
     connect(cmdNewDia, &QPushButton::clicked, this, &frmMain::cmdNewDia_Click);
@@ -140,15 +152,6 @@ void frmMain::createButtons() {
     connect(optElipse, &QPushButton::clicked, this, &frmMain::optElipse_Click);
 }
 
-QList<QPushButton*> frmMain::commandButtons() const {
-    return {cmdMenu, cmdAdd,    cmdAddLast, cmdTekst,  cmdMakeEtiquetes, cmdCon,  cmdCon1, cmdCon2,
-            optRect, optElipse, optLine,    cmdNewDia, cmdSave,          cmdLoad, cmdExit};
-}
-
-QPushButton* frmMain::buttonByName(const QString& name) const {
-    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
-}
-
 void frmMain::createPanels() {
     StatInfo = new StatusBar(this);
     StatInfo->setObjectName(QStringLiteral("StatInfo"));
@@ -161,29 +164,31 @@ void frmMain::createPanels() {
 
     DrawOptions = new DrawOptionsPanel(this);
     DrawOptions->hide();
+    ToolState& tools = m_workspace->tools;
     connect(DrawOptions, &DrawOptionsPanel::hideRequested, this, &frmMain::lblHidefr_Click);
-    connect(DrawOptions->cmdColor, &QPushButton::clicked, this, &frmMain::cmdColor_Click);
+    connect(DrawOptions->cmdColor, &QPushButton::clicked, this,
+            [this, &tools] { chooseColour(DrawOptions->cmdColor, tools.drawingColour); });
     connect(DrawOptions->cmdConnectColor, &QPushButton::clicked, this,
-            &frmMain::cmdConnectColor_Click);
-    connect(DrawOptions->PaintFill, &QPushButton::clicked, this, &frmMain::PaintFill_Click);
+            [this, &tools] { chooseColour(DrawOptions->cmdConnectColor, tools.lineColour); });
+    connect(DrawOptions->PaintFill, &QPushButton::clicked, this,
+            [this, &tools] { chooseColour(DrawOptions->PaintFill, tools.fillColour); });
     connect(DrawOptions->DebelinaLinii, &QComboBox::editTextChanged, this,
             &frmMain::DebelinaLinii_Change);
     connect(DrawOptions->DebelinaLinii, &QComboBox::currentTextChanged, this,
             &frmMain::DebelinaLinii_Change);
     connect(DrawOptions->chkFilled, &QCheckBox::toggled, this,
-            [this](bool on) { m_workspace->tools.filled = on; });
+            [&tools](bool on) { tools.filled = on; });
 }
 
 void frmMain::Form_Load() {
     Workspace& ws = *m_workspace;
     ws.tools = ToolState{};
-    ws.connectionStep = 0;
-    ws.chosenLineType = 0;
-    ws.Promqna = false;
-    m_previousHorizontal = 0;
-    m_previousVertical = 0;
-    ws.ImeForma = QStringLiteral("Вексилардо");
-    updateCaption();
+    ws.diagram.connection = ConnectionState{};
+    ws.diagram.Promqna = false;
+    ws.canvas.scrollX = 0;
+    ws.canvas.scrollY = 0;
+    ws.diagram.ImeForma = QStringLiteral("Вексилардо");
+    setWindowTitle(ws.diagram.ImeForma);
 
     const SettingsFile settingsFile =
         SettingsFile::locate(m_paths.programDir, m_paths.userConfigDir);
@@ -193,13 +198,11 @@ void frmMain::Form_Load() {
     DrawOptionsPanel::setButtonColour(DrawOptions->cmdColor, ws.tools.drawingColour);
     DrawOptionsPanel::setButtonColour(DrawOptions->cmdConnectColor, ws.tools.lineColour);
     DrawOptionsPanel::setButtonColour(DrawOptions->PaintFill, ws.tools.fillColour);
+    ws.tools.drawingOptionsHidden = !ws.settings.ShowDrawOptions;
     if (ws.settings.ShowDrawOptions) {
-        ws.tools.drawingOptionsHidden = false;
-        DrawOptions->move(TwipsToPixel(375), pano->y() + TwipsToPixel(120));
+        placeDrawOptions(false);
         DrawOptions->show();
         DrawOptions->raise();
-    } else {
-        ws.tools.drawingOptionsHidden = true;
     }
 
     ApplyProgramFont(this, ws.settings.ProgramFont);
@@ -210,7 +213,7 @@ void frmMain::Form_Load() {
                              DiagramStateText::changed(), DiagramStateText::saved()});
     StatInfo->setPanelText(2, ws.stateText());
     StatInfo->setPanelText(3, ws.fileText());
-    menuAction(QStringLiteral("mnuPaste"))->setEnabled(false);
+    action(QStringLiteral("mnuPaste")).setEnabled(false);
 
     DrawOptions->DebelinaLinii->blockSignals(true);
     DrawOptions->DebelinaLinii->addItems({QStringLiteral("1"), QStringLiteral("2"),
@@ -224,9 +227,7 @@ bool frmMain::SaveSettings() {
     return SettingsFile(m_settingsPath).save(m_workspace->settings);
 }
 
-void frmMain::updateCaption() {
-    setWindowTitle(m_workspace->ImeForma);
-}
+// ---- layout ----
 
 void frmMain::resizeEvent(QResizeEvent*) {
     applyLayout();
@@ -240,12 +241,17 @@ void frmMain::applyLayout() {
     const int H = static_cast<int>(PixelsToTwips(height()));
     if (const auto layout = MainLayout::compute(W, H)) {
         for (const MainLayout::Placement& p : layout->buttons)
-            buttonByName(p.button)->move(TwipsToPixel(p.left), TwipsToPixel(p.top));
-        pano->setGeometry(TwipsToPixel(MainLayout::CanvasLeft), TwipsToPixel(layout->canvasTop),
-                          TwipsToPixel(layout->canvasWidth),
-                          std::max(TwipsToPixel(layout->canvasHeight), 1));
+            button(p.button).move(TwipsToPixelRounded(p.left), TwipsToPixelRounded(p.top));
+        pano->setGeometry(TwipsToPixelRounded(MainLayout::CanvasLeft),
+                          TwipsToPixelRounded(layout->canvasTop),
+                          TwipsToPixelRounded(layout->canvasWidth),
+                          std::max(TwipsToPixelRounded(layout->canvasHeight), 1));
     }
+    // A hidden canvas hears of its new size only when shown; the workspace needs it now.
+    m_workspace->setCanvasSize(pano->width(), pano->height());
     pano->placeEdgeControls();
+    if (!DrawOptions->isHidden())
+        placeDrawOptions(DrawOptions->movedByUser());
     Proveri();
     Pre4ertai();
 }
@@ -259,38 +265,14 @@ void frmMain::paintEvent(QPaintEvent*) {
             painter.drawImage(x, y, m_Image1);
 }
 
-// ---- element store operations ----
-
-int16_t frmMain::FindEmpty(int16_t MasivNomer) {
-    return m_workspace->FindEmpty(MasivNomer);
-}
-int16_t frmMain::PraznaTablica() const {
-    return m_workspace->PraznaTablica();
-}
-void frmMain::DobaviNov(const QString& Vid) {
-    m_workspace->DobaviNov(Vid);
-}
-bool frmMain::ZapaziPromenite() {
-    return m_workspace->ZapaziPromenite();
-}
-
-void frmMain::Iz4isti() {
-    m_workspace->Iz4isti();
-    pano->update();
-}
+// ---- the editor context ----
 
 void frmMain::Pre4ertai() {
     m_workspace->Pre4ertai();
 }
 
 void frmMain::Proveri() {
-    const double w = pano->innerWidth();
-    const double h = pano->innerHeight();
-    const Workspace::Extent extent = m_workspace->extent(w, h);
-    extentLeft = extent.minLeft;
-    extentTop = extent.minTop;
-    extentRight = extent.maxRight;
-    extentBottom = extent.maxBottom;
+    const Workspace::ScrollRanges ranges = m_workspace->Proveri();
     const auto apply = [](QScrollBar* bar, int maximum, double inner) {
         bar->setEnabled(maximum > 0);
         bar->setMaximum(maximum);
@@ -298,43 +280,84 @@ void frmMain::Proveri() {
         bar->setSingleStep(150);
         bar->setPageStep(std::max(150, static_cast<int>(inner / 2)));
     };
-    apply(pano->MoveHorizont, Workspace::scrollMaximum(extent.maxRight, w), w);
-    apply(pano->MoveVertikal, Workspace::scrollMaximum(extent.maxBottom, h), h);
+    apply(pano->MoveHorizont, ranges.horizontal, m_workspace->canvas.width);
+    apply(pano->MoveVertikal, ranges.vertical, m_workspace->canvas.height);
 }
 
 void frmMain::Izmesti() {
-    const int16_t horizontal = static_cast<int16_t>(pano->MoveHorizont->value());
-    const int16_t vertical = static_cast<int16_t>(pano->MoveVertikal->value());
-    const int dx = m_previousHorizontal - horizontal;
-    const int dy = m_previousVertical - vertical;
-    m_previousHorizontal = horizontal;
-    m_previousVertical = vertical;
-    if (dx == 0 && dy == 0)
-        return;
-    m_selectionRect.translate(dx, dy);
-    pano->setSelectionOutline(m_selectionVisible, m_selectionRect);
-    m_workspace->shiftElements(dx, dy);
-    Pre4ertai();
+    m_workspace->Izmesti(static_cast<int16_t>(pano->MoveHorizont->value()),
+                         static_cast<int16_t>(pano->MoveVertikal->value()));
 }
 
 void frmMain::Kontrolite(bool Systoqnie) {
     repaint();
     mnuMenu->setEnabled(Systoqnie);
-    for (QPushButton* b :
-         {cmdAdd, cmdAddLast, cmdTekst, cmdMakeEtiquetes, cmdCon, cmdCon1, cmdCon2, optRect,
-          optElipse, optLine, cmdNewDia, cmdSave, cmdLoad, cmdExit, cmdMenu})
+    for (QPushButton* b : m_buttons)
         b->setEnabled(Systoqnie);
 }
 
+void frmMain::beginProgress(int maximum) {
+    const int w = pano->width();
+    const int h = pano->height();
+    Progres->setRange(0, std::max(maximum, 1));
+    Progres->setValue(0);
+    Progres->resize(std::max(w / 3, 1), Progres->sizeHint().height());
+    Progres->move(pano->x() + w / 2 - Progres->width() / 2,
+                  pano->y() + h / 2 - Progres->height() / 2);
+    Progres->show();
+    Progres->raise();
+    setCursor(Qt::WaitCursor);
+}
+
+void frmMain::setProgress(int value) {
+    Progres->setValue(std::clamp(value, Progres->minimum(), Progres->maximum()));
+}
+
+void frmMain::endProgress() {
+    Progres->hide();
+    unsetCursor();
+}
+
+QPushButton& frmMain::button(const QString& name) {
+    for (QPushButton* b : m_buttons)
+        if (b->objectName() == name)
+            return *b;
+    qFatal("frmMain: no command button named %s", qPrintable(name));
+}
+
+QAction& frmMain::action(const QString& name) {
+    QAction* found = m_actions.value(name);
+    if (!found)
+        qFatal("frmMain: no menu entry named %s", qPrintable(name));
+    return *found;
+}
+
+QMenu& frmMain::menu(const QString& name) {
+    QMenu* found = m_menus.value(name);
+    if (!found)
+        qFatal("frmMain: no menu named %s", qPrintable(name));
+    return *found;
+}
+
+void frmMain::popupAtCentreOf(QMenu& menu, QWidget& widget) {
+    menu.popup(widget.mapToGlobal(QPoint(widget.width() / 2, widget.height() / 2)));
+}
+
+void frmMain::popupAtPointer(QMenu& menu) {
+    menu.popup(QCursor::pos());
+}
+
+// ---- New and leaving the program ----
+
 void frmMain::cmdNewDia_Click() {
     SpriInstrumentite();
-    if (!ZapaziPromenite())
+    if (!m_workspace->ZapaziPromenite())
         return;
-    Iz4isti();
+    m_workspace->Iz4isti();
     Proveri();
     m_workspace->setFileText(DiagramStateText::noFile());
-    menuAction(QStringLiteral("mnuPaste"))->setEnabled(false);
-    setWindowTitle(m_workspace->ImeForma);
+    action(QStringLiteral("mnuPaste")).setEnabled(false);
+    setWindowTitle(m_workspace->diagram.ImeForma);
 }
 
 void frmMain::Razmer_Click() {
@@ -344,27 +367,9 @@ void frmMain::Razmer_Click() {
     }
 }
 
-void frmMain::beginProgress() {
-    const int w = pano->width();
-    const int h = pano->height();
-    Progres->resize(std::max(w / 3, 1), Progres->sizeHint().height());
-    Progres->move(pano->x() + w / 2 - Progres->width() / 2,
-                  pano->y() + h / 2 - Progres->height() / 2);
-    Progres->show();
-    Progres->raise();
-    setCursor(Qt::WaitCursor);
-}
-
-void frmMain::endProgress() {
-    Progres->hide();
-    unsetCursor();
-}
-
-// ---- leaving the program ----
-
 void frmMain::cmdExit_Click() {
     SpriInstrumentite();
-    if (!ZapaziPromenite())
+    if (!m_workspace->ZapaziPromenite())
         return;
     // Exit ends the program at once; the close handler must not ask again.
     m_ending = true;
@@ -372,7 +377,7 @@ void frmMain::cmdExit_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!m_ending && m_workspace->Promqna) {
+    if (!m_ending && m_workspace->diagram.Promqna) {
         const Prompter::Answer answer = m_prompter.message(
             QStringLiteral("Въпрос"),
             QStringLiteral("Вие избрахте да затворите програмата. Желаете ли преди това да "

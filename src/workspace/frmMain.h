@@ -1,17 +1,18 @@
 #pragma once
 
-#include "workspace/Pano.h"
+#include "workspace/EditorContext.h"
 
 #include <QHash>
 #include <QImage>
-#include <QPointer>
-#include <QRectF>
+#include <QList>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+class CanvasTools;
 class DrawOptionsPanel;
-class PictureCommands;
+class ElementMenu;
+class Pano;
 class Prompter;
 class QAction;
 class QMenu;
@@ -20,20 +21,11 @@ class QPushButton;
 class StatusBar;
 class Workspace;
 
-// The routines that draw on the canvas while the left button is dragged with a tool.
-class DrawingRoutines {
-public:
-    virtual ~DrawingRoutines() = default;
-    virtual void DrawBox(int16_t x, int16_t y, int32_t colour, bool Final) = 0;
-    virtual void DrawLine(int16_t x, int16_t y, int32_t colour, bool Final) = 0;
-    virtual void DrawCircle(int16_t x, int16_t y, int32_t colour, bool Krag, bool Final) = 0;
-    virtual void DrawSelection(int16_t x, int16_t y, int32_t colour, bool Final) = 0;
-};
-
-// The main window: command buttons, the canvas, the status bar, the menus and the
-// floating panels. The behaviour of each subsystem lives with the subsystem; this class
-// builds the window, lays it out and wires the events.
-class frmMain : public QWidget, private DrawingRoutines {
+// The main window: command buttons, the canvas, the status bar, the menus and the floating
+// panels, laid out for the window's size. It carries the workspace's own commands (New, Exit,
+// the drawing tools and options) and offers the rest of the program the editor context; the
+// other subsystems bring their commands through the wiring.
+class frmMain : public QWidget, public EditorContext {
     Q_OBJECT
 
 public:
@@ -45,8 +37,6 @@ public:
     frmMain(Prompter& prompter, const Paths& paths, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    Workspace& workspace() const { return *m_workspace; }
-    Prompter& prompter() const { return m_prompter; }
     const Paths& paths() const { return m_paths; }
     // Where the settings of this run are read from and saved to.
     const QString& settingsPath() const { return m_settingsPath; }
@@ -67,32 +57,41 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdLoad = nullptr;
     QPushButton* cmdExit = nullptr;
-    QList<QPushButton*> commandButtons() const;
+    // The fifteen in the order they stand in the top row.
+    const QList<QPushButton*>& commandButtons() const { return m_buttons; }
 
     Pano* pano = nullptr;
     StatusBar* StatInfo = nullptr;
     QProgressBar* Progres = nullptr;
     DrawOptionsPanel* DrawOptions = nullptr;
-
     QMenu* mnuMenu = nullptr;
     QMenu* mnuAddElipse = nullptr;
-    // Menu entries by their names ("mnuAddRect", "mnuPaste", ...).
-    QAction* menuAction(const QString& name) const;
 
-    // Element store operations, reachable from every window.
-    int16_t FindEmpty(int16_t MasivNomer);
-    int16_t PraznaTablica() const;
-    void DobaviNov(const QString& Vid);
-    void Iz4isti();
-    bool ZapaziPromenite();
-    void Kontrolite(bool Systoqnie);
-    void Pre4ertai();
-    void Proveri();
+    // ---- the editor context ----
+    Workspace& workspace() override { return *m_workspace; }
+    Prompter& prompter() override { return m_prompter; }
+    Pano& canvas() override { return *pano; }
+    QWidget& mainWindow() override { return *this; }
+    CanvasTools& tools() override { return *m_tools; }
+    ElementMenu& elementMenu() override { return *m_elementMenu; }
+    void SpriInstrumentite() override;
+    bool Opcii4ertane() override;
+    void Pre4ertai() override;
+    void Proveri() override;
+    void Kontrolite(bool Systoqnie) override;
+    void beginProgress(int maximum) override;
+    void setProgress(int value) override;
+    void endProgress() override;
+    QAction& action(const QString& name) override;
+    QMenu& menu(const QString& name) override;
+    QPushButton& button(const QString& name) override;
+    void popupAtCentreOf(QMenu& menu, QWidget& widget) override;
+    void popupAtPointer(QMenu& menu) override;
 
     // Writes the settings record to settings.ini; false when the file could not be written.
     bool SaveSettings();
 
-    // Commands.
+    // ---- the workspace's own commands ----
     void cmdNewDia_Click();
     void cmdExit_Click();
     void cmdMenu_Click();
@@ -106,36 +105,9 @@ public:
     void mnuEllOkr_Click();
     void mnuOptDraw_Click();
     void lblHidefr_Click();
-    void cmdColor_Click();
-    void cmdConnectColor_Click();
-    void PaintFill_Click();
     void DebelinaLinii_Change();
-    void SpriInstrumentite();
-    bool Opcii4ertane();
-
     // Shifts every element by the change of the scroll bars since the last call.
     void Izmesti();
-    // The diagram's extent as the last Proveri found it (twips).
-    int32_t extentLeft = 0;
-    int32_t extentTop = 0;
-    int32_t extentRight = 0;
-    int32_t extentBottom = 0;
-
-    PictureCommands* pictures() const { return m_pictures; }
-
-    // Pops a menu up with its corner at the centre of a button.
-    void popupAtCentreOf(QMenu* menu, QWidget* button);
-
-    // Progress of long operations: a bar centred on the canvas and the hourglass.
-    void beginProgress();
-    void endProgress();
-
-    // The drawing routines the canvas calls; replaceable so each tool can bring its own.
-    void setDrawingRoutines(DrawingRoutines* routines);
-
-    // The selection rectangle shown while a region is marked.
-    bool selectionVisible() const { return m_selectionVisible; }
-    QRectF selectionRect() const { return m_selectionRect; }
 
     // Ends the program; replaceable so tests can watch it happen.
     std::function<void()> endProgram;
@@ -154,36 +126,24 @@ private:
     void createMenu();
     void createPanels();
     void applyLayout();
-    void updateCaption();
     void startTool(const QString& mode);
     void syncToolButtons();
-    void setMenuChecks(QAction* checked);
-    void showDrawOptions();
-    QPushButton* buttonByName(const QString& name) const;
-
-    // Canvas mouse.
+    void setMenuChecks(const QAction* checked);
+    void chooseColour(QPushButton* button, int32_t& colour);
+    // Opens the drawing-options panel inside the canvas, clear of the buttons and the point
+    // where new objects land; `keepPlace` leaves it where it is when it already fits.
+    void placeDrawOptions(bool keepPlace);
     void canvasMouseDown(Qt::MouseButton button, QPointF twips);
-    void canvasMouseMove(Qt::MouseButtons buttons, QPointF twips);
-    void canvasMouseUp(Qt::MouseButton button, QPointF twips);
-    void callDrawingRoutine(const QString& mode, int16_t x, int16_t y, bool Final);
-
-    // The routines until the shape, grid and export commands bring theirs.
-    void DrawBox(int16_t x, int16_t y, int32_t colour, bool Final) override;
-    void DrawLine(int16_t x, int16_t y, int32_t colour, bool Final) override;
-    void DrawCircle(int16_t x, int16_t y, int32_t colour, bool Krag, bool Final) override;
-    void DrawSelection(int16_t x, int16_t y, int32_t colour, bool Final) override;
 
     Prompter& m_prompter;
     Paths m_paths;
     std::unique_ptr<Workspace> m_workspace;
+    std::unique_ptr<CanvasTools> m_tools;
+    std::unique_ptr<ElementMenu> m_elementMenu;
+    QList<QPushButton*> m_buttons;
     QHash<QString, QAction*> m_actions;
-    DrawingRoutines* m_routines = this;
+    QHash<QString, QMenu*> m_menus;
     QImage m_Image1; // background tile
     bool m_ending = false;
-    bool m_selectionVisible = false;
-    QRectF m_selectionRect;
     QString m_settingsPath;
-    PictureCommands* m_pictures = nullptr;
-    int16_t m_previousHorizontal = 0;
-    int16_t m_previousVertical = 0;
 };

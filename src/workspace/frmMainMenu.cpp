@@ -1,5 +1,6 @@
-// The main menu of the main window.
+// The menus of the main window: the main menu mnuMenu and the element menu mnuOpt.
 #include "common/Prompter.h"
+#include "workspace/ElementMenu.h"
 #include "workspace/frmMain.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 void frmMain::createMenu() {
     mnuMenu = new QMenu(this);
     mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
+    m_menus.insert(mnuMenu->objectName(), mnuMenu);
 
     const auto add = [this](QMenu* menu, const char* name, const char* caption) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -21,6 +23,7 @@ void frmMain::createMenu() {
         sub->setObjectName(QString::fromLatin1(name));
         sub->menuAction()->setObjectName(QString::fromLatin1(name));
         m_actions.insert(sub->objectName(), sub->menuAction());
+        m_menus.insert(sub->objectName(), sub);
         return sub;
     };
 
@@ -88,16 +91,16 @@ void frmMain::createMenu() {
                            QStringLiteral("Вексилардо 1.0\nРедактор на диаграми"),
                            Prompter::Icon::Information, Prompter::Buttons::Ok);
     });
-}
 
-QAction* frmMain::menuAction(const QString& name) const {
-    return m_actions.value(name);
-}
-
-void frmMain::popupAtCentreOf(QMenu* menu, QWidget* button) {
-    menu->popup(button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2)));
+    // The element menu: its entries are looked up like the main menu's.
+    m_elementMenu = std::make_unique<ElementMenu>(*m_workspace, this);
+    m_menus.insert(QStringLiteral("mnuOpt"), &m_elementMenu->menu());
+    for (auto it = m_elementMenu->actions().cbegin(); it != m_elementMenu->actions().cend(); ++it) {
+        Q_ASSERT(!m_actions.contains(it.key()));
+        m_actions.insert(it.key(), it.value());
+    }
 }
 
 void frmMain::cmdMenu_Click() {
-    popupAtCentreOf(mnuMenu, cmdMenu);
+    popupAtCentreOf(*mnuMenu, *cmdMenu);
 }

@@ -268,10 +268,10 @@ private slots:
         QVERIFY(w.txtDescr->toPlainText().isEmpty());
         QVERIFY(w.picPrev->toolTip().isEmpty());
         // Adding it would leave an invisible object that nobody can pick.
-        f.workspace.Posledno = QStringLiteral("HUB");
+        f.workspace.diagram.Posledno = QStringLiteral("HUB");
         QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
         QCOMPARE(f.usedObjects(), 0);
-        QCOMPARE(f.workspace.Posledno, QStringLiteral("HUB"));
+        QCOMPARE(f.workspace.diagram.Posledno, QStringLiteral("HUB"));
     }
 
     void addPutsObjectsOnThePano() {
@@ -280,11 +280,11 @@ private slots:
         int changes = 0;
         QObject::connect(&f.workspace, &Workspace::elementsChanged, [&changes] { ++changes; });
         // A listed category is not a choice of picture.
-        f.workspace.Posledno = QStringLiteral("CELL");
+        f.workspace.diagram.Posledno = QStringLiteral("CELL");
         f.typeCategory(QStringLiteral("Логика"));
         QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
         QCOMPARE(f.usedObjects(), 0);
-        QCOMPARE(f.workspace.Posledno, QStringLiteral("CELL"));
+        QCOMPARE(f.workspace.diagram.Posledno, QStringLiteral("CELL"));
         QVERIFY(f.prompter.messages.isEmpty());
 
         f.chooseEntry(QStringLiteral("И"));
@@ -293,7 +293,7 @@ private slots:
         const PictureObject& object = f.workspace.store.objects[1];
         QCOMPARE(object.Tag, QStringLiteral("AND"));
         QCOMPARE(QPointF(object.Left, object.Top), QPointF(375, 120));
-        QCOMPARE(f.workspace.Posledno, QStringLiteral("AND"));
+        QCOMPARE(f.workspace.diagram.Posledno, QStringLiteral("AND"));
         QCOMPARE(changes, 1);
         // Several pictures in a row; the entry stays chosen.
         QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
@@ -319,13 +319,13 @@ private slots:
         frmAddObject& w = f.open();
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
             f.workspace.store.objectStatus[slot] = ElementStore::Used;
-        f.workspace.Posledno = QStringLiteral("AND");
+        f.workspace.diagram.Posledno = QStringLiteral("AND");
         f.chooseMain(QStringLiteral("Компютърни мрежи"));
         f.chooseEntry(QStringLiteral("Хъб / Hub"));
         QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
         QVERIFY(!f.prompter.messages.isEmpty());
-        QCOMPARE(f.workspace.Nomer, int16_t(0));
-        QCOMPARE(f.workspace.Posledno, QStringLiteral("HUB"));
+        QCOMPARE(f.workspace.diagram.Nomer, int16_t(0));
+        QCOMPARE(f.workspace.diagram.Posledno, QStringLiteral("HUB"));
     }
 
     void closeButtonHidesAndKeepsState() {

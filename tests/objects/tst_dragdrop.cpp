@@ -64,13 +64,13 @@ private slots:
     void picturesDragInsideTheCanvas() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.resizeCanvas(400, 300); // 6000 x 4500 twips
+        ws.setCanvasSize(400, 300); // 6000 x 4500 twips
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        SimpleDragAndDrop& drag = ws.pictureDrag[ws.Nomer];
+        SimpleDragAndDrop drag = ws.dragObject({ElementKind::Picture, ws.diagram.Nomer});
         QCOMPARE(drag.LimitMode, int16_t(1));
         drag.DragObj(true, 15, 15);
         drag.MoveObj(99999, 99999);
-        const PictureObject& o = ws.store.objects[ws.Nomer];
+        const PictureObject& o = ws.store.objects[ws.diagram.Nomer];
         QCOMPARE(o.Left, 6000 - o.Width);
         QCOMPARE(o.Top, 4500 - o.Height);
     }
@@ -110,12 +110,12 @@ private slots:
     void extentAndScrollRanges() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        Workspace::Extent empty = ws.extent(6000, 4500);
+        DiagramExtent empty = ws.extent(6000, 4500);
         QCOMPARE(empty.minLeft, 6000);
         QCOMPARE(empty.maxRight, 0);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));                   // 375,120, 480x480
         ws.store.shapes[5] = {2, 3000, 900, 100, 50, 0, 1, 0, 0, 0}; // reversed corners
-        const Workspace::Extent e = ws.extent(6000, 4500);
+        const DiagramExtent e = ws.extent(6000, 4500);
         QCOMPARE(e.minLeft, 100);
         QCOMPARE(e.minTop, 50);
         QCOMPARE(e.maxRight, 3000);

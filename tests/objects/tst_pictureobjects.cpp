@@ -4,6 +4,8 @@
 #include "library/frmAddObject.h"
 #include "objects/PictureCommands.h"
 #include "workspace/DiagramState.h"
+#include "workspace/ElementMenu.h"
+#include "workspace/Pano.h"
 #include "workspace/StatusBar.h"
 #include "workspace/Workspace.h"
 
@@ -23,7 +25,7 @@ QImage solid(int w, int h, QColor colour) {
 
 // Pixel position on the canvas of a twip point.
 QPoint px(double x, double y) {
-    return QPoint(TwipsToPixel(x), TwipsToPixel(y));
+    return QPoint(TwipsToPixelRounded(x), TwipsToPixelRounded(y));
 }
 
 } // namespace
@@ -34,29 +36,29 @@ class TestPictureObjects : public QObject {
 private slots:
     void addLastRepeatsTheLastLibraryPicture() {
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.kartinki.add(QStringLiteral("HUB"), solid(40, 30, Qt::red), QStringLiteral("Хъб"));
         f.w().cmdAddLast->click();
         QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
 
-        ws.Posledno = QStringLiteral("HUB");
+        ws.diagram.Posledno = QStringLiteral("HUB");
         ws.DobaviNov(QStringLiteral("HUB"));
         ws.store.objects[1].Left = 3000;
         f.w().pano->MoveHorizont->setMaximum(1000);
         f.w().pano->MoveHorizont->setValue(600); // scrolled: new objects still land at 375
-        f.w().menuAction(QStringLiteral("mnuAddLast"))->trigger();
-        QCOMPARE(ws.Nomer, int16_t(2));
+        f.w().action(QStringLiteral("mnuAddLast")).trigger();
+        QCOMPARE(ws.diagram.Nomer, int16_t(2));
         const PictureObject& o = ws.store.objects[2];
         QCOMPARE(QPointF(o.Left, o.Top), QPointF(375, 120));
         QCOMPARE(o.Tag, QStringLiteral("HUB"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
         QCOMPARE(o.picture, ws.store.objects[1].picture);
-        QVERIFY(!ws.Promqna);
+        QVERIFY(!ws.diagram.Promqna);
     }
 
     void draggingStopsAtTheCanvasEdges() {
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.setStateText(DiagramStateText::loaded());
         const PictureObject& o = ws.store.objects[1];
@@ -66,13 +68,13 @@ private slots:
         QTest::mouseMove(pano, QPoint(pano->width() + 300, pano->height() + 300));
         QCOMPARE(o.Left + o.Width, pano->innerWidth());
         QCOMPARE(o.Top + o.Height, pano->innerHeight());
-        QVERIFY(!ws.Promqna);
+        QVERIFY(!ws.diagram.Promqna);
         QTest::mouseMove(pano, QPoint(-400, -400));
         QCOMPARE(QPointF(o.Left, o.Top), QPointF(0, 0));
         QTest::mouseRelease(pano, Qt::LeftButton, {}, QPoint(-400, -400));
-        QVERIFY(ws.Promqna);
+        QVERIFY(ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
-        QVERIFY(!f.w().pictures()->dragging());
+        QVERIFY(!f.editor->pictures().dragging());
 
         // After the release the mouse no longer drags.
         QTest::mouseMove(pano, QPoint(200, 200));
@@ -88,7 +90,7 @@ private slots:
     void contextMenuMarksTheObjectAndDeletesItWithItsLines() {
         QFETCH(bool, confirm);
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         for (int i = 0; i < 3; ++i)
             ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.store.objects[2].Left = 3000;
@@ -97,17 +99,18 @@ private slots:
         ws.store.lines[3] = {1, 1, 3, 3, 0, 1, 0};
         const PictureObject o = ws.store.objects[2];
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(o.Left + 30, o.Top + 30));
-        PictureCommands* pictures = f.w().pictures();
-        QTRY_VERIFY(pictures->mnuOpt->isVisible());
-        QVERIFY(f.w().pano->outlineVisible(1));
-        QCOMPARE(f.w().pano->outlineRect(1),
+        QMenu& mnuOpt = f.w().menu(QStringLiteral("mnuOpt"));
+        QVERIFY(mnuOpt.isVisible());
+        QCOMPARE(ws.diagram.contextElement, (ElementRef{ElementKind::Picture, 2}));
+        QVERIFY(ws.canvas.Ogr[1].visible);
+        QCOMPARE(ws.canvas.Ogr[1].rect,
                  QRectF(o.Left - 40, o.Top - 40, o.Width + 80, o.Height + 80));
-        QVERIFY(!pictures->contextAction(QStringLiteral("mnuOptFont"))->isVisible());
-        QVERIFY(pictures->contextAction(QStringLiteral("mnuEtiket"))->isVisible());
-        pictures->mnuOpt->hide();
+        QVERIFY(!f.w().action(QStringLiteral("mnuOptFont")).isVisible());
+        QVERIFY(f.w().action(QStringLiteral("mnuEtiket")).isVisible());
+        mnuOpt.hide();
 
         f.prompter.answers.push_back(confirm ? Prompter::Answer::Yes : Prompter::Answer::No);
-        pictures->contextAction(QStringLiteral("mnuOptDelete"))->trigger();
+        f.w().action(QStringLiteral("mnuOptDelete")).trigger();
         QCOMPARE(f.prompter.messages.last().text,
                  QStringLiteral("Искате ли да изтриете обект ? С него ще бъдат изтрити и всички "
                                 "свързани с него линии !"));
@@ -118,21 +121,21 @@ private slots:
         QCOMPARE(ws.store.lines[3].FromObject, 1);
         QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
         // The outline stays until the tools are stopped (which deleting does).
-        QCOMPARE(f.w().pano->outlineVisible(1), !confirm);
+        QCOMPARE(ws.canvas.Ogr[1].visible, !confirm);
     }
 
     void deletingATextFieldAsksItsOwnQuestion() {
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.store.textStatus[4] = ElementStore::Used;
         ws.store.texts[4].Caption = QStringLiteral("Сървърна");
         ws.store.texts[4].Visible = true;
-        f.w().pictures()->openContextMenu(Pano::ElementKind::Text, 4);
-        QVERIFY(f.w().pictures()->contextAction(QStringLiteral("mnuOptFont"))->isVisible());
-        QVERIFY(!f.w().pictures()->contextAction(QStringLiteral("mnuSizePic"))->isVisible());
-        f.w().pictures()->mnuOpt->hide();
+        f.w().elementMenu().open({ElementKind::Text, 4});
+        QVERIFY(f.w().action(QStringLiteral("mnuOptFont")).isVisible());
+        QVERIFY(!f.w().action(QStringLiteral("mnuSizePic")).isVisible());
+        f.w().menu(QStringLiteral("mnuOpt")).hide();
         f.prompter.answers.push_back(Prompter::Answer::Yes);
-        f.w().pictures()->mnuOptDelete_Click();
+        f.editor->pictures().mnuOptDelete_Click();
         QCOMPARE(f.prompter.messages.last().text,
                  QStringLiteral("Искате ли да изтриете текстовото поле ?"));
         QCOMPARE(ws.store.textStatus[4], int16_t(ElementStore::Free));
@@ -140,13 +143,13 @@ private slots:
 
     void importedPictureIsASketchpadObject() {
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         const QString path = f.configDir.filePath(QStringLiteral("снимка.jpg"));
         QVERIFY(solid(50, 20, Qt::blue).save(path, "JPEG"));
         f.prompter.fileNames.push_back(path);
-        f.w().menuAction(QStringLiteral("mnuAddFromFile"))->trigger();
+        f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
         QVERIFY(f.prompter.messages.isEmpty());
-        QCOMPARE(ws.Nomer, int16_t(1));
+        QCOMPARE(ws.diagram.Nomer, int16_t(1));
         const PictureObject& o = ws.store.objects[1];
         QCOMPARE(o.Tag, QStringLiteral("SKETCHPAD"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Импортирана картинка"));
@@ -154,7 +157,7 @@ private slots:
         QCOMPARE(o.picture.size(), QSize(50, 20));
 
         // Cancelling the dialog creates nothing.
-        f.w().pictures()->mnuAddFromFile_Click();
+        f.editor->pictures().mnuAddFromFile_Click();
         QCOMPARE(ws.store.usedCount(ElementStore::Objects), 1);
     }
 
@@ -184,17 +187,17 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        QVERIFY(!f.w().pictures()->addPictureFromFile(path));
+        QVERIFY(!f.editor->pictures().addPictureFromFile(path));
         QCOMPARE(f.prompter.messages.size(), 1);
         QCOMPARE(f.prompter.messages[0].title, QStringLiteral("Грешка"));
         QVERIFY2(f.prompter.messages[0].text.contains(mentions),
                  qPrintable(f.prompter.messages[0].text));
-        QCOMPARE(f.w().workspace().store.usedCount(ElementStore::Objects), 0);
+        QCOMPARE(f.ws().store.usedCount(ElementStore::Objects), 0);
     }
 
     void scrollBarsShiftEveryElementAndBack() {
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.store.objects[1].Left = f.w().pano->innerWidth() + 2000; // beyond the right edge
         ws.store.textStatus[1] = ElementStore::Used;
@@ -217,7 +220,7 @@ private slots:
 
     void scrollBarsAreOffWhenEverythingFits() {
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         f.w().Razmer_Click();
         f.w().Proveri();
@@ -225,18 +228,19 @@ private slots:
             QVERIFY(!bar->isEnabled());
             QCOMPARE(bar->maximum(), 0);
         }
-        QCOMPARE(f.w().extentLeft, 375);
-        QCOMPARE(f.w().extentTop, 120);
+        QCOMPARE(f.ws().canvas.extent.minLeft, 375);
+        QCOMPARE(f.ws().canvas.extent.minTop, 120);
     }
 
     void addMenuOpensAtTheButtonAndTheChooserComesFromIt() {
         MainWindowFixture f;
         f.w().cmdAdd->click();
-        QTRY_VERIFY(f.w().pictures()->mnuAddObject->isVisible());
-        f.w().pictures()->mnuAddObject->hide();
-        f.w().menuAction(QStringLiteral("mnuAddLib"))->trigger();
-        QVERIFY(f.w().pictures()->chooser());
-        QVERIFY(f.w().pictures()->chooser()->isVisible());
+        QMenu& mnuAddObject = f.w().menu(QStringLiteral("mnuAddObject"));
+        QVERIFY(mnuAddObject.isVisible());
+        mnuAddObject.hide();
+        f.w().action(QStringLiteral("mnuAddLib")).trigger();
+        QVERIFY(f.editor->pictures().chooser());
+        QVERIFY(f.editor->pictures().chooser()->isVisible());
     }
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/Editor.h"
 #include "support/ScriptedPrompter.h"
+#include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 #include "workspace/frmMain.h"
 
@@ -8,13 +10,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// A main window on temporary program and configuration folders, answering through a
-// scripted prompter. `ends` counts how often the program was asked to end.
+// The wired editor on temporary program and configuration folders, answering through a
+// scripted prompter. `ends` counts how often the program was asked to end, `saves` how
+// often the save command ran.
 struct MainWindowFixture {
     QTemporaryDir programDir;
     QTemporaryDir configDir;
     ScriptedPrompter prompter;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Editor> editor;
     int ends = 0;
     int saves = 0;
 
@@ -26,13 +29,14 @@ struct MainWindowFixture {
             if (file.open(QIODevice::WriteOnly))
                 file.write(settings);
         }
-        window = std::make_unique<frmMain>(prompter,
-                                           frmMain::Paths{programDir.path(), configDir.path()});
-        window->endProgram = [this] { ++ends; };
-        window->workspace().saveCommand = [this] { ++saves; };
-        window->resize(size);
-        window->show();
+        editor =
+            std::make_unique<Editor>(prompter, frmMain::Paths{programDir.path(), configDir.path()});
+        w().endProgram = [this] { ++ends; };
+        ws().saveCommand = [this] { ++saves; };
+        w().resize(size);
+        w().show();
     }
 
-    frmMain& w() { return *window; }
+    frmMain& w() { return editor->window(); }
+    Workspace& ws() { return editor->workspace(); }
 };

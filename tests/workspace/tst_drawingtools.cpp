@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "common/Units.h"
+#include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/DrawOptionsPanel.h"
 #include "workspace/StatusBar.h"
@@ -18,27 +19,22 @@
 
 namespace {
 
-// Records every call of the drawing routines.
-struct RecordingRoutines : DrawingRoutines {
-    QStringList calls;
-    void DrawBox(int16_t x, int16_t y, int32_t colour, bool Final) override {
-        calls << QStringLiteral("box %1,%2 c%3 %4").arg(x).arg(y).arg(colour).arg(Final);
+// A tool that records every call it gets, in one list shared by all the tools of a test.
+struct RecordingTool : CanvasTool {
+    RecordingTool(QStringList& calls, const QString& name) : calls(calls), name(name) {}
+    void draw(int16_t x, int16_t y, int32_t colour, bool Final) override {
+        calls << QStringLiteral("%1 %2,%3 c%4 %5").arg(name).arg(x).arg(y).arg(colour).arg(Final);
     }
-    void DrawLine(int16_t x, int16_t y, int32_t colour, bool Final) override {
-        calls << QStringLiteral("line %1,%2 c%3 %4").arg(x).arg(y).arg(colour).arg(Final);
-    }
-    void DrawCircle(int16_t x, int16_t y, int32_t colour, bool Krag, bool Final) override {
-        calls << QStringLiteral("circle %1,%2 c%3 k%4 %5")
-                     .arg(x)
-                     .arg(y)
-                     .arg(colour)
-                     .arg(Krag)
-                     .arg(Final);
-    }
-    void DrawSelection(int16_t x, int16_t y, int32_t colour, bool Final) override {
-        calls << QStringLiteral("selection %1,%2 c%3 %4").arg(x).arg(y).arg(colour).arg(Final);
-    }
+    QStringList& calls;
+    QString name;
 };
+
+// Puts recording tools in place of the five tool modes.
+void recordTools(frmMain& window, QStringList& calls) {
+    for (const QString& mode : {ToolState::box(), ToolState::line(), ToolState::ellipse(),
+                                ToolState::circle(), ToolState::selection()})
+        window.tools().add(mode, std::make_unique<RecordingTool>(calls, mode));
+}
 
 // Canvas pixel of a twip position (the canvas works at 15 twips per pixel).
 QPoint px(int xTwips, int yTwips) {
@@ -69,7 +65,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, panelShown);
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         f.prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
         f.w().optRect->click();
         QCOMPARE(f.prompter.messages.size(), 1);
@@ -82,8 +78,8 @@ private slots:
         QVERIFY(!f.w().optRect->isChecked());
         QCOMPARE(f.w().DrawOptions->isVisible(), panelShown);
         if (panelShown) {
-            const int expectedLeft = TwipsToPixel(f.w().pano->innerWidth() -
-                                                  PixelsToTwips(f.w().DrawOptions->width()) - 255);
+            const int expectedLeft = TwipsToPixelRounded(
+                f.w().pano->innerWidth() - PixelsToTwips(f.w().DrawOptions->width()) - 255);
             QVERIFY(qAbs(f.w().DrawOptions->x() - f.w().pano->x() - expectedLeft) <= 1);
         }
 
@@ -104,46 +100,43 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         f.w().optLine->click();
         QVERIFY(f.prompter.messages.isEmpty());
-        QCOMPARE(f.w().workspace().tools.mode, ToolState::line());
+        QCOMPARE(f.ws().tools.mode, ToolState::line());
     }
 
     void menuEntryStartsTheToolEvenWhenItAsks() {
         MainWindowFixture f;
         f.prompter.answers.push_back(Prompter::Answer::No);
-        f.w().menuAction(QStringLiteral("mnuAddRect"))->trigger();
+        f.w().action(QStringLiteral("mnuAddRect")).trigger();
         QCOMPARE(f.prompter.messages.size(), 1);
-        QCOMPARE(f.w().workspace().tools.mode, ToolState::box());
-        QVERIFY(f.w().menuAction(QStringLiteral("mnuAddRect"))->isChecked());
-        f.w().menuAction(QStringLiteral("mnuAddLine"))->trigger();
-        QCOMPARE(f.w().workspace().tools.mode, ToolState::line());
-        QVERIFY(!f.w().menuAction(QStringLiteral("mnuAddRect"))->isChecked());
-        QVERIFY(f.w().menuAction(QStringLiteral("mnuAddLine"))->isChecked());
-        f.w().menuAction(QStringLiteral("mnuEllOkr"))->trigger();
-        QCOMPARE(f.w().workspace().tools.mode, ToolState::circleRound());
-        f.w().menuAction(QStringLiteral("mnuStopInstr"))->trigger();
-        QVERIFY(f.w().workspace().tools.mode.isEmpty());
-        QVERIFY(!f.w().menuAction(QStringLiteral("mnuAddLine"))->isChecked());
+        QCOMPARE(f.ws().tools.mode, ToolState::box());
+        QVERIFY(f.w().action(QStringLiteral("mnuAddRect")).isChecked());
+        f.w().action(QStringLiteral("mnuAddLine")).trigger();
+        QCOMPARE(f.ws().tools.mode, ToolState::line());
+        QVERIFY(!f.w().action(QStringLiteral("mnuAddRect")).isChecked());
+        QVERIFY(f.w().action(QStringLiteral("mnuAddLine")).isChecked());
+        f.w().action(QStringLiteral("mnuEllOkr")).trigger();
+        QCOMPARE(f.ws().tools.mode, ToolState::circle());
+        f.w().action(QStringLiteral("mnuStopInstr")).trigger();
+        QVERIFY(f.ws().tools.mode.isEmpty());
+        QVERIFY(!f.w().action(QStringLiteral("mnuAddLine")).isChecked());
         QCOMPARE(f.w().pano->cursor().shape(), Qt::ArrowCursor);
     }
 
     void dragWithEachToolCallsItsRoutine_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("routine");
-        QTest::newRow("box") << ToolState::box() << QStringLiteral("box 1500,750 c255 %1");
-        QTest::newRow("line") << ToolState::line() << QStringLiteral("line 1500,750 c255 %1");
-        QTest::newRow("ellipse") << ToolState::circle()
-                                 << QStringLiteral("circle 1500,750 c255 k0 %1");
-        QTest::newRow("circle") << ToolState::circleRound()
-                                << QStringLiteral("circle 1500,750 c255 k1 %1");
+        for (const QString& mode :
+             {ToolState::box(), ToolState::line(), ToolState::ellipse(), ToolState::circle()})
+            QTest::newRow(qPrintable(mode)) << mode << mode + QStringLiteral(" 1500,750 c255 %1");
     }
 
     void dragWithEachToolCallsItsRoutine() {
         QFETCH(QString, mode);
         QFETCH(QString, routine);
         MainWindowFixture f(settingsShowingDrawOptions());
-        RecordingRoutines routines;
-        f.w().setDrawingRoutines(&routines);
-        Workspace& ws = f.w().workspace();
+        QStringList calls;
+        recordTools(f.w(), calls);
+        Workspace& ws = f.ws();
         ws.tools.mode = mode;
         ws.tools.drawingColour = 255;
         Pano* pano = f.w().pano;
@@ -151,12 +144,12 @@ private slots:
         QTest::mousePress(pano, Qt::LeftButton, {}, px(300, 450));
         QCOMPARE(ws.tools.x0, int16_t(300));
         QCOMPARE(ws.tools.y0, int16_t(450));
-        QVERIFY(ws.invertDrawing());
+        QVERIFY(ws.canvas.rubberBandMode);
         QTest::mouseMove(pano, px(1500, 750));
         QTest::mouseRelease(pano, Qt::LeftButton, {}, px(1500, 750));
-        QCOMPARE(routines.calls, QStringList({routine.arg(0), routine.arg(1)}));
-        QVERIFY(!ws.invertDrawing());
-        QVERIFY(ws.Promqna);
+        QCOMPARE(calls, QStringList({routine.arg(0), routine.arg(1)}));
+        QVERIFY(!ws.canvas.rubberBandMode);
+        QVERIFY(ws.diagram.Promqna);
         QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::changed());
         // The tool stays on for the next shape.
         QCOMPARE(ws.tools.mode, mode);
@@ -164,61 +157,62 @@ private slots:
 
     void movesWithoutTheLeftButtonDrawNothing() {
         MainWindowFixture f(settingsShowingDrawOptions());
-        RecordingRoutines routines;
-        f.w().setDrawingRoutines(&routines);
-        f.w().workspace().tools.mode = ToolState::box();
+        QStringList calls;
+        recordTools(f.w(), calls);
+        f.ws().tools.mode = ToolState::box();
         QTest::mouseMove(f.w().pano, px(900, 900));
-        QVERIFY(routines.calls.isEmpty());
-        QVERIFY(!f.w().workspace().Promqna);
+        QVERIFY(calls.isEmpty());
+        QVERIFY(!f.ws().diagram.Promqna);
     }
 
     void rightClickOpensTheMenuAndDrawsNothing() {
         MainWindowFixture f(settingsShowingDrawOptions());
-        RecordingRoutines routines;
-        f.w().setDrawingRoutines(&routines);
-        Workspace& ws = f.w().workspace();
+        QStringList calls;
+        recordTools(f.w(), calls);
+        Workspace& ws = f.ws();
         f.w().optRect->click();
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(600, 900));
-        QTRY_VERIFY(f.w().mnuMenu->isVisible());
+        QVERIFY(f.w().mnuMenu->isVisible());
         QCOMPARE(ws.tools.rightClick, QPointF(600, 900));
-        QVERIFY(!ws.invertDrawing());
+        QVERIFY(!ws.canvas.rubberBandMode);
         f.w().mnuMenu->hide();
         QTest::mouseRelease(f.w().pano, Qt::RightButton, {}, px(600, 900));
-        QVERIFY(routines.calls.isEmpty());
-        QVERIFY(!ws.Promqna);
+        QVERIFY(calls.isEmpty());
+        QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.tools.mode, ToolState::box());
     }
 
     void pendingRegionSelectionSurvivesStoppingTheTools() {
         MainWindowFixture f(settingsShowingDrawOptions());
-        RecordingRoutines routines;
-        f.w().setDrawingRoutines(&routines);
-        Workspace& ws = f.w().workspace();
+        QStringList calls;
+        recordTools(f.w(), calls);
+        Workspace& ws = f.ws();
         ws.tools.mode = ToolState::selection();
-        ws.SelPicture = -1;
-        f.w().menuAction(QStringLiteral("mnuStopInstr"))->trigger();
+        ws.diagram.SelPicture = -1;
+        f.w().action(QStringLiteral("mnuStopInstr")).trigger();
         QCOMPARE(ws.tools.mode, ToolState::selection());
 
         // Marking the region of an export leaves the diagram state to the export.
         QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(150, 150));
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(1500, 1500));
-        QCOMPARE(routines.calls.last(), QStringLiteral("selection 1500,1500 c0 1"));
-        QVERIFY(!ws.Promqna);
+        QCOMPARE(calls.last(), QStringLiteral("selection 1500,1500 c0 1"));
+        QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::none());
     }
 
     void selectionRubberBandSpansBothCorners() {
         MainWindowFixture f(settingsShowingDrawOptions());
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.tools.mode = ToolState::selection();
         QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(1500, 3000));
         QTest::mouseMove(f.w().pano, px(450, 600));
-        QVERIFY(f.w().selectionVisible());
-        QCOMPARE(f.w().selectionRect(), QRectF(450, 600, 1050, 2400));
+        QVERIFY(ws.canvas.shpSelection.visible);
+        QCOMPARE(ws.canvas.shpSelection.rect, QRectF(450, 600, 1050, 2400));
+        // Releasing ends the tool and takes the rectangle off the screen, for a grid as for
+        // an export.
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(450, 600));
         QVERIFY(ws.tools.mode.isEmpty());
-        f.w().SpriInstrumentite();
-        QVERIFY(!f.w().selectionVisible());
+        QVERIFY(!ws.canvas.shpSelection.visible);
     }
 
     void lineWidthAcceptsOnlyNumbers_data() {
@@ -242,16 +236,15 @@ private slots:
         else
             QTest::keyClicks(list->lineEdit(), typed);
         QCOMPARE(list->currentText(), kept);
-        QCOMPARE(f.w().workspace().tools.lineWidth, kept);
+        QCOMPARE(f.ws().tools.lineWidth, kept);
     }
 
     void colourButtonsKeepTheirColourWhenCancelled() {
         MainWindowFixture f(settingsShowingDrawOptions());
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         f.prompter.colours.push_back(Rgb(255, 0, 0));
         f.w().DrawOptions->cmdColor->click();
         QCOMPARE(ws.tools.drawingColour, Rgb(255, 0, 0));
-        QCOMPARE(DrawOptionsPanel::buttonColour(f.w().DrawOptions->cmdColor), Rgb(255, 0, 0));
         f.prompter.colours.push_back(std::nullopt);
         f.w().DrawOptions->cmdColor->click();
         QCOMPARE(ws.tools.drawingColour, Rgb(255, 0, 0));

@@ -20,11 +20,11 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         fillObjects(ws, 3);
-        QCOMPARE(ws.Nomer, int16_t(3));
+        QCOMPARE(ws.diagram.Nomer, int16_t(3));
         ws.store.objectStatus[2] = ElementStore::Free;
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        QCOMPARE(ws.Nomer, int16_t(2));
-        QCOMPARE(ws.lastCreatedObject, int16_t(2));
+        QCOMPARE(ws.diagram.Nomer, int16_t(2));
+        QCOMPARE(ws.diagram.lastCreatedObject, int16_t(2));
         QVERIFY(prompter.messages.isEmpty());
     }
 
@@ -57,12 +57,12 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         fillObjects(ws, 255);
-        QCOMPARE(ws.Nomer, int16_t(255));
+        QCOMPARE(ws.diagram.Nomer, int16_t(255));
         QVERIFY(prompter.messages.isEmpty());
         const ElementStore before = ws.store;
 
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        QCOMPARE(ws.Nomer, int16_t(0));
+        QCOMPARE(ws.diagram.Nomer, int16_t(0));
         QCOMPARE(prompter.titles(), QStringList({QStringLiteral("Програмна грешка"),
                                                  QStringLiteral("Програмна грешка")}));
         QCOMPARE(prompter.texts(),
@@ -73,7 +73,7 @@ private slots:
         for (const auto& m : prompter.messages)
             QCOMPARE(m.icon, Prompter::Icon::Warning);
         QCOMPARE(ws.store.objectStatus, before.objectStatus);
-        QCOMPARE(ws.lastCreatedObject, int16_t(255));
+        QCOMPARE(ws.diagram.lastCreatedObject, int16_t(255));
     }
 
     void findEmptyCoversEveryLargeBuffer() {
@@ -111,18 +111,22 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         fillObjects(ws, 2);
-        ws.Posledno = QStringLiteral("HUB");
+        ws.diagram.Posledno = QStringLiteral("HUB");
         ws.store.textStatus[5] = ElementStore::Used;
         ws.store.texts[5].Caption = QStringLiteral("x");
         ws.store.shapes[7] = {1, 10, 20, 30, 40, 255, 2, 0, 0, 0};
         ws.store.lines[3] = {1, 1, 2, 3, 255, 2, 1};
         ws.store.grids[10].Used = 1;
-        ws.connectionStep = 2;
-        ws.chosenLineType = 3;
+        ws.diagram.connection.step = 2;
+        ws.diagram.connection.lineType = 3;
         ws.markChanged();
         ws.setFileText(DiagramStateText::file(QStringLiteral("/tmp/a.dia")));
-        ws.resizeCanvas(20, 20);
-        ws.canvas().fill(Qt::black);
+        // Flattened pictures (the sketchpad mark has a grey frame) are on the canvas bitmap.
+        ws.setCanvasSize(60, 60);
+        ws.store.objects[1].Left = 0;
+        ws.store.objects[1].Top = 0;
+        ws.Combine();
+        QCOMPARE(ws.bitmap().image().pixelColor(0, 0), QColor(Qt::gray));
 
         ws.Iz4isti();
         QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
@@ -134,14 +138,14 @@ private slots:
         // Fields the clear does not name keep their values until the slot is reused.
         QCOMPARE(ws.store.lines[3].Colour, 255);
         QCOMPARE(ws.store.shapes[7].X2, 30);
-        QCOMPARE(ws.connectionStep, int16_t(0));
-        QCOMPARE(ws.chosenLineType, int16_t(0));
-        QVERIFY(!ws.Promqna);
+        QCOMPARE(ws.diagram.connection.step, int16_t(0));
+        QCOMPARE(ws.diagram.connection.lineType, int16_t(0));
+        QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::none());
         QCOMPARE(ws.fileText(), QStringLiteral("Файл : a.dia"));
-        QCOMPARE(ws.Nomer, int16_t(2));
-        QCOMPARE(ws.Posledno, QStringLiteral("HUB"));
-        QCOMPARE(ws.canvas().pixelColor(5, 5), QColor(Qt::white));
+        QCOMPARE(ws.diagram.Nomer, int16_t(2));
+        QCOMPARE(ws.diagram.Posledno, QStringLiteral("HUB"));
+        QCOMPARE(ws.bitmap().image().pixelColor(0, 0), QColor(Qt::white));
     }
 
     void saveChangesPrompt_data() {
@@ -166,7 +170,7 @@ private slots:
         Workspace ws(prompter);
         int saveCalls = 0;
         ws.saveCommand = [&] { ++saveCalls; };
-        ws.Promqna = changed;
+        ws.diagram.Promqna = changed;
         prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
         QCOMPARE(ws.ZapaziPromenite(), goOn);
         QCOMPARE(saveCalls, saves);
@@ -185,10 +189,10 @@ private slots:
         ws.setStateText(DiagramStateText::loaded());
         QSignalSpy stateSpy(&ws, &Workspace::stateTextChanged);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        QVERIFY(!ws.Promqna);
+        QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         ws.markModified();
-        QVERIFY(ws.Promqna);
+        QVERIFY(ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         QCOMPARE(stateSpy.count(), 0);
     }
@@ -197,33 +201,15 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         ws.tools.mode = ToolState::box();
-        QVERIFY(ws.stopTool());
+        QVERIFY(ws.stopTools());
         QVERIFY(ws.tools.mode.isEmpty());
         ws.tools.mode = ToolState::selection();
-        QVERIFY(!ws.stopTool());
+        QVERIFY(!ws.stopTools());
         QCOMPARE(ws.tools.mode, ToolState::selection());
         ws.tools.mode = ToolState::line();
-        ws.SelPicture = -1;
-        QVERIFY(!ws.stopTool());
+        ws.diagram.SelPicture = -1;
+        QVERIFY(!ws.stopTools());
         QCOMPARE(ws.tools.mode, ToolState::line());
-    }
-
-    void invertDrawingRestoresTheCanvasWhenRepeated() {
-        ScriptedPrompter prompter;
-        Workspace ws(prompter);
-        ws.resizeCanvas(30, 30);
-        ws.canvas().setPixelColor(10, 10, QColor(10, 200, 30));
-        const QImage before = ws.canvas();
-        ws.setInvertDrawing(true);
-        for (int pass = 0; pass < 2; ++pass) {
-            QPainter p;
-            ws.beginCanvasPainter(p);
-            p.drawRect(5, 5, 10, 10);
-            p.end();
-            if (pass == 0)
-                QVERIFY(ws.canvas() != before);
-        }
-        QCOMPARE(ws.canvas(), before);
     }
 
     void transparencyAccessorsGuardTheirIndex() {

@@ -129,7 +129,7 @@ private slots:
             "mnuExit Изход",
         };
         QCOMPARE(menuLayout(f.w().mnuMenu), expected);
-        QVERIFY(!f.w().menuAction(QStringLiteral("mnuPaste"))->isEnabled());
+        QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());
     }
 
     void startsWithAnEmptyDiagramAndStatusBar() {
@@ -139,13 +139,13 @@ private slots:
         QCOMPARE(bar->panelText(2), DiagramStateText::none());
         QCOMPARE(bar->panelText(3), DiagramStateText::noFile());
         // The state panel holds its longest text whole, without pushing its neighbour.
-        f.w().workspace().setStateText(DiagramStateText::changed());
+        f.ws().setStateText(DiagramStateText::changed());
         QVERIFY(bar->panel(2)->width() >= bar->panel(2)->sizeHint().width());
         QVERIFY(bar->panel(3)->x() >= bar->panel(2)->geometry().right());
-        f.w().workspace().setStateText(DiagramStateText::none());
-        QVERIFY(!f.w().workspace().Promqna);
+        f.ws().setStateText(DiagramStateText::none());
+        QVERIFY(!f.ws().diagram.Promqna);
         QVERIFY(!f.w().DrawOptions->isVisible());
-        QVERIFY(f.w().workspace().tools.drawingOptionsHidden);
+        QVERIFY(f.ws().tools.drawingOptionsHidden);
         QCOMPARE(f.w().DrawOptions->DebelinaLinii->count(), 5);
         QCOMPARE(f.w().DrawOptions->DebelinaLinii->currentText(), QStringLiteral("1"));
         // A fresh program folder gets a default settings file.
@@ -156,19 +156,20 @@ private slots:
         MainWindowFixture f;
         // 16005 twips wide: one row.
         f.w().resize(1067, 800);
-        QCOMPARE(f.w().cmdNewDia->y(), TwipsToPixel(120));
-        QCOMPARE(f.w().pano->y(), TwipsToPixel(960));
+        QCOMPARE(f.w().cmdNewDia->y(), TwipsToPixelRounded(120));
+        QCOMPARE(f.w().pano->y(), TwipsToPixelRounded(960));
         // 13005 twips: file buttons in a second row, canvas lower.
         f.w().resize(867, 800);
-        QCOMPARE(f.w().cmdNewDia->pos(), QPoint(TwipsToPixel(120), TwipsToPixel(960)));
-        QCOMPARE(f.w().pano->y(), TwipsToPixel(1800));
+        QCOMPARE(f.w().cmdNewDia->pos(),
+                 QPoint(TwipsToPixelRounded(120), TwipsToPixelRounded(960)));
+        QCOMPARE(f.w().pano->y(), TwipsToPixelRounded(1800));
         const QRect canvasBefore = f.w().pano->geometry();
         const QPoint exitBefore = f.w().cmdExit->pos();
         // Below 8655 twips nothing moves, but the scroll bars still follow the canvas.
         f.w().resize(500, 800);
         QCOMPARE(f.w().pano->geometry(), canvasBefore);
         QCOMPARE(f.w().cmdExit->pos(), exitBefore);
-        QCOMPARE(f.w().pano->MoveHorizont->y(), f.w().pano->height() - TwipsToPixel(255));
+        QCOMPARE(f.w().pano->MoveHorizont->y(), f.w().pano->height() - TwipsToPixelRounded(255));
     }
 
     void razmerUnlocksAndGrowsBothScrollBars() {
@@ -200,12 +201,12 @@ private slots:
         QFETCH(bool, cleared);
         QFETCH(int, saves);
         MainWindowFixture f;
-        Workspace& ws = f.w().workspace();
+        Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.markChanged();
         ws.setFileText(DiagramStateText::file(QStringLiteral("/data/net.dia")));
         f.w().setWindowTitle(QStringLiteral("Вексилардо - net.dia"));
-        f.w().menuAction(QStringLiteral("mnuPaste"))->setEnabled(true);
+        f.w().action(QStringLiteral("mnuPaste")).setEnabled(true);
         f.prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
 
         f.w().cmdNewDia->click();
@@ -216,11 +217,11 @@ private slots:
             QCOMPARE(f.w().StatInfo->panelText(3), DiagramStateText::noFile());
             QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::none());
             QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо"));
-            QVERIFY(!f.w().menuAction(QStringLiteral("mnuPaste"))->isEnabled());
+            QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());
         } else {
             QCOMPARE(f.w().StatInfo->panelText(3), QStringLiteral("Файл : net.dia"));
             QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо - net.dia"));
-            QVERIFY(ws.Promqna);
+            QVERIFY(ws.diagram.Promqna);
         }
     }
 
@@ -233,9 +234,9 @@ private slots:
 
     void exitWithCancelKeepsRunning() {
         MainWindowFixture f;
-        f.w().workspace().markChanged();
+        f.ws().markChanged();
         f.prompter.answers.push_back(Prompter::Answer::Cancel);
-        f.w().menuAction(QStringLiteral("mnuExit"))->trigger();
+        f.w().action(QStringLiteral("mnuExit")).trigger();
         QCOMPARE(f.ends, 0);
         QCOMPARE(f.prompter.messages.size(), 1);
         QVERIFY(f.w().isVisible());
@@ -259,7 +260,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, saves);
         MainWindowFixture f;
-        f.w().workspace().markModified();
+        f.ws().markModified();
         f.prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
         QVERIFY(f.w().close());
         QCOMPARE(f.prompter.messages.size(), 1);
@@ -286,7 +287,7 @@ private slots:
 
     void progressBarIsCentredOnTheCanvas() {
         MainWindowFixture f;
-        f.w().beginProgress();
+        f.w().beginProgress(10);
         const QRect bar = f.w().Progres->geometry();
         const QRect canvas = f.w().pano->geometry();
         QVERIFY(f.w().Progres->isVisible());
@@ -315,20 +316,50 @@ private slots:
         QCOMPARE(f.w().windowOpacity() == 1.0, level >= 255);
     }
 
-    void drawOptionsShownAtStartWhenAsked() {
+    void drawOptionsStayInsideTheCanvasAndOutOfTheWay_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("shrunk");
+        QTest::newRow("wide") << QSize(1600, 1000) << QSize(800, 700);
+        QTest::newRow("medium") << QSize(1000, 800) << QSize(700, 500);
+        QTest::newRow("narrow") << QSize(800, 700) << QSize(640, 480);
+    }
+
+    // Shown at start, the panel lands inside the canvas, covers no command button and leaves
+    // free the point where new objects land; a narrower window brings it back inside.
+    void drawOptionsStayInsideTheCanvasAndOutOfTheWay() {
+        QFETCH(QSize, size);
+        QFETCH(QSize, shrunk);
         QByteArray settings = settingsWithTransparency(255);
         settings.replace("#TRUE#\r\n#TRUE#\r\n#FALSE#", "#TRUE#\r\n#TRUE#\r\n#TRUE#");
-        MainWindowFixture f(settings);
-        QVERIFY(f.w().DrawOptions->isVisible());
-        QCOMPARE(f.w().DrawOptions->x(), TwipsToPixel(375));
-        QVERIFY(!f.w().workspace().tools.drawingOptionsHidden);
+        MainWindowFixture f(settings, size);
+        QVERIFY(!f.ws().tools.drawingOptionsHidden);
+        const auto check = [&f](bool all) {
+            const QRect panel = f.w().DrawOptions->geometry();
+            QVERIFY(f.w().DrawOptions->isVisible());
+            QVERIFY2(f.w().pano->geometry().contains(panel),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4 outside the canvas")
+                                    .arg(panel.x())
+                                    .arg(panel.y())
+                                    .arg(panel.width())
+                                    .arg(panel.height())));
+            if (!all)
+                return;
+            for (const QPushButton* b : f.w().commandButtons())
+                QVERIFY2(!panel.intersects(b->geometry()), qPrintable(b->objectName()));
+            const QPoint newObject =
+                f.w().pano->pos() + QPoint(TwipsToPixelRounded(375), TwipsToPixelRounded(120));
+            QVERIFY(!panel.intersects(QRect(newObject, QSize(64, 48))));
+        };
+        check(true);
+        f.w().resize(shrunk);
+        check(false);
     }
 
     void programFontReachesTheButtons() {
         QByteArray settings = settingsWithTransparency(255);
         settings.replace("MS Sans Serif", "DejaVu Serif");
         MainWindowFixture f(settings);
-        QCOMPARE(f.w().workspace().settings.ProgramFont, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(f.ws().settings.ProgramFont, QStringLiteral("DejaVu Serif"));
         QCOMPARE(f.w().cmdAdd->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(f.w().DrawOptions->chkFilled->font().family(), QStringLiteral("DejaVu Serif"));
     }

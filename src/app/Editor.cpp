@@ -1,0 +1,29 @@
+#include "app/Editor.h"
+
+#include "files/SelectionTool.h"
+#include "objects/PictureCommands.h"
+#include "text/TextLayer.h"
+#include "workspace/CanvasLayer.h"
+#include "workspace/CanvasTools.h"
+#include "workspace/Pano.h"
+#include "workspace/Workspace.h"
+
+Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
+    : m_window(std::make_unique<frmMain>(prompter, paths)) {
+    frmMain& window = *m_window;
+    window.canvas().layers().add(std::make_unique<TextLayer>(window.workspace()),
+                                 LayerOrder::Texts);
+    m_pictures = std::make_unique<PictureCommands>(window);
+    // The region export and the new grid take the rectangle as their commands arrive.
+    window.tools().add(ToolState::selection(), std::make_unique<SelectionTool>(window.workspace()));
+}
+
+Editor::~Editor() {
+    // Commands first: they still talk to the window while they go.
+    m_pictures.reset();
+    m_window.reset();
+}
+
+ImageStore& Editor::pictureLibrary() {
+    return m_window->workspace().kartinki;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "library/SplashTarget.h"
+#include "workspace/frmMain.h"
+
+#include <memory>
+
+class PictureCommands;
+
+// The whole editor: the main window and the commands of every subsystem, wired together
+// here and nowhere else. The commands end before the window they work on.
+class Editor : public SplashTarget {
+public:
+    Editor(Prompter& prompter, const frmMain::Paths& paths);
+    ~Editor() override;
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    frmMain& window() const { return *m_window; }
+    Workspace& workspace() const { return m_window->workspace(); }
+    PictureCommands& pictures() const { return *m_pictures; }
+
+    ImageStore& pictureLibrary() override;
+    QString programFolder() const override { return m_window->paths().programDir; }
+    Prompter& prompter() override { return m_window->prompter(); }
+    QWidget& mainWindow() override { return *m_window; }
+
+private:
+    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<PictureCommands> m_pictures;
+};

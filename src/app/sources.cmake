@@ -1,0 +1,3 @@
+# The wiring of the subsystems; main.cpp itself goes into the executable only.
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Editor.h ${CMAKE_CURRENT_LIST_DIR}/Editor.cpp)

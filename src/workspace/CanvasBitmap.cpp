@@ -1,0 +1,51 @@
+#include "workspace/CanvasBitmap.h"
+
+#include "common/Units.h"
+#include "workspace/DiagramRenderer.h"
+
+#include <QPainter>
+
+void CanvasBitmap::resize(QSize pixels) {
+    pixels = pixels.expandedTo(QSize(1, 1));
+    if (pixels == m_image.size())
+        return;
+    m_image = QImage(pixels, QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(3780);
+    m_image.setDotsPerMeterY(3780);
+    m_dirty = true;
+}
+
+const QImage& CanvasBitmap::image() {
+    if (m_dirty)
+        update();
+    return m_image;
+}
+
+void CanvasBitmap::update() {
+    m_dirty = false;
+    ++m_repaints;
+    if (m_image.isNull())
+        return;
+    m_image.fill(Qt::white);
+    m_drawn = m_renderer.hasPersistentContent();
+    if (!m_drawn)
+        return;
+    QPainter painter(&m_image);
+    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    m_renderer.paintPersistent(painter);
+}
+
+void CanvasBitmap::combine() {
+    if (m_dirty)
+        update();
+    if (m_image.isNull())
+        return;
+    QPainter painter(&m_image);
+    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    m_renderer.paintElements(painter);
+    m_drawn = true;
+}
+
+bool CanvasBitmap::showsAnything() const {
+    return m_drawn || (m_dirty && m_renderer.hasPersistentContent());
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "workspace/ElementKind.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <Qt>
+
+class QPainter;
+
+// A mouse event on the canvas as an element sees it.
+struct CanvasMouse {
+    Qt::MouseButton button = Qt::NoButton; // the button pressed or released; none for a move
+    Qt::MouseButtons buttons;              // the buttons held after the event
+    QPointF canvas;                        // twips on the canvas
+    QPointF relative;                      // twips from the element's top-left corner
+};
+
+// One kind of thing on the canvas: picture objects, text fields, the handles of lines,
+// shapes and grids, the resize handles. The canvas keeps an ordered list of layers; the
+// order is the paint order and, walked backwards, the hit order. Within a layer higher
+// slots lie above lower ones. A new kind of thing on the canvas is a new layer.
+class CanvasLayer {
+public:
+    virtual ~CanvasLayer() = default;
+
+    virtual ElementKind kind() const = 0;
+    // Slots run from 1 to slotCount().
+    virtual int slotCount() const = 0;
+    // Whether the element of a slot is on the canvas and visible.
+    virtual bool present(int slot) const = 0;
+    // Its box in twips.
+    virtual QRectF rect(int slot) const = 0;
+    // Paints every present element; the painter works in twips.
+    virtual void paint(QPainter& painter) const = 0;
+
+    // A layer that does not take the mouse lets it through to what lies below.
+    virtual bool takesMouse() const { return true; }
+    virtual QString toolTip(int slot) const {
+        Q_UNUSED(slot);
+        return {};
+    }
+    virtual Qt::CursorShape cursor(int slot) const {
+        Q_UNUSED(slot);
+        return Qt::ArrowCursor;
+    }
+    virtual void mousePress(int slot, const CanvasMouse& mouse) {
+        Q_UNUSED(slot);
+        Q_UNUSED(mouse);
+    }
+    virtual void mouseMove(int slot, const CanvasMouse& mouse) {
+        Q_UNUSED(slot);
+        Q_UNUSED(mouse);
+    }
+    virtual void mouseRelease(int slot, const CanvasMouse& mouse) {
+        Q_UNUSED(slot);
+        Q_UNUSED(mouse);
+    }
+};
+
+// Where layers stand in the list, bottom to top.
+namespace LayerOrder {
+constexpr int Pictures = 100;
+constexpr int Texts = 200;
+constexpr int LineHandles = 300;
+constexpr int ShapeHandles = 400;
+constexpr int GridHandles = 500;
+constexpr int ResizeHandles = 600;
+} // namespace LayerOrder

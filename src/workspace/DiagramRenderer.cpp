@@ -1,0 +1,173 @@
+#include "workspace/DiagramRenderer.h"
+
+#include "common/Numeric.h"
+#include "common/Units.h"
+#include "workspace/CanvasGeometry.h"
+#include "workspace/ElementStore.h"
+#include "workspace/TextFieldGeometry.h"
+
+#include <QPainter>
+#include <QTransform>
+#include <cmath>
+
+namespace {
+
+// Device pixels of the canvas's white background.
+const QColor CanvasWhite(255, 255, 255);
+
+// Pictures are drawn in device pixels with the transform set aside, which keeps them pixel
+// exact and fast; this holds what is needed for one paint.
+class PictureBlitter {
+public:
+    explicit PictureBlitter(QPainter& painter)
+        : m_painter(painter), m_transform(painter.combinedTransform()),
+          m_simple(m_transform.type() <= QTransform::TxScale) {
+        if (m_simple) {
+            m_painter.save();
+            m_painter.resetTransform();
+        }
+    }
+    ~PictureBlitter() {
+        if (m_simple)
+            m_painter.restore();
+    }
+    PictureBlitter(const PictureBlitter&) = delete;
+    PictureBlitter& operator=(const PictureBlitter&) = delete;
+
+    void draw(const QRectF& twips, const QImage& picture) {
+        if (!m_simple) {
+            m_painter.drawImage(twips, picture);
+            return;
+        }
+        const QRectF device = m_transform.mapRect(twips);
+        if (std::abs(device.width() - picture.width()) < 1e-6 &&
+            std::abs(device.height() - picture.height()) < 1e-6)
+            m_painter.drawImage(QPoint(RoundHalfEven(device.left()), RoundHalfEven(device.top())),
+                                picture);
+        else
+            m_painter.drawImage(device, picture);
+    }
+
+private:
+    QPainter& m_painter;
+    QTransform m_transform;
+    bool m_simple;
+};
+
+} // namespace
+
+bool DiagramRenderer::hasPersistentContent() const {
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if ((m_store.lines[slot].Used != 0 && m_linePainter) ||
+            (m_store.shapes[slot].Kind > 0 && m_shapePainter))
+            return true;
+    }
+    if (m_gridPainter) {
+        for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
+            if (m_store.grids[slot].Used != 0)
+                return true;
+    }
+    return false;
+}
+
+void DiagramRenderer::paintPersistent(QPainter& painter) const {
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (m_store.lines[slot].Used != 0 && m_linePainter) {
+            painter.save();
+            m_linePainter(painter, m_store, slot);
+            painter.restore();
+        }
+        if (m_store.shapes[slot].Kind > 0 && m_shapePainter) {
+            painter.save();
+            m_shapePainter(painter, m_store, slot);
+            painter.restore();
+        }
+    }
+    if (!m_gridPainter)
+        return;
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+        if (m_store.grids[slot].Used != 0) {
+            painter.save();
+            m_gridPainter(painter, m_store, slot);
+            painter.restore();
+        }
+    }
+}
+
+void DiagramRenderer::paintPictures(QPainter& painter) const {
+    const QRectF area = reachableArea(painter);
+    PictureBlitter blitter(painter);
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        const PictureObject& o = m_store.objects[slot];
+        if (m_store.objectStatus[slot] != ElementStore::Used || !o.Visible || o.picture.isNull())
+            continue;
+        const QRectF box = CanvasGeometry::pictureRect(o);
+        if (box.intersects(area))
+            blitter.draw(box, o.picture);
+    }
+}
+
+void DiagramRenderer::paintTexts(QPainter& painter) const {
+    const QRectF area = reachableArea(painter);
+    PictureBlitter blitter(painter);
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        const TextField& t = m_store.texts[slot];
+        if (m_store.textStatus[slot] != ElementStore::Used || !t.Visible)
+            continue;
+        const QRectF box = CanvasGeometry::textRect(t);
+        if (box.intersects(area))
+            blitter.draw(box, TextFieldGeometry::rendered(t));
+    }
+}
+
+void DiagramRenderer::paintElements(QPainter& painter) const {
+    paintPictures(painter);
+    paintTexts(painter);
+}
+
+void DiagramRenderer::paint(QPainter& painter) const {
+    paintPersistent(painter);
+    paintElements(painter);
+}
+
+QImage DiagramRenderer::renderRegion(const QRectF& twips) const {
+    const int width = RoundHalfEven(TwipsToPixelsExact(twips.width()));
+    const int height = RoundHalfEven(TwipsToPixelsExact(twips.height()));
+    if (width <= 0 || height <= 0)
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    // 96 dots per inch: a pixel is 15 twips.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(CanvasWhite);
+    QPainter painter(&image);
+    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    painter.translate(-twips.left(), -twips.top());
+    paint(painter);
+    painter.end();
+    return image;
+}
+
+QRectF DiagramRenderer::reachableArea(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (!device)
+        return {};
+    bool invertible = false;
+    const QTransform inverse = painter.combinedTransform().inverted(&invertible);
+    if (!invertible)
+        return {};
+    // One pixel more on every side: an element that touches the edge pixel still counts.
+    QRectF area = inverse.mapRect(QRectF(-1, -1, device->width() + 2, device->height() + 2));
+    if (painter.hasClipping()) {
+        // The clip is already in the painter's own coordinates.
+        const QRectF clip = painter.clipBoundingRect();
+        const QRectF onePixel = inverse.mapRect(QRectF(0, 0, 1, 1));
+        area &= clip.adjusted(-onePixel.width(), -onePixel.height(), onePixel.width(),
+                              onePixel.height());
+    }
+    return area;
+}
+
+void DiagramRenderer::drawPicture(QPainter& painter, const QRectF& twips, const QImage& picture) {
+    PictureBlitter(painter).draw(twips, picture);
+}
