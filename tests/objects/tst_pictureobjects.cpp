@@ -10,7 +10,9 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -21,6 +23,13 @@ QImage solid(int w, int h, QColor colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
 }
 
 // Pixel position on the canvas of a twip point.
@@ -79,6 +88,33 @@ private slots:
         // After the release the mouse no longer drags.
         QTest::mouseMove(pano, QPoint(200, 200));
         QCOMPARE(QPointF(o.Left, o.Top), QPointF(0, 0));
+    }
+
+    // A right click in the middle of a drag opens the menu, which swallows the release of the
+    // left button; the drag still ends there instead of leaving the picture on the pointer.
+    void rightClickDuringADragLeavesNothingStuck() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        const PictureObject& o = ws.store.objects[1];
+        Pano* pano = f.w().pano;
+        const QPoint grab = px(o.Left + 150, o.Top + 150);
+        sendMouse(pano, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(pano, QEvent::MouseMove, grab + QPoint(20, 10), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(QPointF(o.Left, o.Top), QPointF(375 + 300, 120 + 150));
+        QCOMPARE(ws.canvas.drag, (ElementRef{ElementKind::Picture, 1}));
+        sendMouse(pano, QEvent::MouseButtonPress, grab + QPoint(20, 10), Qt::RightButton,
+                  Qt::LeftButton | Qt::RightButton);
+        QMenu& mnuOpt = f.w().menu(QStringLiteral("mnuOpt"));
+        QVERIFY(mnuOpt.isVisible());
+        mnuOpt.hide(); // both releases went to the menu
+
+        sendMouse(pano, QEvent::MouseMove, grab + QPoint(60, 60), Qt::NoButton, Qt::NoButton);
+        QVERIFY(!f.editor->pictures().dragging());
+        QVERIFY(ws.canvas.drag.isNone());
+        QVERIFY(ws.diagram.Promqna);
+        sendMouse(pano, QEvent::MouseMove, grab + QPoint(90, 90), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(QPointF(o.Left, o.Top), QPointF(375 + 300, 120 + 150));
     }
 
     void contextMenuMarksTheObjectAndDeletesItWithItsLines_data() {
@@ -193,6 +229,20 @@ private slots:
         QVERIFY2(f.prompter.messages[0].text.contains(mentions),
                  qPrintable(f.prompter.messages[0].text));
         QCOMPARE(f.ws().store.usedCount(ElementStore::Objects), 0);
+    }
+
+    // Above Qt's own decoding limit of 128 MB, but inside the program's 8192 x 8192.
+    void largeValidJpegIsTaken() {
+        MainWindowFixture f;
+        const QString path = f.configDir.filePath(QStringLiteral("голяма.jpg"));
+        {
+            QImage large(6000, 6000, QImage::Format_RGB888);
+            large.fill(QColor(10, 120, 200));
+            QVERIFY(large.save(path, "JPEG", 20));
+        }
+        QVERIFY(f.editor->pictures().addPictureFromFile(path));
+        QVERIFY(f.prompter.messages.isEmpty());
+        QCOMPARE(f.ws().store.objects[1].picture.size(), QSize(6000, 6000));
     }
 
     void scrollBarsShiftEveryElementAndBack() {

@@ -5,3 +5,5 @@ vx_add_test(tst_frmmain editor ${CMAKE_CURRENT_LIST_DIR}/tst_frmmain.cpp
 vx_add_test(tst_drawingtools editor ${CMAKE_CURRENT_LIST_DIR}/tst_drawingtools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
 vx_add_test(tst_statusbar editor ${CMAKE_CURRENT_LIST_DIR}/tst_statusbar.cpp)
+vx_add_test(tst_renderer core ${CMAKE_CURRENT_LIST_DIR}/tst_renderer.cpp)
+vx_add_test(tst_canvaslayers core ${CMAKE_CURRENT_LIST_DIR}/tst_canvaslayers.cpp)

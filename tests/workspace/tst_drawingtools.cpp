@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
 
@@ -213,6 +214,53 @@ private slots:
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(450, 600));
         QVERIFY(ws.tools.mode.isEmpty());
         QVERIFY(!ws.canvas.shpSelection.visible);
+    }
+
+    // The rubber band is painted over everything, inverting what lies under it; the next band
+    // takes its place and no band leaves anything behind.
+    void rubberBandInvertsAndLeavesNoTrace() {
+        MainWindowFixture f(settingsShowingDrawOptions());
+        Workspace& ws = f.ws();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD")); // white with a grey frame, at 25,8 pixels
+        Pano* pano = f.w().pano;
+        const QImage before = pano->grab().toImage();
+        ws.setRubberBand({RubberBand::Shape::Rectangle, QLineF(300, 150, 1500, 1500)});
+        QImage band = pano->grab().toImage();
+        QCOMPARE(band.pixelColor(20, 50), QColor(Qt::black));         // white canvas, inverted
+        QCOMPARE(band.pixelColor(30, 50), before.pixelColor(30, 50)); // inside: untouched
+        QCOMPARE(band.pixelColor(40, 100), QColor(Qt::black));        // the bottom edge
+        ws.setRubberBand({RubberBand::Shape::Line, QLineF(3000, 150, 3000, 1500)});
+        band = pano->grab().toImage();
+        QCOMPARE(band.pixelColor(20, 50), before.pixelColor(20, 50));
+        QCOMPARE(band.pixelColor(200, 50), QColor(Qt::black));
+        ws.setRubberBand({});
+        QCOMPARE(pano->grab().toImage(), before);
+    }
+
+    // A popup that swallowed the release of a tool's drag: the tool still finishes it.
+    void toolFinishesWhenItsReleaseWentElsewhere() {
+        MainWindowFixture f(settingsShowingDrawOptions());
+        QStringList calls;
+        recordTools(f.w(), calls);
+        Workspace& ws = f.ws();
+        ws.tools.mode = ToolState::box();
+        Pano* pano = f.w().pano;
+        const auto send = [pano](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                                 Qt::MouseButtons buttons) {
+            QMouseEvent event(type, QPointF(at), pano->mapToGlobal(QPointF(at)), button, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(pano, &event);
+        };
+        send(QEvent::MouseButtonPress, px(300, 300), Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, px(900, 900), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonPress, px(900, 900), Qt::RightButton,
+             Qt::LeftButton | Qt::RightButton);
+        QVERIFY(f.w().mnuMenu->isVisible());
+        f.w().mnuMenu->hide();
+        send(QEvent::MouseMove, px(1200, 1200), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(calls, QStringList({"butbox 900,900 c0 0", "butbox 1200,1200 c0 1"}));
+        QVERIFY(!ws.canvas.rubberBandMode);
+        QVERIFY(ws.diagram.Promqna);
     }
 
     void lineWidthAcceptsOnlyNumbers_data() {
