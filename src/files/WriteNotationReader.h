@@ -51,5 +51,7 @@ private:
 
     QString m_text;
     qsizetype m_position = 0;
+    // Everything from here on is blanks and line ends, found once so atEnd() stays cheap.
+    qsizetype m_end = 0;
     bool m_fieldPromised = false;
 };

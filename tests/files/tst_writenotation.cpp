@@ -26,6 +26,8 @@ private slots:
     void readerFields();
     void fieldKinds();
     void readingPastEnd();
+    void manyBlankLines_data();
+    void manyBlankLines();
     void toNumber_data();
     void toNumber();
     void readFile();
@@ -183,6 +185,37 @@ void TestWriteNotation::readingPastEnd() {
         QCOMPARE(field.toNumber(), std::nullopt);
         QCOMPARE(field.toBool(), std::nullopt);
     }
+}
+
+void TestWriteNotation::manyBlankLines_data() {
+    // Once read in time quadratic in the blank lines: this input took minutes.
+    constexpr int Lines = 300000;
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("between fields")
+        << "a" + QByteArray(Lines, '\n') + "b" << Lines + 1 << QStringLiteral("b");
+    QTest::newRow("CR LF and blanks between fields")
+        << "a" + QByteArray("\r\n \t").repeated(Lines) + "b" << Lines + 1 << QStringLiteral("b");
+    QTest::newRow("at the end") << "a,b" + QByteArray("\r\n").repeated(Lines) << 2
+                                << QStringLiteral("b");
+    QTest::newRow("nothing else") << QByteArray(Lines, '\r') << 0 << QString();
+}
+
+void TestWriteNotation::manyBlankLines() {
+    QFETCH(QByteArray, input);
+    QFETCH(int, fields);
+    QFETCH(QString, last);
+    WriteNotationReader reader(input);
+    int read = 0;
+    Field field;
+    while (!reader.atEnd() && read <= fields) {
+        field = reader.next();
+        ++read;
+    }
+    QCOMPARE(read, fields);
+    QCOMPARE(field.toString(), last);
+    QVERIFY(reader.next().isMissing());
 }
 
 void TestWriteNotation::toNumber_data() {
