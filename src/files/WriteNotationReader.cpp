@@ -1,8 +1,8 @@
 #include "files/WriteNotationReader.h"
 
+#include "files/BoundedFileReader.h"
 #include "files/Windows1251.h"
 
-#include <QFile>
 #include <charconv>
 #include <string>
 
@@ -147,9 +147,7 @@ WriteNotationReader::Field WriteNotationReader::next() {
     return Field(text, false);
 }
 
-QByteArray WriteNotationReader::readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+QByteArray WriteNotationReader::readFile(const QString& path, qint64 maxBytes) {
+    BoundedFileReader::Result file = BoundedFileReader::read(path, maxBytes);
+    return file.status == BoundedFileReader::Status::Read ? file.bytes : QByteArray();
 }
