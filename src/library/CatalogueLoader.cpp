@@ -210,7 +210,8 @@ void CatalogueLoader::finish() {
                   .arg(catalogueFileName(), ImageStore::sketchpadKey()));
     if (!m_store.contains(ImageStore::sketchpadKey()))
         m_store.addSketchpadEntry();
-    if (m_catalogueRead && m_declaredCount && *m_declaredCount != m_record)
+    // The count only sizes the progress bar, so a larger one does no harm.
+    if (m_catalogueRead && m_declaredCount && *m_declaredCount < m_record)
         fault(QStringLiteral("Файлът %1 посочва %2 картинки, а в %3 има %4 записа.")
                   .arg(countFileName())
                   .arg(*m_declaredCount)

@@ -325,6 +325,9 @@ void TestCatalogueLoader::records_data() {
         << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("\"две\"")
         << QStringList{"A", "SKETCHPAD"} << QStringList()
         << QStringList{QStringLiteral("Файлът init.dat не съдържа броя на картинките.")};
+    QTest::newRow("count above the records is no fault")
+        << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("3")
+        << QStringList{"A", "SKETCHPAD"} << QStringList() << QStringList();
     QTest::newRow("count too small")
         << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("1")
         << QStringList{"A", "SKETCHPAD"} << QStringList()
