@@ -5,9 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImageReader>
-#include <QPainter>
 #include <climits>
 #include <cmath>
 
@@ -70,7 +68,7 @@ void CatalogueLoader::begin() {
         m_maximum =
             m_declaredCount ? static_cast<int>(qMin<qint64>(*m_declaredCount, lines)) : lines;
     }
-    m_maximum = qMax(m_maximum, 1);
+    m_maximum = qBound(1, m_maximum, MaxRecords);
     if (progress)
         progress(m_value, m_maximum);
 }
@@ -97,6 +95,13 @@ bool CatalogueLoader::loadNext() {
     if (m_finished)
         return false;
     if (!m_reader || m_reader->atEnd()) {
+        finish();
+        return false;
+    }
+    if (m_record >= MaxRecords) {
+        fault(QStringLiteral("Файлът %1 има повече от %2 записа; прочетени са само първите %2.")
+                  .arg(catalogueFileName())
+                  .arg(MaxRecords));
         finish();
         return false;
     }
@@ -169,11 +174,11 @@ QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
     if (relative.isEmpty() || QDir::isAbsolutePath(relative) ||
         !path.startsWith(folder + QLatin1Char('/'))) {
         fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(file));
-        return placeholder(key);
+        return ImageStore::placeholder();
     }
     if (!QFileInfo(path).isFile()) {
         fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(file));
-        return placeholder(key);
+        return ImageStore::placeholder();
     }
 
     QImageReader reader(path);
@@ -185,19 +190,19 @@ QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
         fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
                                     .arg(file)
                                     .arg(MaxPictureSide));
-        return placeholder(key);
+        return ImageStore::placeholder();
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
         fault(recordName(key) +
               QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(file));
-        return placeholder(key);
+        return ImageStore::placeholder();
     }
     if (tooLarge(picture.size())) {
         fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
                                     .arg(file)
                                     .arg(MaxPictureSide));
-        return placeholder(key);
+        return ImageStore::placeholder();
     }
     return picture;
 }
@@ -217,30 +222,6 @@ void CatalogueLoader::finish() {
                   .arg(*m_declaredCount)
                   .arg(catalogueFileName())
                   .arg(m_record));
-}
-
-QImage CatalogueLoader::placeholder(const QString& key) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(QColor(0xD8, 0xD8, 0xD8));
-    QPainter p(&image);
-    p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
-    p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 3));
-    p.drawLine(6, 6, image.width() - 7, image.height() - 7);
-    p.drawLine(image.width() - 7, 6, 6, image.height() - 7);
-    // Text needs the fonts of a GUI application; a tool without one gets the bare cross.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(9);
-        p.setFont(font);
-        const QRect strip(1, image.height() - 14, image.width() - 2, 13);
-        p.fillRect(strip, Qt::white);
-        p.setPen(Qt::black);
-        p.drawText(strip, Qt::AlignCenter,
-                   QFontMetrics(font).elidedText(key, Qt::ElideRight, strip.width() - 2));
-    }
-    p.end();
-    return image;
 }
 
 QString CatalogueLoader::faultReport(const QStringList& faults, int maxLines) {

@@ -19,10 +19,12 @@ public:
     static QString folderName() { return QStringLiteral("Kartinki"); }
     static QString countFileName() { return QStringLiteral("init.dat"); }
     static QString catalogueFileName() { return QStringLiteral("kartinki.dat"); }
-    // Larger pictures are replaced by the placeholder.
+    // Larger pictures are replaced by ImageStore::placeholder().
     static constexpr int MaxPictureSide = 4096;
     // A catalogue file beyond this is not read at all.
     static constexpr qint64 MaxCatalogueBytes = 64 * 1024 * 1024;
+    // Records past this are not read; the shipped catalogue has under two hundred.
+    static constexpr int MaxRecords = 4096;
 
     // `folder` is the Kartinki folder; the pictures go into `store`.
     CatalogueLoader(const QString& folder, ImageStore& store);
@@ -42,8 +44,6 @@ public:
     int maximum() const { return m_maximum; }
     const QStringList& faults() const { return m_faults; }
 
-    // What stands in for a picture that cannot be shown: a grey box with a red cross.
-    static QImage placeholder(const QString& key);
     // The text of the one message about the faults, at most `maxLines` of them listed.
     static QString faultReport(const QStringList& faults, int maxLines = 15);
 

@@ -97,6 +97,9 @@ private slots:
     void oversizedCatalogueIsNotRead();
     void faultReport_data();
     void faultReport();
+    void placeholderPicture();
+    void recordCap_data();
+    void recordCap();
 };
 
 void TestCatalogueLoader::chooserTable() {
@@ -354,10 +357,11 @@ void TestCatalogueLoader::records() {
     QCOMPARE(store.keys(), order);
     for (const QString& key : order) {
         const QImage& picture = store.find(key)->picture;
+        // One shared picture stands in for every missing one.
         if (placeholders.contains(key))
-            QCOMPARE(picture, CatalogueLoader::placeholder(key));
+            QCOMPARE(picture.cacheKey(), ImageStore::placeholder().cacheKey());
         else
-            QVERIFY2(picture != CatalogueLoader::placeholder(key), qPrintable(key));
+            QVERIFY2(picture != ImageStore::placeholder(), qPrintable(key));
         QVERIFY(!picture.isNull());
     }
 }
@@ -542,6 +546,49 @@ void TestCatalogueLoader::faultReport() {
     QCOMPARE(report.mid(1, listed), lines.mid(0, listed));
     QCOMPARE(report.last(), tail);
     QCOMPARE(report.size(), 1 + listed + (faults > listed ? 1 : 0));
+}
+
+void TestCatalogueLoader::placeholderPicture() {
+    const QImage picture = ImageStore::placeholder();
+    QCOMPARE(picture.size(), QSize(64, 48));
+    QCOMPARE(picture.cacheKey(), ImageStore::placeholder().cacheKey());
+    QCOMPARE(picture.pixelColor(0, 0), QColor(0x70, 0x70, 0x70));
+    QCOMPARE(picture.pixelColor(3, 40), QColor(0xD8, 0xD8, 0xD8));
+    QCOMPARE(picture.pixelColor(32, 24), QColor(0xD0, 0x10, 0x10));
+    QCOMPARE(picture.pixelColor(32, 40), QColor(0xD8, 0xD8, 0xD8)); // no text strip
+}
+
+void TestCatalogueLoader::recordCap_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("exactly the cap") << CatalogueLoader::MaxRecords << false;
+    QTest::newRow("one past the cap") << CatalogueLoader::MaxRecords + 1 << true;
+}
+
+void TestCatalogueLoader::recordCap() {
+    // Each record a new key without its picture: once a picture of its own for each.
+    QFETCH(int, records);
+    QFETCH(bool, cut);
+    TestCatalogue dir;
+    dir.catalogue(Records(records).replace(QStringLiteral("a.png"), QStringLiteral("none.png")) +
+                  QStringLiteral("\r\n\r\n"));
+    dir.count(QByteArray::number(records));
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+
+    const int loaded = CatalogueLoader::MaxRecords;
+    QCOMPARE(store.count(), loaded + 1); // and the drawing mark
+    QCOMPARE(loader.maximum(), loaded);
+    QCOMPARE(loader.value(), loaded);
+    const qint64 shared = ImageStore::placeholder().cacheKey();
+    QCOMPARE(store.find(QStringLiteral("K1"))->picture.cacheKey(), shared);
+    QCOMPARE(store.find(QStringLiteral("K%1").arg(loaded))->picture.cacheKey(), shared);
+    QCOMPARE(loader.faults().size(), loaded + (cut ? 2 : 1));
+    if (cut)
+        QCOMPARE(loader.faults().at(loaded),
+                 QStringLiteral("Файлът kartinki.dat има повече от 4096 записа; прочетени са "
+                                "само първите 4096."));
 }
 
 QTEST_MAIN(TestCatalogueLoader)
