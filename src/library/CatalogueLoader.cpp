@@ -40,6 +40,31 @@ std::optional<qint64> WholeNumber(const WriteNotationReader::Field& field) {
     return static_cast<qint64>(*number);
 }
 
+// Text from the file as a fault line shows it: a damaged file must not put control
+// characters or a page of text into the message.
+QString Shown(const QString& text) {
+    constexpr int MaxShown = 40;
+    QString shown;
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++count) {
+        if (count == MaxShown)
+            return shown + QChar(0x2026);
+        char32_t c = text.at(i).unicode();
+        qsizetype length = 1;
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+            text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            length = 2;
+        }
+        if (QChar::isPrint(c))
+            shown += text.mid(i, length);
+        else
+            shown += QLatin1Char('?');
+        i += length - 1;
+    }
+    return shown;
+}
+
 } // namespace
 
 CatalogueLoader::CatalogueLoader(const QString& folder, ImageStore& store)
@@ -136,7 +161,7 @@ void CatalogueLoader::step() {
 }
 
 QString CatalogueLoader::recordName(const QString& key) const {
-    return QStringLiteral("Запис %1 (%2)").arg(m_record).arg(key);
+    return QStringLiteral("Запис %1 (%2)").arg(m_record).arg(Shown(key));
 }
 
 void CatalogueLoader::loadRecord(const WriteNotationReader::Field& index, const QString& key,
@@ -160,7 +185,7 @@ void CatalogueLoader::loadRecord(const WriteNotationReader::Field& index, const 
     } else {
         fault(recordName(key) +
               QStringLiteral(": неправилен индекс „%1“; картинката е добавена в края.")
-                  .arg(index.toString()));
+                  .arg(Shown(index.toString())));
         m_store.add(key, picture, description);
     }
 }
@@ -170,14 +195,15 @@ QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString folder = QDir::cleanPath(QDir(m_folder).absolutePath());
     const QString path = QDir::cleanPath(folder + QLatin1Char('/') + relative);
+    const QString name = Shown(file);
     // The catalogue names pictures of its own folder; nothing elsewhere is opened.
     if (relative.isEmpty() || QDir::isAbsolutePath(relative) ||
         !path.startsWith(folder + QLatin1Char('/'))) {
-        fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(file));
+        fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(name));
         return ImageStore::placeholder();
     }
     if (!QFileInfo(path).isFile()) {
-        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(file));
+        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(name));
         return ImageStore::placeholder();
     }
 
@@ -188,19 +214,19 @@ QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
     };
     if (declared.isValid() && tooLarge(declared)) {
         fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
-                                    .arg(file)
+                                    .arg(name)
                                     .arg(MaxPictureSide));
         return ImageStore::placeholder();
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
         fault(recordName(key) +
-              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(file));
+              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(name));
         return ImageStore::placeholder();
     }
     if (tooLarge(picture.size())) {
         fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
-                                    .arg(file)
+                                    .arg(name)
                                     .arg(MaxPictureSide));
         return ImageStore::placeholder();
     }

@@ -100,6 +100,8 @@ private slots:
     void placeholderPicture();
     void recordCap_data();
     void recordCap();
+    void faultTextIsPrintable_data();
+    void faultTextIsPrintable();
 };
 
 void TestCatalogueLoader::chooserTable() {
@@ -589,6 +591,46 @@ void TestCatalogueLoader::recordCap() {
         QCOMPARE(loader.faults().at(loaded),
                  QStringLiteral("Файлът kartinki.dat има повече от 4096 записа; прочетени са "
                                 "само първите 4096."));
+}
+
+void TestCatalogueLoader::faultTextIsPrintable_data() {
+    // What a damaged catalogue puts into the message is shown as printable text, cut short.
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("fault");
+    const QByteArray forty(40, 'k');
+    QTest::newRow("control characters in the key")
+        << QByteArray("1,\"A\x01\x7F\tB\",\"\",\"none.png\"")
+        << QStringLiteral("Запис 1 (A???B): липсва картинката „none.png“.");
+    QTest::newRow("unassigned byte and soft hyphen")
+        << QByteArray("1,\"\x98\xAD\xC0\",\"\",\"none.png\"")
+        << QStringLiteral("Запис 1 (??А): липсва картинката „none.png“.");
+    QTest::newRow("forty characters")
+        << "1,\"" + forty + "\",\"\",\"none.png\""
+        << QStringLiteral("Запис 1 (%1): липсва картинката „none.png“.")
+               .arg(QString::fromLatin1(forty));
+    QTest::newRow("longer key is cut")
+        << "1,\"" + forty + "XYZ\",\"\",\"none.png\""
+        << QStringLiteral("Запис 1 (%1…): липсва картинката „none.png“.")
+               .arg(QString::fromLatin1(forty));
+    QTest::newRow("file name")
+        << "1,\"A\",\"\",\"" + forty + "\x02.png\""
+        << QStringLiteral("Запис 1 (A): липсва картинката „%1…“.").arg(QString::fromLatin1(forty));
+    QTest::newRow("index") << QByteArray("\x1B[2J\x00,\"A\",\"\",\"a.png\"", 25)
+                           << QStringLiteral("Запис 1 (A): неправилен индекс „?[2J?“; картинката "
+                                             "е добавена в края.");
+}
+
+void TestCatalogueLoader::faultTextIsPrintable() {
+    QFETCH(QByteArray, record);
+    QFETCH(QString, fault);
+    TestCatalogue dir;
+    dir.file(CatalogueLoader::catalogueFileName(),
+             record + "\r\n2,\"SKETCHPAD\",\"\",\"sketch.png\"\r\n");
+    dir.count("2");
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    QCOMPARE(loader.faults(), QStringList{fault});
 }
 
 QTEST_MAIN(TestCatalogueLoader)
