@@ -1,9 +1,10 @@
 #include "library/CatalogueLoader.h"
 
+#include "files/BoundedFileReader.h"
 #include "library/ImageStore.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <climits>
@@ -75,21 +76,22 @@ void CatalogueLoader::begin() {
         return;
     m_begun = true;
     m_builtinSketchpad = m_store.contains(ImageStore::sketchpadKey());
+    m_realFolder = QFileInfo(m_folder).canonicalFilePath();
     readCount();
 
-    QFile file(QDir(m_folder).filePath(catalogueFileName()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        fault(QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.")
-                  .arg(catalogueFileName()));
-    } else if (file.size() > MaxCatalogueBytes) {
+    const BoundedFileReader::Result file =
+        BoundedFileReader::read(QDir(m_folder).filePath(catalogueFileName()), MaxCatalogueBytes);
+    if (file.status == BoundedFileReader::Status::TooLarge) {
         fault(QStringLiteral("Файлът %1 е прекалено голям и не е прочетен.")
                   .arg(catalogueFileName()));
+    } else if (file.status != BoundedFileReader::Status::Read) {
+        fault(QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.")
+                  .arg(catalogueFileName()));
     } else {
-        const QByteArray bytes = file.readAll();
-        m_reader.emplace(bytes);
+        m_reader.emplace(file.bytes);
         m_catalogueRead = true;
         // Without a usable count the lines of the file stand in for it.
-        const int lines = CountFilledLines(bytes);
+        const int lines = CountFilledLines(file.bytes);
         m_maximum =
             m_declaredCount ? static_cast<int>(qMin<qint64>(*m_declaredCount, lines)) : lines;
     }
@@ -99,14 +101,16 @@ void CatalogueLoader::begin() {
 }
 
 void CatalogueLoader::readCount() {
-    QFile file(QDir(m_folder).filePath(countFileName()));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // One number is all the file holds; of a bigger file only the start counts.
+    const BoundedFileReader::Result file =
+        BoundedFileReader::read(QDir(m_folder).filePath(countFileName()), MaxCountBytes);
+    if (file.status != BoundedFileReader::Status::Read &&
+        file.status != BoundedFileReader::Status::TooLarge) {
         fault(
             QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.").arg(countFileName()));
         return;
     }
-    // One number is all the file holds; a bigger file is not read whole.
-    WriteNotationReader reader(file.read(4096));
+    WriteNotationReader reader(file.bytes);
     const std::optional<double> count = reader.next().toNumber();
     if (!count || !std::isfinite(*count) || *count < 0 || std::floor(*count) != *count) {
         fault(QStringLiteral("Файлът %1 не съдържа броя на картинките.").arg(countFileName()));
@@ -196,46 +200,96 @@ QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
     const QString folder = QDir::cleanPath(QDir(m_folder).absolutePath());
     const QString path = QDir::cleanPath(folder + QLatin1Char('/') + relative);
     const QString name = Shown(file);
-    // The catalogue names pictures of its own folder; nothing elsewhere is opened.
-    if (relative.isEmpty() || QDir::isAbsolutePath(relative) ||
-        !path.startsWith(folder + QLatin1Char('/'))) {
+    const auto badName = [&] {
         fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(name));
         return ImageStore::placeholder();
-    }
-    if (!QFileInfo(path).isFile()) {
+    };
+    // The catalogue names pictures of its own folder; nothing elsewhere is opened.
+    if (relative.isEmpty() || QDir::isAbsolutePath(relative) ||
+        !path.startsWith(folder + QLatin1Char('/')))
+        return badName();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty()) {
         fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(name));
         return ImageStore::placeholder();
     }
+    // A symbolic link inside the folder may still lead out of it.
+    if (m_realFolder.isEmpty() || !real.startsWith(m_realFolder + QLatin1Char('/')))
+        return badName();
 
-    QImageReader reader(path);
-    const QSize declared = reader.size();
+    auto decoded = m_decoded.constFind(real);
+    if (decoded == m_decoded.constEnd())
+        decoded = m_decoded.insert(real, decode(real, path));
+    switch (decoded->problem) {
+    case PictureProblem::None:
+        return decoded->picture;
+    case PictureProblem::Missing:
+        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(name));
+        break;
+    case PictureProblem::Unreadable:
+        fault(recordName(key) +
+              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(name));
+        break;
+    case PictureProblem::FileTooLarge:
+        fault(recordName(key) +
+              QStringLiteral(": файлът „%1“ е прекалено голям и не е прочетен.").arg(name));
+        break;
+    case PictureProblem::TooLarge:
+        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
+                                    .arg(name)
+                                    .arg(MaxPictureSide));
+        break;
+    }
+    return ImageStore::placeholder();
+}
+
+// `path` is the real file; `name` the one the catalogue gave, whose suffix hints the format.
+CatalogueLoader::Decoded CatalogueLoader::decode(const QString& path, const QString& name) {
+    Decoded result;
+    BoundedFileReader::Result file = BoundedFileReader::read(path, MaxPictureBytes);
+    switch (file.status) {
+    case BoundedFileReader::Status::Read:
+        break;
+    case BoundedFileReader::Status::Missing:
+    case BoundedFileReader::Status::NotRegular:
+        result.problem = PictureProblem::Missing;
+        return result;
+    case BoundedFileReader::Status::Unreadable:
+        result.problem = PictureProblem::Unreadable;
+        return result;
+    case BoundedFileReader::Status::TooLarge:
+        result.problem = PictureProblem::FileTooLarge;
+        return result;
+    }
+
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The content decides, as it would for a file; the suffix helps formats without a mark.
+    QImageReader reader(&buffer);
+    if (!reader.canRead())
+        reader.setFormat(QFileInfo(name).suffix().toLatin1());
     const auto tooLarge = [](QSize size) {
         return size.width() > MaxPictureSide || size.height() > MaxPictureSide;
     };
+    const QSize declared = reader.size();
     if (declared.isValid() && tooLarge(declared)) {
-        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
-                                    .arg(name)
-                                    .arg(MaxPictureSide));
-        return ImageStore::placeholder();
+        result.problem = PictureProblem::TooLarge;
+        return result;
     }
     const QImage picture = reader.read();
-    if (picture.isNull()) {
-        fault(recordName(key) +
-              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(name));
-        return ImageStore::placeholder();
-    }
-    if (tooLarge(picture.size())) {
-        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
-                                    .arg(name)
-                                    .arg(MaxPictureSide));
-        return ImageStore::placeholder();
-    }
-    return picture;
+    if (picture.isNull())
+        result.problem = PictureProblem::Unreadable;
+    else if (tooLarge(picture.size()))
+        result.problem = PictureProblem::TooLarge;
+    else
+        result.picture = picture;
+    return result;
 }
 
 void CatalogueLoader::finish() {
     m_finished = true;
     m_reader.reset();
+    m_decoded.clear();
     if (m_catalogueRead && !m_catalogueSketchpad)
         fault(QStringLiteral("В %1 няма запис %2; използва се вградената рисунка.")
                   .arg(catalogueFileName(), ImageStore::sketchpadKey()));

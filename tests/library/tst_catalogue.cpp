@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,6 +28,7 @@ struct TestCatalogue {
         picture(QStringLiteral("картина.png"), Qt::cyan);
         picture(QStringLiteral("sub/d.png"), Qt::magenta);
         picture(QStringLiteral("sketch.png"), Qt::white, QSize(5, 5));
+        picture(QStringLiteral("png.gif"), Qt::gray); // a PNG under another suffix
         picture(QStringLiteral("big.png"), Qt::black,
                 QSize(CatalogueLoader::MaxPictureSide + 1, 1));
         file(QStringLiteral("junk.png"), QByteArray("\x89PNG not really a picture"));
@@ -100,6 +102,9 @@ private slots:
     void placeholderPicture();
     void recordCap_data();
     void recordCap();
+    void pictureDecodedOnce();
+    void specialFiles_data();
+    void specialFiles();
     void faultTextIsPrintable_data();
     void faultTextIsPrintable();
 };
@@ -250,6 +255,9 @@ void TestCatalogueLoader::records_data() {
                                       sketch + QStringLiteral("5,\"D\",\"\",\"a.png\"\r\n")
                                << QByteArray("5") << QStringList{"SKETCHPAD", "B", "C", "A", "D"}
                                << QStringList() << QStringList();
+    QTest::newRow("content decides the format")
+        << QStringLiteral("1,\"A\",\"\",\"png.gif\"\r\n2,") + sketch << QByteArray("2")
+        << QStringList{"A", "SKETCHPAD"} << QStringList() << QStringList();
     QTest::newRow("missing picture")
         << QStringLiteral("1,\"A\",\"\",\"nothere.png\"\r\n2,") + sketch << QByteArray("2")
         << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
@@ -591,6 +599,94 @@ void TestCatalogueLoader::recordCap() {
         QCOMPARE(loader.faults().at(loaded),
                  QStringLiteral("Файлът kartinki.dat има повече от 4096 записа; прочетени са "
                                 "само първите 4096."));
+}
+
+void TestCatalogueLoader::pictureDecodedOnce() {
+    TestCatalogue dir;
+    QVERIFY(QFile::link(dir.path(QStringLiteral("a.png")), dir.path(QStringLiteral("link.png"))));
+    dir.catalogue(QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n"
+                                 "2,\"B\",\"\",\"sub/../a.png\"\r\n"
+                                 "3,\"C\",\"\",\"link.png\"\r\n"
+                                 "4,\"D\",\"\",\"b.png\"\r\n"));
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    const qint64 a = store.find(QStringLiteral("A"))->picture.cacheKey();
+    QCOMPARE(store.find(QStringLiteral("B"))->picture.cacheKey(), a);
+    QCOMPARE(store.find(QStringLiteral("C"))->picture.cacheKey(), a);
+    QVERIFY(store.find(QStringLiteral("D"))->picture.cacheKey() != a);
+    QCOMPARE(store.find(QStringLiteral("C"))->picture.pixelColor(0, 0), QColor(Qt::red));
+}
+
+void TestCatalogueLoader::specialFiles_data() {
+    // `name` in the Kartinki folder becomes `kind`; record A names it when it is a picture.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("faults");
+    const QString noCount = QStringLiteral("Файлът init.dat липсва или не може да бъде прочетен.");
+    const QString noCatalogue =
+        QStringLiteral("Файлът kartinki.dat липсва или не може да бъде прочетен.");
+    const QString noSketchpad =
+        QStringLiteral("В kartinki.dat няма запис SKETCHPAD; използва се вградената рисунка.");
+    QTest::newRow("init.dat a fifo") << "init.dat"
+                                     << "fifo" << QStringList{noCount, noSketchpad};
+    QTest::newRow("kartinki.dat a fifo") << "kartinki.dat"
+                                         << "fifo" << QStringList{noCatalogue};
+    QTest::newRow("kartinki.dat linked to /dev/zero") << "kartinki.dat"
+                                                      << "zero" << QStringList{noCatalogue};
+    QTest::newRow("picture a fifo")
+        << "x.png"
+        << "fifo"
+        << QStringList{QStringLiteral("Запис 1 (A): липсва картинката „x.png“."), noSketchpad};
+    QTest::newRow("picture linked to /dev/zero")
+        << "x.png"
+        << "zero"
+        << QStringList{QStringLiteral("Запис 1 (A): неправилно име на картинка „x.png“."),
+                       noSketchpad};
+    QTest::newRow("picture linked out of the folder")
+        << "x.png"
+        << "../outside.png"
+        << QStringList{QStringLiteral("Запис 1 (A): неправилно име на картинка „x.png“."),
+                       noSketchpad};
+    QTest::newRow("picture linked inside the folder") << "x.png"
+                                                      << "sub/d.png" << QStringList{noSketchpad};
+    QTest::newRow("picture file too large")
+        << "x.png"
+        << "large"
+        << QStringList{
+               QStringLiteral("Запис 1 (A): файлът „x.png“ е прекалено голям и не е прочетен."),
+               noSketchpad};
+}
+
+void TestCatalogueLoader::specialFiles() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QStringList, faults);
+    TestCatalogue dir;
+    dir.count("1");
+    const QString picture = name.endsWith(QLatin1String(".png")) ? name : QStringLiteral("a.png");
+    dir.catalogue(QStringLiteral("1,\"A\",\"\",\"%1\"\r\n").arg(picture));
+    const QString path = dir.path(name);
+    QFile::remove(path);
+    if (kind == QLatin1String("fifo")) {
+        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            QSKIP("No FIFOs here");
+    } else if (kind == QLatin1String("zero")) {
+        if (!QFileInfo::exists(QStringLiteral("/dev/zero")) ||
+            !QFile::link(QStringLiteral("/dev/zero"), path))
+            QSKIP("No /dev/zero here");
+    } else if (kind == QLatin1String("large")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(CatalogueLoader::MaxPictureBytes + 1)); // sparse
+    } else {
+        QVERIFY(QFile::link(dir.path(kind), path));
+    }
+
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll(); // and does not block
+    QCOMPARE(loader.faults(), faults);
 }
 
 void TestCatalogueLoader::faultTextIsPrintable_data() {
