@@ -708,10 +708,10 @@ void TestCatalogueLoader::faultTextIsPrintable_data() {
         << "1,\"" + forty + "XYZ\",\"\",\"none.png\""
         << QStringLiteral("Запис 1 (%1…): липсва картинката „none.png“.")
                .arg(QString::fromLatin1(forty));
-    QTest::newRow("file name")
-        << "1,\"A\",\"\",\"" + forty + "\x02.png\""
-        << QStringLiteral("Запис 1 (A): липсва картинката „%1…“.").arg(QString::fromLatin1(forty));
-    QTest::newRow("index") << QByteArray("\x1B[2J\x00,\"A\",\"\",\"a.png\"", 25)
+    QTest::newRow("file name") << "1,\"A\",\"\",\"\x02" + forty + ".png\""
+                               << QStringLiteral("Запис 1 (A): липсва картинката „?%1…“.")
+                                      .arg(QString::fromLatin1(forty.left(39)));
+    QTest::newRow("index") << QByteArray("\x1B[2J") + '\0' + ",\"A\",\"\",\"a.png\""
                            << QStringLiteral("Запис 1 (A): неправилен индекс „?[2J?“; картинката "
                                              "е добавена в края.");
 }
