@@ -634,15 +634,6 @@ void TestCatalogueLoader::specialFiles_data() {
                                          << "fifo" << QStringList{noCatalogue};
     QTest::newRow("kartinki.dat linked to /dev/zero") << "kartinki.dat"
                                                       << "zero" << QStringList{noCatalogue};
-    QTest::newRow("picture a fifo")
-        << "x.png"
-        << "fifo"
-        << QStringList{QStringLiteral("Запис 1 (A): липсва картинката „x.png“."), noSketchpad};
-    QTest::newRow("picture linked to /dev/zero")
-        << "x.png"
-        << "zero"
-        << QStringList{QStringLiteral("Запис 1 (A): неправилно име на картинка „x.png“."),
-                       noSketchpad};
     QTest::newRow("picture linked out of the folder")
         << "x.png"
         << "../outside.png"
