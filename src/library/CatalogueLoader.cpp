@@ -47,21 +47,17 @@ QString Shown(const QString& text) {
     constexpr int MaxShown = 40;
     QString shown;
     int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i, ++count) {
-        if (count == MaxShown)
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (count++ == MaxShown)
             return shown + QChar(0x2026);
-        char32_t c = text.at(i).unicode();
-        qsizetype length = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-            text.at(i + 1).isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-            length = 2;
-        }
-        if (QChar::isPrint(c))
-            shown += text.mid(i, length);
-        else
-            shown += QLatin1Char('?');
-        i += length - 1;
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        const char32_t c =
+            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        shown += QChar::isPrint(c) ? text.mid(i, length) : QStringLiteral("?");
+        i += length;
     }
     return shown;
 }
