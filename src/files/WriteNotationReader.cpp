@@ -1,8 +1,8 @@
 #include "files/WriteNotationReader.h"
 
+#include "files/BoundedFileReader.h"
 #include "files/Windows1251.h"
 
-#include <QFile>
 #include <charconv>
 #include <string>
 
@@ -84,7 +84,10 @@ std::optional<bool> WriteNotationReader::Field::toBool() const {
 }
 
 WriteNotationReader::WriteNotationReader(const QByteArray& bytes)
-    : m_text(FromWindows1251(bytes)) {}
+    : m_text(FromWindows1251(bytes)), m_end(m_text.size()) {
+    while (m_end > 0 && (IsBlank(m_text.at(m_end - 1)) || isLineEnd(m_end - 1)))
+        --m_end;
+}
 
 bool WriteNotationReader::isLineEnd(qsizetype index) const {
     return m_text.at(index) == QLatin1Char('\r') || m_text.at(index) == QLatin1Char('\n');
@@ -109,13 +112,7 @@ void WriteNotationReader::skipTerminator() {
 }
 
 bool WriteNotationReader::atEnd() const {
-    if (m_fieldPromised)
-        return false;
-    for (qsizetype i = m_position; i < m_text.size(); ++i) {
-        if (!IsBlank(m_text.at(i)) && !isLineEnd(i))
-            return false;
-    }
-    return true;
+    return !m_fieldPromised && m_position >= m_end;
 }
 
 WriteNotationReader::Field WriteNotationReader::next() {
@@ -150,9 +147,7 @@ WriteNotationReader::Field WriteNotationReader::next() {
     return Field(text, false);
 }
 
-QByteArray WriteNotationReader::readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+QByteArray WriteNotationReader::readFile(const QString& path, qint64 maxBytes) {
+    BoundedFileReader::Result file = BoundedFileReader::read(path, maxBytes);
+    return file.status == BoundedFileReader::Status::Read ? file.bytes : QByteArray();
 }

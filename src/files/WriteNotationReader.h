@@ -41,8 +41,11 @@ public:
     bool atEnd() const;
     Field next();
 
-    // The whole content of a file, or nothing when it cannot be read.
-    static QByteArray readFile(const QString& path);
+    // Beyond this a file is not read at all.
+    static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
+    // The whole content of a regular file, or nothing when it cannot be read or is larger
+    // than `maxBytes`.
+    static QByteArray readFile(const QString& path, qint64 maxBytes = MaxFileBytes);
 
 private:
     bool isLineEnd(qsizetype index) const;
@@ -51,5 +54,7 @@ private:
 
     QString m_text;
     qsizetype m_position = 0;
+    // Everything from here on is blanks and line ends, found once so atEnd() stays cheap.
+    qsizetype m_end = 0;
     bool m_fieldPromised = false;
 };

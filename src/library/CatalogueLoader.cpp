@@ -1,13 +1,12 @@
 #include "library/CatalogueLoader.h"
 
+#include "files/BoundedFileReader.h"
 #include "library/ImageStore.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImageReader>
-#include <QPainter>
 #include <climits>
 #include <cmath>
 
@@ -42,6 +41,27 @@ std::optional<qint64> WholeNumber(const WriteNotationReader::Field& field) {
     return static_cast<qint64>(*number);
 }
 
+// Text from the file as a fault line shows it: a damaged file must not put control
+// characters or a page of text into the message.
+QString Shown(const QString& text) {
+    constexpr int MaxShown = 40;
+    QString shown;
+    int count = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (count++ == MaxShown)
+            return shown + QChar(0x2026);
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        const char32_t c =
+            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        shown += QChar::isPrint(c) ? text.mid(i, length) : QStringLiteral("?");
+        i += length;
+    }
+    return shown;
+}
+
 } // namespace
 
 CatalogueLoader::CatalogueLoader(const QString& folder, ImageStore& store)
@@ -52,38 +72,41 @@ void CatalogueLoader::begin() {
         return;
     m_begun = true;
     m_builtinSketchpad = m_store.contains(ImageStore::sketchpadKey());
+    m_realFolder = QFileInfo(m_folder).canonicalFilePath();
     readCount();
 
-    QFile file(QDir(m_folder).filePath(catalogueFileName()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        fault(QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.")
-                  .arg(catalogueFileName()));
-    } else if (file.size() > MaxCatalogueBytes) {
+    const BoundedFileReader::Result file =
+        BoundedFileReader::read(QDir(m_folder).filePath(catalogueFileName()), MaxCatalogueBytes);
+    if (file.status == BoundedFileReader::Status::TooLarge) {
         fault(QStringLiteral("Файлът %1 е прекалено голям и не е прочетен.")
                   .arg(catalogueFileName()));
+    } else if (file.status != BoundedFileReader::Status::Read) {
+        fault(QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.")
+                  .arg(catalogueFileName()));
     } else {
-        const QByteArray bytes = file.readAll();
-        m_reader.emplace(bytes);
+        m_reader.emplace(file.bytes);
         m_catalogueRead = true;
         // Without a usable count the lines of the file stand in for it.
-        const int lines = CountFilledLines(bytes);
+        const int lines = CountFilledLines(file.bytes);
         m_maximum =
             m_declaredCount ? static_cast<int>(qMin<qint64>(*m_declaredCount, lines)) : lines;
     }
-    m_maximum = qMax(m_maximum, 1);
+    m_maximum = qBound(1, m_maximum, MaxRecords);
     if (progress)
         progress(m_value, m_maximum);
 }
 
 void CatalogueLoader::readCount() {
-    QFile file(QDir(m_folder).filePath(countFileName()));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // One number is all the file holds; of a bigger file only the start counts.
+    const BoundedFileReader::Result file =
+        BoundedFileReader::read(QDir(m_folder).filePath(countFileName()), MaxCountBytes);
+    if (file.status != BoundedFileReader::Status::Read &&
+        file.status != BoundedFileReader::Status::TooLarge) {
         fault(
             QStringLiteral("Файлът %1 липсва или не може да бъде прочетен.").arg(countFileName()));
         return;
     }
-    // One number is all the file holds; a bigger file is not read whole.
-    WriteNotationReader reader(file.read(4096));
+    WriteNotationReader reader(file.bytes);
     const std::optional<double> count = reader.next().toNumber();
     if (!count || !std::isfinite(*count) || *count < 0 || std::floor(*count) != *count) {
         fault(QStringLiteral("Файлът %1 не съдържа броя на картинките.").arg(countFileName()));
@@ -97,6 +120,13 @@ bool CatalogueLoader::loadNext() {
     if (m_finished)
         return false;
     if (!m_reader || m_reader->atEnd()) {
+        finish();
+        return false;
+    }
+    if (m_record >= MaxRecords) {
+        fault(QStringLiteral("Файлът %1 има повече от %2 записа; прочетени са само първите %2.")
+                  .arg(catalogueFileName())
+                  .arg(MaxRecords));
         finish();
         return false;
     }
@@ -131,7 +161,7 @@ void CatalogueLoader::step() {
 }
 
 QString CatalogueLoader::recordName(const QString& key) const {
-    return QStringLiteral("Запис %1 (%2)").arg(m_record).arg(key);
+    return QStringLiteral("Запис %1 (%2)").arg(m_record).arg(Shown(key));
 }
 
 void CatalogueLoader::loadRecord(const WriteNotationReader::Field& index, const QString& key,
@@ -155,7 +185,7 @@ void CatalogueLoader::loadRecord(const WriteNotationReader::Field& index, const 
     } else {
         fault(recordName(key) +
               QStringLiteral(": неправилен индекс „%1“; картинката е добавена в края.")
-                  .arg(index.toString()));
+                  .arg(Shown(index.toString())));
         m_store.add(key, picture, description);
     }
 }
@@ -165,81 +195,109 @@ QImage CatalogueLoader::loadPicture(const QString& key, const QString& file) {
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString folder = QDir::cleanPath(QDir(m_folder).absolutePath());
     const QString path = QDir::cleanPath(folder + QLatin1Char('/') + relative);
+    const QString name = Shown(file);
+    const auto badName = [&] {
+        fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(name));
+        return ImageStore::placeholder();
+    };
     // The catalogue names pictures of its own folder; nothing elsewhere is opened.
     if (relative.isEmpty() || QDir::isAbsolutePath(relative) ||
-        !path.startsWith(folder + QLatin1Char('/'))) {
-        fault(recordName(key) + QStringLiteral(": неправилно име на картинка „%1“.").arg(file));
-        return placeholder(key);
+        !path.startsWith(folder + QLatin1Char('/')))
+        return badName();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty()) {
+        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(name));
+        return ImageStore::placeholder();
     }
-    if (!QFileInfo(path).isFile()) {
-        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(file));
-        return placeholder(key);
+    // A symbolic link inside the folder may still lead out of it.
+    if (m_realFolder.isEmpty() || !real.startsWith(m_realFolder + QLatin1Char('/')))
+        return badName();
+
+    auto decoded = m_decoded.constFind(real);
+    if (decoded == m_decoded.constEnd())
+        decoded = m_decoded.insert(real, decode(real, path));
+    switch (decoded->problem) {
+    case PictureProblem::None:
+        return decoded->picture;
+    case PictureProblem::Missing:
+        fault(recordName(key) + QStringLiteral(": липсва картинката „%1“.").arg(name));
+        break;
+    case PictureProblem::Unreadable:
+        fault(recordName(key) +
+              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(name));
+        break;
+    case PictureProblem::FileTooLarge:
+        fault(recordName(key) +
+              QStringLiteral(": файлът „%1“ е прекалено голям и не е прочетен.").arg(name));
+        break;
+    case PictureProblem::TooLarge:
+        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
+                                    .arg(name)
+                                    .arg(MaxPictureSide));
+        break;
+    }
+    return ImageStore::placeholder();
+}
+
+// `path` is the real file; `name` the one the catalogue gave, whose suffix hints the format.
+CatalogueLoader::Decoded CatalogueLoader::decode(const QString& path, const QString& name) {
+    Decoded result;
+    BoundedFileReader::Result file = BoundedFileReader::read(path, MaxPictureBytes);
+    switch (file.status) {
+    case BoundedFileReader::Status::Read:
+        break;
+    case BoundedFileReader::Status::Missing:
+    case BoundedFileReader::Status::NotRegular:
+        result.problem = PictureProblem::Missing;
+        return result;
+    case BoundedFileReader::Status::Unreadable:
+        result.problem = PictureProblem::Unreadable;
+        return result;
+    case BoundedFileReader::Status::TooLarge:
+        result.problem = PictureProblem::FileTooLarge;
+        return result;
     }
 
-    QImageReader reader(path);
-    const QSize declared = reader.size();
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The content decides, as it would for a file; the suffix helps formats without a mark.
+    QImageReader reader(&buffer);
+    if (!reader.canRead())
+        reader.setFormat(QFileInfo(name).suffix().toLatin1());
     const auto tooLarge = [](QSize size) {
         return size.width() > MaxPictureSide || size.height() > MaxPictureSide;
     };
+    const QSize declared = reader.size();
     if (declared.isValid() && tooLarge(declared)) {
-        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
-                                    .arg(file)
-                                    .arg(MaxPictureSide));
-        return placeholder(key);
+        result.problem = PictureProblem::TooLarge;
+        return result;
     }
     const QImage picture = reader.read();
-    if (picture.isNull()) {
-        fault(recordName(key) +
-              QStringLiteral(": картинката „%1“ не може да бъде прочетена.").arg(file));
-        return placeholder(key);
-    }
-    if (tooLarge(picture.size())) {
-        fault(recordName(key) + QStringLiteral(": картинката „%1“ е по-голяма от %2x%2 точки.")
-                                    .arg(file)
-                                    .arg(MaxPictureSide));
-        return placeholder(key);
-    }
-    return picture;
+    if (picture.isNull())
+        result.problem = PictureProblem::Unreadable;
+    else if (tooLarge(picture.size()))
+        result.problem = PictureProblem::TooLarge;
+    else
+        result.picture = picture;
+    return result;
 }
 
 void CatalogueLoader::finish() {
     m_finished = true;
     m_reader.reset();
+    m_decoded.clear();
     if (m_catalogueRead && !m_catalogueSketchpad)
         fault(QStringLiteral("В %1 няма запис %2; използва се вградената рисунка.")
                   .arg(catalogueFileName(), ImageStore::sketchpadKey()));
     if (!m_store.contains(ImageStore::sketchpadKey()))
         m_store.addSketchpadEntry();
-    if (m_catalogueRead && m_declaredCount && *m_declaredCount != m_record)
+    // The count only sizes the progress bar, so a larger one does no harm.
+    if (m_catalogueRead && m_declaredCount && *m_declaredCount < m_record)
         fault(QStringLiteral("Файлът %1 посочва %2 картинки, а в %3 има %4 записа.")
                   .arg(countFileName())
                   .arg(*m_declaredCount)
                   .arg(catalogueFileName())
                   .arg(m_record));
-}
-
-QImage CatalogueLoader::placeholder(const QString& key) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(QColor(0xD8, 0xD8, 0xD8));
-    QPainter p(&image);
-    p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
-    p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 3));
-    p.drawLine(6, 6, image.width() - 7, image.height() - 7);
-    p.drawLine(image.width() - 7, 6, 6, image.height() - 7);
-    // Text needs the fonts of a GUI application; a tool without one gets the bare cross.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(9);
-        p.setFont(font);
-        const QRect strip(1, image.height() - 14, image.width() - 2, 13);
-        p.fillRect(strip, Qt::white);
-        p.setPen(Qt::black);
-        p.drawText(strip, Qt::AlignCenter,
-                   QFontMetrics(font).elidedText(key, Qt::ElideRight, strip.width() - 2));
-    }
-    p.end();
-    return image;
 }
 
 QString CatalogueLoader::faultReport(const QStringList& faults, int maxLines) {

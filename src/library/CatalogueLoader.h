@@ -2,6 +2,7 @@
 
 #include "files/WriteNotationReader.h"
 
+#include <QHash>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -19,10 +20,15 @@ public:
     static QString folderName() { return QStringLiteral("Kartinki"); }
     static QString countFileName() { return QStringLiteral("init.dat"); }
     static QString catalogueFileName() { return QStringLiteral("kartinki.dat"); }
-    // Larger pictures are replaced by the placeholder.
+    // Larger pictures are replaced by ImageStore::placeholder().
     static constexpr int MaxPictureSide = 4096;
-    // A catalogue file beyond this is not read at all.
+    // A picture file or a catalogue file beyond this is not read at all.
+    static constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
     static constexpr qint64 MaxCatalogueBytes = 64 * 1024 * 1024;
+    // Records past this are not read; the shipped catalogue has under two hundred.
+    static constexpr int MaxRecords = 4096;
+    // init.dat holds one number; only this much of it is read.
+    static constexpr qint64 MaxCountBytes = 4096;
 
     // `folder` is the Kartinki folder; the pictures go into `store`.
     CatalogueLoader(const QString& folder, ImageStore& store);
@@ -42,23 +48,31 @@ public:
     int maximum() const { return m_maximum; }
     const QStringList& faults() const { return m_faults; }
 
-    // What stands in for a picture that cannot be shown: a grey box with a red cross.
-    static QImage placeholder(const QString& key);
     // The text of the one message about the faults, at most `maxLines` of them listed.
     static QString faultReport(const QStringList& faults, int maxLines = 15);
 
 private:
+    enum class PictureProblem { None, Missing, Unreadable, FileTooLarge, TooLarge };
+    struct Decoded {
+        QImage picture;
+        PictureProblem problem = PictureProblem::None;
+    };
+
     void readCount();
     void loadRecord(const WriteNotationReader::Field& index, const QString& key,
                     const QString& description, const QString& file);
     QImage loadPicture(const QString& key, const QString& file);
+    static Decoded decode(const QString& path, const QString& name);
     void finish();
     void step();
     void fault(const QString& text) { m_faults.append(text); }
     QString recordName(const QString& key) const;
 
     QString m_folder;
+    QString m_realFolder; // with symbolic links resolved
     ImageStore& m_store;
+    // Every picture file is decoded once per load, whatever number of records name it.
+    QHash<QString, Decoded> m_decoded;
     std::optional<WriteNotationReader> m_reader;
     bool m_begun = false;
     bool m_finished = false;

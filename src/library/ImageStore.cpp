@@ -44,3 +44,19 @@ void ImageStore::addSketchpadEntry() {
     p.end();
     add(sketchpadKey(), blank, sketchpadDescription());
 }
+
+QImage ImageStore::placeholder() {
+    static const QImage image = [] {
+        QImage box(64, 48, QImage::Format_RGB32);
+        box.fill(QColor(0xD8, 0xD8, 0xD8));
+        QPainter p(&box);
+        p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
+        p.drawRect(0, 0, box.width() - 1, box.height() - 1);
+        p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 3));
+        p.drawLine(6, 6, box.width() - 7, box.height() - 7);
+        p.drawLine(box.width() - 7, 6, 6, box.height() - 7);
+        p.end();
+        return box;
+    }();
+    return image;
+}

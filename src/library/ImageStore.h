@@ -34,6 +34,10 @@ public:
     static QString sketchpadDescription() { return QStringLiteral("Рисунка"); }
     void addSketchpadEntry();
 
+    // What stands in for a picture that cannot be shown: a grey box with a red cross. Every
+    // caller gets the same shared image; it needs no fonts, so no GUI application either.
+    static QImage placeholder();
+
 private:
     QHash<QString, Entry> m_entries;
     QStringList m_keys;

@@ -1,6 +1,8 @@
 #include "settings/SettingsFile.h"
 
 #include "common/Numeric.h"
+#include "files/BoundedFileReader.h"
+#include "files/Windows1251.h"
 #include "files/WriteNotationReader.h"
 #include "files/WriteNotationWriter.h"
 
@@ -21,15 +23,21 @@ struct ReadResult {
 
 ReadResult ReadSettings(const QString& path) {
     ReadResult result;
-    const QFileInfo info(path);
-    if (!info.exists())
+    const BoundedFileReader::Result file =
+        BoundedFileReader::read(path, SettingsFile::MaxFileBytes);
+    switch (file.status) {
+    case BoundedFileReader::Status::Missing:
         return result;
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    case BoundedFileReader::Status::Read:
+        break;
+    case BoundedFileReader::Status::NotRegular:
+    case BoundedFileReader::Status::Unreadable:
+    case BoundedFileReader::Status::TooLarge:
+        // Not ours to judge: it may hold the user's settings, so it is left alone.
         result.state = FileState::Unreadable;
         return result;
     }
-    const std::optional<SettingsRecord> record = SettingsFile::decode(file.readAll());
+    const std::optional<SettingsRecord> record = SettingsFile::decode(file.bytes);
     result.state = record ? FileState::Valid : FileState::Invalid;
     if (record)
         result.record = *record;
@@ -48,8 +56,14 @@ SettingsFile SettingsFile::locate(const QString& programDir, const QString& user
 }
 
 SettingsFile SettingsFile::forThisProgram() {
-    return locate(QCoreApplication::applicationDirPath(),
-                  QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return locate(QCoreApplication::applicationDirPath(), userConfigFolder());
+}
+
+QString SettingsFile::userConfigFolder() {
+    // Not AppConfigLocation: with organisation and application both named Vexilardo it
+    // would nest the folder in itself.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Vexilardo");
 }
 
 QString SettingsFile::resolvePath(const QString& programDir, const QString& userConfigDir) {
@@ -123,7 +137,12 @@ QByteArray SettingsFile::encode(const SettingsRecord& record) {
 }
 
 std::optional<SettingsRecord> SettingsFile::decode(const QByteArray& bytes) {
-    WriteNotationReader reader(bytes);
+    // An editor that saved the file as UTF-8 may have put a byte-order mark in front; the
+    // text behind it is UTF-8 too.
+    static const QByteArray Utf8Mark("\xEF\xBB\xBF");
+    WriteNotationReader reader(bytes.startsWith(Utf8Mark)
+                                   ? ToWindows1251(QString::fromUtf8(bytes.mid(Utf8Mark.size())))
+                                   : bytes);
     if (reader.next().toString() != marker())
         return std::nullopt;
 

@@ -19,9 +19,14 @@ public:
     static SettingsFile locate(const QString& programDir, const QString& userConfigDir);
     // The running program's file: its executable folder, else the per-user config folder.
     static SettingsFile forThisProgram();
+    // The per-user folder for settings.ini: Vexilardo in the user's configuration folder
+    // (~/.config/Vexilardo).
+    static QString userConfigFolder();
 
     static QString fileName() { return QStringLiteral("settings.ini"); }
     static QString marker() { return QStringLiteral("[NASTROIKIVX]"); }
+    // The real file is sixteen short lines; a bigger one is not read, nor replaced.
+    static constexpr qint64 MaxFileBytes = 64 * 1024;
 
     // settings.ini in `programDir` unless that folder, or the settings.ini already in it,
     // cannot be written; then settings.ini in `userConfigDir`.
@@ -31,13 +36,15 @@ public:
 
     // Reads the settings. A missing file, or one without the marker, is replaced by the
     // default file and the defaults are returned. Single bad values fall back to their
-    // defaults. A file that exists but cannot be read is left alone.
+    // defaults. A file that exists but cannot be read, is no regular file or is larger than
+    // MaxFileBytes is left alone.
     SettingsRecord load() const;
     // Replaces the file whole; false when it could not be written.
     bool save(const SettingsRecord& record) const;
 
     static QByteArray encode(const SettingsRecord& record);
-    // Nothing when the bytes do not start with the marker.
+    // Nothing when the bytes do not start with the marker. A UTF-8 byte-order mark in front
+    // is skipped and the text read as UTF-8.
     static std::optional<SettingsRecord> decode(const QByteArray& bytes);
 
 private:

@@ -1,3 +1,4 @@
+#include "files/BoundedFileReader.h"
 #include "files/Windows1251.h"
 #include "files/WriteNotationReader.h"
 #include "files/WriteNotationWriter.h"
@@ -8,6 +9,8 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Field = WriteNotationReader::Field;
 
@@ -26,9 +29,13 @@ private slots:
     void readerFields();
     void fieldKinds();
     void readingPastEnd();
+    void manyBlankLines_data();
+    void manyBlankLines();
     void toNumber_data();
     void toNumber();
     void readFile();
+    void boundedRead_data();
+    void boundedRead();
 };
 
 void TestWriteNotation::windows1251_data() {
@@ -185,6 +192,37 @@ void TestWriteNotation::readingPastEnd() {
     }
 }
 
+void TestWriteNotation::manyBlankLines_data() {
+    // Once read in time quadratic in the blank lines: this input took minutes.
+    constexpr int Lines = 300000;
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("between fields")
+        << "a" + QByteArray(Lines, '\n') + "b" << Lines + 1 << QStringLiteral("b");
+    QTest::newRow("CR LF and blanks between fields")
+        << "a" + QByteArray("\r\n \t").repeated(Lines) + "b" << Lines + 1 << QStringLiteral("b");
+    QTest::newRow("at the end") << "a,b" + QByteArray("\r\n").repeated(Lines) << 2
+                                << QStringLiteral("b");
+    QTest::newRow("nothing else") << QByteArray(Lines, '\r') << 0 << QString();
+}
+
+void TestWriteNotation::manyBlankLines() {
+    QFETCH(QByteArray, input);
+    QFETCH(int, fields);
+    QFETCH(QString, last);
+    WriteNotationReader reader(input);
+    int read = 0;
+    Field field;
+    while (!reader.atEnd() && read <= fields) {
+        field = reader.next();
+        ++read;
+    }
+    QCOMPARE(read, fields);
+    QCOMPARE(field.toString(), last);
+    QVERIFY(reader.next().isMissing());
+}
+
 void TestWriteNotation::toNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<std::optional<double>>("value");
@@ -223,6 +261,73 @@ void TestWriteNotation::readFile() {
     QCOMPARE(WriteNotationReader::readFile(path), QByteArray("\"x\"\r\n"));
     QCOMPARE(WriteNotationReader::readFile(dir.filePath(QStringLiteral("no.dia"))), QByteArray());
     QCOMPARE(WriteNotationReader::readFile(dir.path()), QByteArray());
+    QCOMPARE(WriteNotationReader::readFile(path, 4), QByteArray());
+    const QString fifo = dir.filePath(QStringLiteral("fifo.dia"));
+    if (::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0)
+        QCOMPARE(WriteNotationReader::readFile(fifo), QByteArray()); // and does not block
+}
+
+void TestWriteNotation::boundedRead_data() {
+    using Status = BoundedFileReader::Status;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<qint64>("cap");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("under the cap") << "file" << 100 << qint64(101) << Status::Read << 100;
+    QTest::newRow("exactly the cap") << "file" << 100 << qint64(100) << Status::Read << 100;
+    QTest::newRow("one past the cap") << "file" << 101 << qint64(100) << Status::TooLarge << 100;
+    QTest::newRow("empty") << "file" << 0 << qint64(0) << Status::Read << 0;
+    QTest::newRow("many chunks") << "file" << 300000 << qint64(300000) << Status::Read << 300000;
+    QTest::newRow("link to a file") << "link" << 10 << qint64(10) << Status::Read << 10;
+    QTest::newRow("missing") << "none" << 0 << qint64(10) << Status::Missing << 0;
+    QTest::newRow("dangling link") << "dangling" << 0 << qint64(10) << Status::Missing << 0;
+    QTest::newRow("folder") << "dir" << 0 << qint64(10) << Status::NotRegular << 0;
+    QTest::newRow("fifo") << "fifo" << 0 << qint64(10) << Status::NotRegular << 0;
+    QTest::newRow("link to /dev/zero") << "zero" << 0 << qint64(10) << Status::NotRegular << 0;
+    QTest::newRow("size reported as 0")
+        << "/proc/self/status" << 0 << qint64(10) << Status::TooLarge << 10;
+}
+
+void TestWriteNotation::boundedRead() {
+    QFETCH(QString, kind);
+    QFETCH(int, size);
+    QFETCH(qint64, cap);
+    QFETCH(BoundedFileReader::Status, status);
+    QFETCH(int, bytes);
+
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QString path = dir.filePath(QStringLiteral("file"));
+    const QByteArray content = QByteArray("0123456789").repeated(size / 10 + 1).left(size);
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == size);
+    file.close();
+    if (kind == QLatin1String("file"))
+        path = target;
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(target, path));
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), path));
+    else if (kind == QLatin1String("dir"))
+        path = dir.path();
+    else if (kind == QLatin1String("fifo") &&
+             ::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        QSKIP("No FIFOs here");
+    else if (kind == QLatin1String("zero") && (!QFileInfo::exists(QStringLiteral("/dev/zero")) ||
+                                               !QFile::link(QStringLiteral("/dev/zero"), path)))
+        QSKIP("No /dev/zero here");
+    else if (kind.startsWith(QLatin1Char('/'))) {
+        if (QFileInfo(kind).size() != 0)
+            QSKIP("No file that reports size 0");
+        path = kind;
+    }
+
+    const BoundedFileReader::Result result = BoundedFileReader::read(path, cap);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.bytes.size(), bytes);
+    if (kind == QLatin1String("file") || kind == QLatin1String("link"))
+        QCOMPARE(result.bytes, content.left(bytes));
 }
 
 QTEST_APPLESS_MAIN(TestWriteNotation)

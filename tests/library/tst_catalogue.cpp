@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,6 +28,7 @@ struct TestCatalogue {
         picture(QStringLiteral("картина.png"), Qt::cyan);
         picture(QStringLiteral("sub/d.png"), Qt::magenta);
         picture(QStringLiteral("sketch.png"), Qt::white, QSize(5, 5));
+        picture(QStringLiteral("png.gif"), Qt::gray); // a PNG under another suffix
         picture(QStringLiteral("big.png"), Qt::black,
                 QSize(CatalogueLoader::MaxPictureSide + 1, 1));
         file(QStringLiteral("junk.png"), QByteArray("\x89PNG not really a picture"));
@@ -97,6 +99,14 @@ private slots:
     void oversizedCatalogueIsNotRead();
     void faultReport_data();
     void faultReport();
+    void placeholderPicture();
+    void recordCap_data();
+    void recordCap();
+    void pictureDecodedOnce();
+    void specialFiles_data();
+    void specialFiles();
+    void faultTextIsPrintable_data();
+    void faultTextIsPrintable();
 };
 
 void TestCatalogueLoader::chooserTable() {
@@ -245,6 +255,9 @@ void TestCatalogueLoader::records_data() {
                                       sketch + QStringLiteral("5,\"D\",\"\",\"a.png\"\r\n")
                                << QByteArray("5") << QStringList{"SKETCHPAD", "B", "C", "A", "D"}
                                << QStringList() << QStringList();
+    QTest::newRow("content decides the format")
+        << QStringLiteral("1,\"A\",\"\",\"png.gif\"\r\n2,") + sketch << QByteArray("2")
+        << QStringList{"A", "SKETCHPAD"} << QStringList() << QStringList();
     QTest::newRow("missing picture")
         << QStringLiteral("1,\"A\",\"\",\"nothere.png\"\r\n2,") + sketch << QByteArray("2")
         << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
@@ -325,6 +338,9 @@ void TestCatalogueLoader::records_data() {
         << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("\"две\"")
         << QStringList{"A", "SKETCHPAD"} << QStringList()
         << QStringList{QStringLiteral("Файлът init.dat не съдържа броя на картинките.")};
+    QTest::newRow("count above the records is no fault")
+        << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("3")
+        << QStringList{"A", "SKETCHPAD"} << QStringList() << QStringList();
     QTest::newRow("count too small")
         << QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n2,") + sketch << QByteArray("1")
         << QStringList{"A", "SKETCHPAD"} << QStringList()
@@ -351,10 +367,11 @@ void TestCatalogueLoader::records() {
     QCOMPARE(store.keys(), order);
     for (const QString& key : order) {
         const QImage& picture = store.find(key)->picture;
+        // One shared picture stands in for every missing one.
         if (placeholders.contains(key))
-            QCOMPARE(picture, CatalogueLoader::placeholder(key));
+            QCOMPARE(picture.cacheKey(), ImageStore::placeholder().cacheKey());
         else
-            QVERIFY2(picture != CatalogueLoader::placeholder(key), qPrintable(key));
+            QVERIFY2(picture != ImageStore::placeholder(), qPrintable(key));
         QVERIFY(!picture.isNull());
     }
 }
@@ -539,6 +556,168 @@ void TestCatalogueLoader::faultReport() {
     QCOMPARE(report.mid(1, listed), lines.mid(0, listed));
     QCOMPARE(report.last(), tail);
     QCOMPARE(report.size(), 1 + listed + (faults > listed ? 1 : 0));
+}
+
+void TestCatalogueLoader::placeholderPicture() {
+    const QImage picture = ImageStore::placeholder();
+    QCOMPARE(picture.size(), QSize(64, 48));
+    QCOMPARE(picture.cacheKey(), ImageStore::placeholder().cacheKey());
+    QCOMPARE(picture.pixelColor(0, 0), QColor(0x70, 0x70, 0x70));
+    QCOMPARE(picture.pixelColor(3, 40), QColor(0xD8, 0xD8, 0xD8));
+    QCOMPARE(picture.pixelColor(32, 24), QColor(0xD0, 0x10, 0x10));
+    QCOMPARE(picture.pixelColor(32, 40), QColor(0xD8, 0xD8, 0xD8)); // no text strip
+}
+
+void TestCatalogueLoader::recordCap_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("exactly the cap") << CatalogueLoader::MaxRecords << false;
+    QTest::newRow("one past the cap") << CatalogueLoader::MaxRecords + 1 << true;
+}
+
+void TestCatalogueLoader::recordCap() {
+    // Each record a new key without its picture: once a picture of its own for each.
+    QFETCH(int, records);
+    QFETCH(bool, cut);
+    TestCatalogue dir;
+    dir.catalogue(Records(records).replace(QStringLiteral("a.png"), QStringLiteral("none.png")) +
+                  QStringLiteral("\r\n\r\n"));
+    dir.count(QByteArray::number(records));
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+
+    const int loaded = CatalogueLoader::MaxRecords;
+    QCOMPARE(store.count(), loaded + 1); // and the drawing mark
+    QCOMPARE(loader.maximum(), loaded);
+    QCOMPARE(loader.value(), loaded);
+    const qint64 shared = ImageStore::placeholder().cacheKey();
+    QCOMPARE(store.find(QStringLiteral("K1"))->picture.cacheKey(), shared);
+    QCOMPARE(store.find(QStringLiteral("K%1").arg(loaded))->picture.cacheKey(), shared);
+    QCOMPARE(loader.faults().size(), loaded + (cut ? 2 : 1));
+    if (cut)
+        QCOMPARE(loader.faults().at(loaded),
+                 QStringLiteral("Файлът kartinki.dat има повече от 4096 записа; прочетени са "
+                                "само първите 4096."));
+}
+
+void TestCatalogueLoader::pictureDecodedOnce() {
+    TestCatalogue dir;
+    QVERIFY(QFile::link(dir.path(QStringLiteral("a.png")), dir.path(QStringLiteral("link.png"))));
+    dir.catalogue(QStringLiteral("1,\"A\",\"\",\"a.png\"\r\n"
+                                 "2,\"B\",\"\",\"sub/../a.png\"\r\n"
+                                 "3,\"C\",\"\",\"link.png\"\r\n"
+                                 "4,\"D\",\"\",\"b.png\"\r\n"));
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    const qint64 a = store.find(QStringLiteral("A"))->picture.cacheKey();
+    QCOMPARE(store.find(QStringLiteral("B"))->picture.cacheKey(), a);
+    QCOMPARE(store.find(QStringLiteral("C"))->picture.cacheKey(), a);
+    QVERIFY(store.find(QStringLiteral("D"))->picture.cacheKey() != a);
+    QCOMPARE(store.find(QStringLiteral("C"))->picture.pixelColor(0, 0), QColor(Qt::red));
+}
+
+void TestCatalogueLoader::specialFiles_data() {
+    // `name` in the Kartinki folder becomes `kind`; record A names it when it is a picture.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("faults");
+    const QString noCount = QStringLiteral("Файлът init.dat липсва или не може да бъде прочетен.");
+    const QString noCatalogue =
+        QStringLiteral("Файлът kartinki.dat липсва или не може да бъде прочетен.");
+    const QString noSketchpad =
+        QStringLiteral("В kartinki.dat няма запис SKETCHPAD; използва се вградената рисунка.");
+    QTest::newRow("init.dat a fifo") << "init.dat"
+                                     << "fifo" << QStringList{noCount, noSketchpad};
+    QTest::newRow("kartinki.dat a fifo") << "kartinki.dat"
+                                         << "fifo" << QStringList{noCatalogue};
+    QTest::newRow("kartinki.dat linked to /dev/zero") << "kartinki.dat"
+                                                      << "zero" << QStringList{noCatalogue};
+    QTest::newRow("picture linked out of the folder")
+        << "x.png"
+        << "../outside.png"
+        << QStringList{QStringLiteral("Запис 1 (A): неправилно име на картинка „x.png“."),
+                       noSketchpad};
+    QTest::newRow("picture linked inside the folder") << "x.png"
+                                                      << "sub/d.png" << QStringList{noSketchpad};
+    QTest::newRow("picture file too large")
+        << "x.png"
+        << "large"
+        << QStringList{
+               QStringLiteral("Запис 1 (A): файлът „x.png“ е прекалено голям и не е прочетен."),
+               noSketchpad};
+}
+
+void TestCatalogueLoader::specialFiles() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QStringList, faults);
+    TestCatalogue dir;
+    dir.count("1");
+    const QString picture = name.endsWith(QLatin1String(".png")) ? name : QStringLiteral("a.png");
+    dir.catalogue(QStringLiteral("1,\"A\",\"\",\"%1\"\r\n").arg(picture));
+    const QString path = dir.path(name);
+    QFile::remove(path);
+    if (kind == QLatin1String("fifo")) {
+        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            QSKIP("No FIFOs here");
+    } else if (kind == QLatin1String("zero")) {
+        if (!QFileInfo::exists(QStringLiteral("/dev/zero")) ||
+            !QFile::link(QStringLiteral("/dev/zero"), path))
+            QSKIP("No /dev/zero here");
+    } else if (kind == QLatin1String("large")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(CatalogueLoader::MaxPictureBytes + 1)); // sparse
+    } else {
+        QVERIFY(QFile::link(dir.path(kind), path));
+    }
+
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll(); // and does not block
+    QCOMPARE(loader.faults(), faults);
+}
+
+void TestCatalogueLoader::faultTextIsPrintable_data() {
+    // What a damaged catalogue puts into the message is shown as printable text, cut short.
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("fault");
+    const QByteArray forty(40, 'k');
+    QTest::newRow("control characters in the key")
+        << QByteArray("1,\"A\x01\x7F\tB\",\"\",\"none.png\"")
+        << QStringLiteral("Запис 1 (A???B): липсва картинката „none.png“.");
+    QTest::newRow("unassigned byte and soft hyphen")
+        << QByteArray("1,\"\x98\xAD\xC0\",\"\",\"none.png\"")
+        << QStringLiteral("Запис 1 (??А): липсва картинката „none.png“.");
+    QTest::newRow("forty characters")
+        << "1,\"" + forty + "\",\"\",\"none.png\""
+        << QStringLiteral("Запис 1 (%1): липсва картинката „none.png“.")
+               .arg(QString::fromLatin1(forty));
+    QTest::newRow("longer key is cut")
+        << "1,\"" + forty + "XYZ\",\"\",\"none.png\""
+        << QStringLiteral("Запис 1 (%1…): липсва картинката „none.png“.")
+               .arg(QString::fromLatin1(forty));
+    QTest::newRow("file name") << "1,\"A\",\"\",\"\x02" + forty + ".png\""
+                               << QStringLiteral("Запис 1 (A): липсва картинката „?%1…“.")
+                                      .arg(QString::fromLatin1(forty.left(39)));
+    QTest::newRow("index") << QByteArray("\x1B[2J") + '\0' + ",\"A\",\"\",\"a.png\""
+                           << QStringLiteral("Запис 1 (A): неправилен индекс „?[2J?“; картинката "
+                                             "е добавена в края.");
+}
+
+void TestCatalogueLoader::faultTextIsPrintable() {
+    QFETCH(QByteArray, record);
+    QFETCH(QString, fault);
+    TestCatalogue dir;
+    dir.file(CatalogueLoader::catalogueFileName(),
+             record + "\r\n2,\"SKETCHPAD\",\"\",\"sketch.png\"\r\n");
+    dir.count("2");
+    ImageStore store;
+    CatalogueLoader loader(dir.folder, store);
+    loader.loadAll();
+    QCOMPARE(loader.faults(), QStringList{fault});
 }
 
 QTEST_MAIN(TestCatalogueLoader)

@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -69,6 +70,10 @@ private slots:
     void readOnlyProgramDirUsesUserDir();
     void programValuesCarryOverToUserFile();
     void unreadableFileIsNotOverwritten();
+    void oddFilesAreLeftAlone_data();
+    void oddFilesAreLeftAlone();
+    void byteOrderMark();
+    void userConfigFolder();
     void saveReportsFailure();
 };
 
@@ -275,6 +280,67 @@ void TestSettingsFile::unreadableFileIsNotOverwritten() {
     QCOMPARE(SettingsFile(path).load(), SettingsRecord());
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(ReadBytes(path), content);
+}
+
+void TestSettingsFile::oddFilesAreLeftAlone_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    // Valid settings padded with blank lines to the cap, or one byte past it.
+    QTest::newRow("at the size cap") << "at cap" << true;
+    QTest::newRow("past the size cap") << "past cap" << false;
+    QTest::newRow("fifo") << "fifo" << false;
+}
+
+void TestSettingsFile::oddFilesAreLeftAlone() {
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    QByteArray content = SettingsFile::encode(SampleRecord());
+    if (kind == QLatin1String("at cap") || kind == QLatin1String("past cap")) {
+        const qint64 size = SettingsFile::MaxFileBytes + (kind == QLatin1String("at cap") ? 0 : 1);
+        content += QByteArray(size - content.size(), '\n');
+        QVERIFY(WriteBytes(path, content));
+    } else if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0) {
+        QSKIP("No FIFOs here");
+    }
+
+    QCOMPARE(SettingsFile(path).load(), read ? SampleRecord() : SettingsRecord());
+    if (kind.endsWith(QLatin1String("cap")))
+        QCOMPARE(ReadBytes(path), content);
+    else
+        QVERIFY(!QFileInfo(path).isFile()); // still the fifo
+}
+
+void TestSettingsFile::byteOrderMark() {
+    // Saved as UTF-8 by an editor: the mark is skipped and the font name read as UTF-8.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    SettingsRecord record = SampleRecord();
+    record.ProgramFont = QStringLiteral("Шрифт");
+    QByteArray content = "\xEF\xBB\xBF" + SettingsFile::encode(record);
+    content.replace("\xD8\xF0\xE8\xF4\xF2", QStringLiteral("Шрифт").toUtf8());
+    QVERIFY(WriteBytes(path, content));
+    QCOMPARE(SettingsFile(path).load(), record);
+    QCOMPARE(ReadBytes(path), content);
+    QCOMPARE(SettingsFile::decode("\xEF\xBB\xBF"), std::nullopt);
+}
+
+void TestSettingsFile::userConfigFolder() {
+    // The program names both its organisation and itself Vexilardo; the folder must not
+    // nest in itself.
+    QTemporaryDir config;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vexilardo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vexilardo"));
+    const auto restore = qScopeGuard([&] {
+        if (saved.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", saved);
+    });
+    QCOMPARE(SettingsFile::userConfigFolder(), config.path() + QStringLiteral("/Vexilardo"));
 }
 
 void TestSettingsFile::saveReportsFailure() {
