@@ -1,12 +1,12 @@
 #include "app/Editor.h"
 #include "common/QtPrompter.h"
 #include "library/frmSplash.h"
+#include "settings/SettingsFile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <algorithm>
 #include <memory>
@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     QtPrompter prompter;
     frmMain::Paths paths;
     paths.programDir = QCoreApplication::applicationDirPath();
-    paths.userConfigDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    paths.userConfigDir = SettingsFile::userConfigFolder();
     const std::optional<QSize> size = ParseSize(parser.value(sizeOption));
 
     // The splash makes the editor, fills its picture library and shows it when done.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/PictureLimits.h"
 #include "files/WriteNotationReader.h"
 
 #include <QHash>
@@ -21,7 +22,7 @@ public:
     static QString countFileName() { return QStringLiteral("init.dat"); }
     static QString catalogueFileName() { return QStringLiteral("kartinki.dat"); }
     // Larger pictures are replaced by ImageStore::placeholder().
-    static constexpr int MaxPictureSide = 4096;
+    static constexpr int MaxPictureSide = LargestLibraryPictureSide;
     // A picture file or a catalogue file beyond this is not read at all.
     static constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
     static constexpr qint64 MaxCatalogueBytes = 64 * 1024 * 1024;

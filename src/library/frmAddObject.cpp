@@ -233,8 +233,7 @@ void frmAddObject::showPreview() {
 void frmAddObject::addChosen() {
     if (m_chosenKey.isEmpty())
         return;
-    // A key whose picture did not load would become an invisible, zero-sized object that
-    // can be neither seen nor picked on the canvas.
+    // A chooser entry the library lacks has no picture to offer: nothing is added.
     const ImageStore::Entry* entry = m_workspace.kartinki.find(m_chosenKey);
     if (!entry || entry->picture.isNull())
         return;

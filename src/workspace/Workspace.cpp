@@ -94,6 +94,11 @@ void Workspace::DobaviNov(const QString& Vid) {
     if (const ImageStore::Entry* entry = kartinki.find(Vid)) {
         object.picture = entry->picture;
         object.ToolTipText = entry->description;
+    } else {
+        // A key the library does not know (a diagram from another library): the placeholder
+        // keeps the object visible, so it can be seen, moved and deleted, and its slot stays.
+        object.picture = ImageStore::placeholder();
+        object.ToolTipText = Vid;
     }
     object.Tag = Vid;
     object.Visible = true;

@@ -44,6 +44,15 @@ private slots:
         QCOMPARE(o.Height, 450.0);
         QVERIFY(o.Visible);
         QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
+
+        // A key the library lacks still gives an object that can be seen and deleted.
+        ws.DobaviNov(QStringLiteral("NO_SUCH_KEY"));
+        const PictureObject& missing = ws.store.objects[2];
+        QCOMPARE(missing.picture, ImageStore::placeholder());
+        QCOMPARE(QSizeF(missing.Width, missing.Height),
+                 QSizeF(ImageStore::placeholder().size()) * 15);
+        QCOMPARE(missing.Tag, QStringLiteral("NO_SUCH_KEY"));
+        QCOMPARE(missing.ToolTipText, QStringLiteral("NO_SUCH_KEY"));
     }
 
     void reservedSlotIsNotFree() {
