@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMenu>
 #include <QPushButton>
 #include <QRect>
 

@@ -3,10 +3,8 @@
 #include "objects/SimpleDragAndDrop.h"
 
 #include <QObject>
-#include <QPointF>
 #include <QPointer>
 #include <QString>
-#include <Qt>
 #include <optional>
 
 class CanvasLayer;

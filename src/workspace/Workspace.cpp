@@ -4,7 +4,6 @@
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "workspace/CanvasGeometry.h"
-#include "workspace/TextFieldGeometry.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -184,34 +183,24 @@ void Workspace::deleteText(int16_t slot) {
 }
 
 SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
-    const int16_t slot = element.slot;
-    if (slot < 1 || slot > ElementStore::Capacity)
+    if (element.kind != ElementKind::Picture && element.kind != ElementKind::Text)
         return {};
-    SimpleDragAndDrop::Geometry geometry;
-    SimpleDragAndDrop::Move move;
-    if (element.kind == ElementKind::Picture) {
-        geometry = [this, slot] { return CanvasGeometry::pictureRect(store.objects[slot]); };
-        move = [this, slot](double left, double top) {
-            PictureObject& o = store.objects[slot];
-            const QRectF before = CanvasGeometry::pictureRect(o);
-            o.Left = left;
-            o.Top = top;
-            emit elementMoved(before, CanvasGeometry::pictureRect(o));
-        };
-    } else if (element.kind == ElementKind::Text) {
-        geometry = [this, slot] { return CanvasGeometry::textRect(store.texts[slot]); };
-        move = [this, slot](double left, double top) {
-            TextField& t = store.texts[slot];
-            const QRectF before = CanvasGeometry::textRect(t);
-            t.Left = left;
-            t.Top = top;
-            emit elementMoved(before, CanvasGeometry::textRect(t));
-        };
-    } else {
+    if (element.slot < 1 || element.slot > ElementStore::Capacity)
         return {};
-    }
-    SimpleDragAndDrop drag(std::move(geometry), std::move(move),
-                           [this] { return QSizeF(canvas.width, canvas.height); });
+    SimpleDragAndDrop drag(
+        [this, element] { return CanvasGeometry::elementRect(store, element); },
+        [this, element](double left, double top) {
+            const QRectF before = CanvasGeometry::elementRect(store, element);
+            if (element.kind == ElementKind::Picture) {
+                store.objects[element.slot].Left = left;
+                store.objects[element.slot].Top = top;
+            } else {
+                store.texts[element.slot].Left = left;
+                store.texts[element.slot].Top = top;
+            }
+            emit elementMoved(before, CanvasGeometry::elementRect(store, element));
+        },
+        [this] { return QSizeF(canvas.width, canvas.height); });
     drag.LimitMode = 1;
     return drag;
 }
