@@ -32,7 +32,7 @@ foreach(f IN LISTS vx_all)
     endif()
     file(STRINGS ${f} main_window_includes REGEX "#[ \t]*include[ \t]*[<\"]workspace/frmMain\\.h[>\"]")
     if(main_window_includes)
-        list(APPEND vx_layering_faults "${f} includes the main window; use the editor context")
+        list(APPEND vx_layering_faults "${f} includes the main window (subsystems use the editor context)")
     endif()
 endforeach()
 
