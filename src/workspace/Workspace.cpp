@@ -187,20 +187,20 @@ SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
         return {};
     if (element.slot < 1 || element.slot > ElementStore::Capacity)
         return {};
-    SimpleDragAndDrop drag(
-        [this, element] { return CanvasGeometry::elementRect(store, element); },
-        [this, element](double left, double top) {
-            const QRectF before = CanvasGeometry::elementRect(store, element);
-            if (element.kind == ElementKind::Picture) {
-                store.objects[element.slot].Left = left;
-                store.objects[element.slot].Top = top;
-            } else {
-                store.texts[element.slot].Left = left;
-                store.texts[element.slot].Top = top;
-            }
-            emit elementMoved(before, CanvasGeometry::elementRect(store, element));
-        },
-        [this] { return QSizeF(canvas.width, canvas.height); });
+    SimpleDragAndDrop drag([this, element] { return CanvasGeometry::elementRect(store, element); },
+                           [this, element](double left, double top) {
+                               const QRectF before = CanvasGeometry::elementRect(store, element);
+                               if (element.kind == ElementKind::Picture) {
+                                   store.objects[element.slot].Left = left;
+                                   store.objects[element.slot].Top = top;
+                               } else {
+                                   store.texts[element.slot].Left = left;
+                                   store.texts[element.slot].Top = top;
+                               }
+                               emit elementMoved(before,
+                                                 CanvasGeometry::elementRect(store, element));
+                           },
+                           [this] { return QSizeF(canvas.width, canvas.height); });
     drag.LimitMode = 1;
     return drag;
 }
