@@ -1,0 +1,4 @@
+# Image export: the GIF encoder, the 24-bit DIB wrapper and the JPEG writer, the JPEG
+# quality dialog.
+list(APPEND VX_CORE_SOURCES)
+list(APPEND VX_EDITOR_SOURCES)
