@@ -1,10 +1,9 @@
 #include "app/Editor.h"
 
-#include "files/SelectionTool.h"
+#include "files/FileCommands.h"
 #include "objects/PictureCommands.h"
 #include "text/TextLayer.h"
 #include "workspace/CanvasLayer.h"
-#include "workspace/CanvasTools.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
@@ -14,12 +13,12 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     window.canvas().layers().add(std::make_unique<TextLayer>(window.workspace()),
                                  LayerOrder::Texts);
     m_pictures = std::make_unique<PictureCommands>(window);
-    // The region export and the new grid take the rectangle as their commands arrive.
-    window.tools().add(ToolState::selection(), std::make_unique<SelectionTool>(window.workspace()));
+    m_files = std::make_unique<FileCommands>(window);
 }
 
 Editor::~Editor() {
     // Commands first: they still talk to the window while they go.
+    m_files.reset();
     m_pictures.reset();
     m_window.reset();
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class FileCommands;
 class PictureCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
@@ -19,6 +20,7 @@ public:
     frmMain& window() const { return *m_window; }
     Workspace& workspace() const { return m_window->workspace(); }
     PictureCommands& pictures() const { return *m_pictures; }
+    FileCommands& files() const { return *m_files; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -28,4 +30,5 @@ public:
 private:
     std::unique_ptr<frmMain> m_window;
     std::unique_ptr<PictureCommands> m_pictures;
+    std::unique_ptr<FileCommands> m_files;
 };

@@ -147,6 +147,11 @@ WriteNotationReader::Field WriteNotationReader::next() {
     return Field(text, false);
 }
 
+void WriteNotationReader::skipLine() {
+    while (m_fieldPromised && !atEnd())
+        next();
+}
+
 QByteArray WriteNotationReader::readFile(const QString& path, qint64 maxBytes) {
     BoundedFileReader::Result file = BoundedFileReader::read(path, maxBytes);
     return file.status == BoundedFileReader::Status::Read ? file.bytes : QByteArray();

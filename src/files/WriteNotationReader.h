@@ -40,6 +40,10 @@ public:
     // text are not fields; a comma always promises one more.
     bool atEnd() const;
     Field next();
+    // True when the field read last closed its line (or the text), rather than a comma.
+    bool endedLine() const { return !m_fieldPromised; }
+    // Reads past whatever fields are left on the current line.
+    void skipLine();
 
     // Beyond this a file is not read at all.
     static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;

@@ -36,7 +36,7 @@ public:
 
     // The progress bar of long operations, centred on the canvas, with the hourglass.
     virtual void beginProgress(int maximum) = 0;
-    virtual void setProgress(int value) = 0;
+    virtual void setProgress(int value, int maximum) = 0;
     virtual void endProgress() = 0;
 
     // Menu entries (of the main menu and of mnuOpt), menus and command buttons by name. An

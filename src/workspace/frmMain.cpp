@@ -140,11 +140,6 @@ void frmMain::createButtons() {
 
     connect(cmdMenu, &QPushButton::clicked, this, &frmMain::cmdMenu_Click);
     connect(cmdNewDia, &QPushButton::clicked, this, &frmMain::cmdNewDia_Click);
-    connect(cmdSave, &QPushButton::clicked, this, [this] {
-        SpriInstrumentite();
-        if (m_workspace->saveCommand)
-            m_workspace->saveCommand();
-    });
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     // A tool button shows whether its tool is on; the click itself decides.
     connect(optRect, &QPushButton::clicked, this, &frmMain::optRect_Click);
@@ -309,8 +304,12 @@ void frmMain::beginProgress(int maximum) {
     setCursor(Qt::WaitCursor);
 }
 
-void frmMain::setProgress(int value) {
-    Progres->setValue(std::clamp(value, Progres->minimum(), Progres->maximum()));
+void frmMain::setProgress(int value, int maximum) {
+    maximum = std::max(maximum, 1);
+    if (Progres->maximum() != maximum)
+        Progres->setMaximum(maximum);
+    // The bar repaints itself when the change shows; the work runs on without the event loop.
+    Progres->setValue(std::clamp(value, 0, maximum));
 }
 
 void frmMain::endProgress() {

@@ -80,7 +80,7 @@ public:
     void Proveri() override;
     void Kontrolite(bool Systoqnie) override;
     void beginProgress(int maximum) override;
-    void setProgress(int value) override;
+    void setProgress(int value, int maximum) override;
     void endProgress() override;
     QAction& action(const QString& name) override;
     QMenu& menu(const QString& name) override;

@@ -1,1 +1,2 @@
 vx_add_test(tst_writenotation core ${CMAKE_CURRENT_LIST_DIR}/tst_writenotation.cpp)
+vx_add_test(tst_diafile core ${CMAKE_CURRENT_LIST_DIR}/tst_diafile.cpp)

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Workspace;
+
+// The .dia diagram file: one record of eleven values per line in the write notation,
+// Windows-1251, CR LF. For every slot 1..255 its picture record ("[PIC]", or "[EMPIC]"
+// for an empty slot, so picture slots keep their numbers), then its line, text, shape and
+// (slots 1..10) grid records; the pixels of "SKETCHPAD" pictures follow their record as
+// runs of one colour along each row.
+class DiaFile {
+public:
+    // Told (value, maximum) as the work goes on.
+    using Progress = std::function<void(int value, int maximum)>;
+
+    static QString startMarker() { return QStringLiteral("[Vexilardo]"); }
+    static QString endMarker() { return QStringLiteral("[/Vexilardo]"); }
+    // Larger pictures in a file are not read (their runs are passed over).
+    static constexpr int LargestPictureSide = 8192;
+
+    // The whole diagram as the program writes it (SaveFile without the file).
+    static QByteArray write(const Workspace& workspace, const Progress& progress = {});
+
+    struct ReadResult {
+        bool recognised = false; // the start marker was there
+        bool ended = false;      // the end marker was there
+        // Library keys the diagram names that the library lacks (each once); their objects
+        // show the placeholder picture.
+        QStringList missingKeys;
+    };
+    // Reads a diagram into the workspace, which the caller has cleared (LoadFile without the
+    // file). Damaged input never stops it: what cannot be read is passed over.
+    static ReadResult read(Workspace& workspace, const QByteArray& bytes,
+                           const Progress& progress = {});
+};

@@ -1,0 +1,313 @@
+#include "files/FileCommands.h"
+
+#include "common/Prompter.h"
+#include "files/BoundedFileReader.h"
+#include "files/DiaFile.h"
+#include "files/ImageExport.h"
+#include "files/SelectionTool.h"
+#include "files/WriteNotationReader.h"
+#include "workspace/CanvasTools.h"
+#include "workspace/DiagramState.h"
+#include "workspace/EditorContext.h"
+#include "workspace/Pano.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace {
+
+// Where a message names something from a file: printable characters only, cut short.
+QString Shown(const QString& text, int length = 40) {
+    QString shown;
+    for (const QChar c : text)
+        shown += c.isPrint() ? c : QChar(u'?');
+    return shown.size() > length ? shown.left(length) + QStringLiteral("…") : shown;
+}
+
+void Warn(Prompter& prompter, const QString& text) {
+    prompter.message(QStringLiteral("Грешка"), text, Prompter::Icon::Warning,
+                     Prompter::Buttons::Ok);
+}
+
+} // namespace
+
+FileCommands::FileCommands(EditorContext& context) : m_context(context) {
+    auto selection = std::make_unique<SelectionTool>(context.workspace());
+    m_selection = selection.get();
+    m_selection->regionMarked = [this](const QRectF& box) { regionMarked(box); };
+    context.tools().add(ToolState::selection(), std::move(selection));
+    context.workspace().saveCommand = [this] { cmdSave_Click(); };
+
+    connect(&context.button(QStringLiteral("cmdSave")), &QPushButton::clicked, this,
+            &FileCommands::cmdSave_Click);
+    connect(&context.action(QStringLiteral("mnuSaveFile")), &QAction::triggered, this,
+            &FileCommands::cmdSave_Click);
+    connect(&context.button(QStringLiteral("cmdLoad")), &QPushButton::clicked, this,
+            &FileCommands::cmdLoad_Click);
+    connect(&context.action(QStringLiteral("mnuLoadFile")), &QAction::triggered, this,
+            &FileCommands::cmdLoad_Click);
+}
+
+FileCommands::~FileCommands() {
+    // The selection tool stays with the canvas (unless something took its place); it no
+    // longer reaches these commands.
+    if (m_context.tools().find(ToolState::selection()) == m_selection)
+        m_selection->regionMarked = nullptr;
+    m_context.workspace().saveCommand = nullptr;
+}
+
+QString FileCommands::saveFilters() {
+    return QStringLiteral("DIA файлове (*.dia);;BMP файлове (*.bmp);;GIF файлове (*.gif);;"
+                          "JPG файлове (*.jpg)");
+}
+
+QString FileCommands::loadFilters() {
+    return QStringLiteral("DIA файлове (*.dia)");
+}
+
+// ---- Save ----
+
+void FileCommands::cmdSave_Click() {
+    m_context.SpriInstrumentite();
+    Workspace& ws = m_context.workspace();
+    Prompter& prompter = m_context.prompter();
+    int filter = 0;
+    QString fileName = prompter.saveFileName(QStringLiteral("Запазване на диаграмата"),
+                                             saveFilters(), QString(), &filter);
+    if (fileName.isEmpty())
+        return;
+    m_context.Kontrolite(false);
+    scrollToOrigin();
+
+    // Filter 1 is the diagram, 2 to 4 the pictures; a filter the dialog does not report counts
+    // as the first.
+    const int index = filter >= 0 && filter <= 3 ? filter + 1 : 1;
+    if (index == 1) {
+        if (!fileName.endsWith(QLatin1String(".dia"), Qt::CaseInsensitive))
+            fileName += QStringLiteral(".dia");
+        if (!SaveFile(fileName)) {
+            m_context.Kontrolite(true);
+            return;
+        }
+        showFileName(fileName);
+        completeSave();
+        return;
+    }
+
+    ws.diagram.SelPicture = 0;
+    static const char* const suffixes[] = {".bmp", ".gif", ".jpg"};
+    static const ExportFormat formats[] = {Bmp, Gif, Jpeg};
+    const QLatin1String suffix(suffixes[index - 2]);
+    if (!fileName.endsWith(suffix, Qt::CaseInsensitive))
+        fileName += suffix;
+    const int16_t format = formats[index - 2];
+    const Prompter::Answer part = prompter.message(
+        QStringLiteral("Запазване"),
+        QStringLiteral("Желаете ли да изберете само дял от диаграмата за съхранение ?"),
+        Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    if (part == Prompter::Answer::Yes) {
+        // The export goes on when the rectangle is marked; the commands stay locked until
+        // then.
+        m_exportFormat = format;
+        m_exportFile = fileName;
+        if (ws.settings.ShowInfo)
+            prompter.message(QStringLiteral("Съхранение на файл"),
+                             QStringLiteral("Маркирайте желания дял с мишката сега !"),
+                             Prompter::Icon::Information, Prompter::Buttons::Ok);
+        ws.diagram.SelPicture = -1;
+        ws.tools.mode = ToolState::selection();
+        ws.setCanvasPointer(Qt::CrossCursor);
+        ws.diagram.connection.step = ConnectionState::None;
+        return;
+    }
+    exportImage(format, fileName);
+}
+
+void FileCommands::scrollToOrigin() {
+    Workspace& ws = m_context.workspace();
+    Pano& pano = m_context.canvas();
+    // Every coordinate stored or exported is measured from the unscrolled origin.
+    if (ws.canvas.scrollX > 0 || ws.canvas.scrollY > 0 || pano.MoveHorizont->isEnabled() ||
+        pano.MoveVertikal->isEnabled()) {
+        for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
+            const QSignalBlocker quiet(bar);
+            bar->setValue(0);
+        }
+        ws.Izmesti(0, 0);
+    }
+}
+
+void FileCommands::exportImage(int16_t format, const QString& fileName) {
+    Workspace& ws = m_context.workspace();
+    m_context.Proveri();
+    const QImage picture = ImageExport::wholeDiagram(ws, ws.canvas.width, ws.canvas.height);
+    if (picture.isNull()) {
+        m_context.prompter().message(
+            QStringLiteral("Запазване"),
+            QStringLiteral("Диаграмата е празна и няма какво да се запише като картина."),
+            Prompter::Icon::Information, Prompter::Buttons::Ok);
+        m_context.Kontrolite(true);
+        return;
+    }
+    if (format == Jpeg) {
+        showJpegDialog(picture, fileName);
+        return;
+    }
+    const bool written = writePicture(format, picture, fileName);
+    m_context.Pre4ertai();
+    if (written)
+        completeSave();
+    else
+        m_context.Kontrolite(true);
+}
+
+void FileCommands::regionMarked(const QRectF& box) {
+    Workspace& ws = m_context.workspace();
+    // What the canvas shows inside the rectangle: the repaint's layer with every picture
+    // object and text field over it.
+    const QImage picture = ws.renderRegion(box);
+    const int16_t format = m_exportFormat;
+    if (picture.isNull()) {
+        ws.diagram.SelPicture = 0;
+        m_context.prompter().message(
+            QStringLiteral("Запазване"),
+            QStringLiteral("Маркираният дял е празен и няма какво да се запише."),
+            Prompter::Icon::Information, Prompter::Buttons::Ok);
+        m_context.Kontrolite(true);
+        return;
+    }
+    if (format == Jpeg) {
+        showJpegDialog(picture, m_exportFile);
+        return;
+    }
+    const bool written = writePicture(format, picture, m_exportFile);
+    m_context.Pre4ertai();
+    ws.diagram.SelPicture = 0;
+    if (written)
+        completeSave();
+    else
+        m_context.Kontrolite(true);
+}
+
+bool FileCommands::writePicture(int16_t format, const QImage& picture, const QString& fileName) {
+    std::optional<QString> error;
+    if (format == Bmp)
+        error = ImageExport::saveBmp(picture, fileName);
+    else
+        error = ImageExport::saveGif(picture, fileName);
+    if (error)
+        Warn(m_context.prompter(), *error);
+    return !error;
+}
+
+void FileCommands::showJpegDialog(const QImage& picture, const QString& fileName) {
+    // Until the quality dialog arrives the picture goes out at its usual quality.
+    Q_UNUSED(picture);
+    Q_UNUSED(fileName);
+    m_context.Kontrolite(true);
+}
+
+void FileCommands::completeSave() {
+    Workspace& ws = m_context.workspace();
+    if (ws.settings.ShowInfo)
+        m_context.prompter().message(
+            QStringLiteral("Съобщение"),
+            QStringLiteral("Диаграмата е съхранена. Може да продължите работата си"),
+            Prompter::Icon::Information, Prompter::Buttons::Ok);
+    ws.diagram.Promqna = false;
+    ws.setStateText(DiagramStateText::saved());
+    m_context.Kontrolite(true);
+}
+
+void FileCommands::showFileName(const QString& fileName) {
+    Workspace& ws = m_context.workspace();
+    ws.setFileText(DiagramStateText::file(fileName));
+    m_context.mainWindow().setWindowTitle(ws.diagram.ImeForma + QStringLiteral(" - ") +
+                                          QFileInfo(fileName).fileName());
+}
+
+bool FileCommands::SaveFile(const QString& fileName) {
+    Workspace& ws = m_context.workspace();
+    m_context.beginProgress(ElementStore::Capacity);
+    m_context.Kontrolite(false);
+    const QByteArray bytes = DiaFile::write(
+        ws, [this](int value, int maximum) { m_context.setProgress(value, maximum); });
+    const std::optional<QString> error = ImageExport::saveBytes(bytes, fileName);
+    m_context.endProgress();
+    m_context.Kontrolite(true);
+    if (error)
+        Warn(m_context.prompter(), *error);
+    return !error;
+}
+
+// ---- Load ----
+
+void FileCommands::cmdLoad_Click() {
+    m_context.SpriInstrumentite();
+    Workspace& ws = m_context.workspace();
+    if (!ws.ZapaziPromenite())
+        return;
+    int filter = 0;
+    const QString fileName = m_context.prompter().openFileName(
+        QStringLiteral("Зареждане на диаграма от файл"), loadFilters(), QString(), &filter);
+    if (!fileName.isEmpty())
+        openDiagram(fileName);
+}
+
+void FileCommands::openDiagram(const QString& fileName) {
+    Workspace& ws = m_context.workspace();
+    ws.Iz4isti();
+    LoadFile(fileName);
+    m_context.action(QStringLiteral("mnuPaste")).setEnabled(false);
+    ws.setStateText(DiagramStateText::loaded());
+    showFileName(fileName);
+}
+
+void FileCommands::LoadFile(const QString& fileName) {
+    Workspace& ws = m_context.workspace();
+    Prompter& prompter = m_context.prompter();
+    m_context.beginProgress(ElementStore::Capacity);
+    m_context.Kontrolite(false);
+    const BoundedFileReader::Result file =
+        BoundedFileReader::read(fileName, WriteNotationReader::MaxFileBytes);
+    DiaFile::ReadResult result;
+    if (file.status == BoundedFileReader::Status::Read) {
+        result = DiaFile::read(ws, file.bytes, [this](int value, int maximum) {
+            m_context.setProgress(value, maximum);
+        });
+    } else {
+        const QString name = Shown(QFileInfo(fileName).fileName(), 80);
+        Warn(prompter,
+             file.status == BoundedFileReader::Status::TooLarge
+                 ? QStringLiteral("Файлът „%1“ е прекалено голям и не е прочетен.").arg(name)
+                 : QStringLiteral("Файлът „%1“ не може да бъде прочетен.").arg(name));
+    }
+    // The diagram is measured from the unscrolled origin again.
+    ws.canvas.scrollX = 0;
+    ws.canvas.scrollY = 0;
+    Pano& pano = m_context.canvas();
+    for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(0);
+    }
+    m_context.Pre4ertai();
+    m_context.Proveri();
+    m_context.endProgress();
+    m_context.Kontrolite(true);
+
+    if (!result.missingKeys.isEmpty()) {
+        QStringList keys;
+        for (const QString& key : result.missingKeys.mid(0, 10))
+            keys << Shown(key);
+        QString text = QStringLiteral("Библиотеката няма картинките на тези обекти; на тяхно "
+                                      "място стои заместител:\n") +
+                       keys.join(QStringLiteral(", "));
+        if (result.missingKeys.size() > keys.size())
+            text += QStringLiteral(" и още %1").arg(result.missingKeys.size() - keys.size());
+        Warn(prompter, text);
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+
+class EditorContext;
+class SelectionTool;
+
+// Save, Load and the image export: the .dia file with the progress bar and the commands
+// locked, BMP, GIF and JPEG pictures of the whole diagram or of a region marked with the
+// mouse (which spans two user actions: the command, then the rectangle).
+class FileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FileCommands(EditorContext& context);
+    ~FileCommands() override;
+
+    // Export formats, as the region export remembers them.
+    enum ExportFormat : int16_t { Jpeg = 1, Gif = 2, Bmp = 3 };
+
+    static QString saveFilters();
+    static QString loadFilters();
+
+    void cmdSave_Click();
+    void cmdLoad_Click();
+    // Opens a diagram without the questions of the Load command (a file named on the command
+    // line at start-up).
+    void openDiagram(const QString& fileName);
+
+    // The writer and the reader with the progress bar, the hourglass and the commands
+    // locked. SaveFile tells the user when the file could not be written and returns false;
+    // the old file is then untouched.
+    bool SaveFile(const QString& fileName);
+    void LoadFile(const QString& fileName);
+
+private:
+    void scrollToOrigin();
+    void exportImage(int16_t format, const QString& fileName);
+    void regionMarked(const QRectF& box);
+    // Writes a BMP or GIF picture; false after telling the user why it could not.
+    bool writePicture(int16_t format, const QImage& picture, const QString& fileName);
+    void showJpegDialog(const QImage& picture, const QString& fileName);
+    void completeSave();
+    void showFileName(const QString& fileName);
+
+    EditorContext& m_context;
+    SelectionTool* m_selection = nullptr;
+    int16_t m_exportFormat = 0;
+    QString m_exportFile; // the file a pending region export goes to
+};

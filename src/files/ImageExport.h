@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <optional>
+
+class Workspace;
+
+// The picture of the whole diagram and the plain image files (BMP, PNG) written from it.
+namespace ImageExport {
+
+// The box of the whole-diagram picture: the diagram's extent, as the extent check finds it on
+// a canvas of the given inner size, with the export margin on every side. Empty when the
+// diagram holds no element. A canvas size of 0 means no canvas (the command line): the
+// extent is then the elements' own.
+QRectF wholeDiagramBox(const Workspace& workspace, double innerWidth, double innerHeight);
+// The whole diagram as a picture, elements left of or above the origin included.
+QImage wholeDiagram(const Workspace& workspace, double innerWidth, double innerHeight);
+
+// Writes a picture whole (a temporary file renamed over the target); the reason, in
+// Bulgarian, when it could not.
+std::optional<QString> saveBmp(const QImage& picture, const QString& path);
+std::optional<QString> savePng(const QImage& picture, const QString& path);
+// GIF87a on the fixed colour cube, as the program's exports are written.
+std::optional<QString> saveGif(const QImage& picture, const QString& path);
+// Writes bytes whole in the same way.
+std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path);
+
+} // namespace ImageExport

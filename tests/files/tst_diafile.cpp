@@ -1,0 +1,281 @@
+#include "files/DiaFile.h"
+#include "support/ScriptedPrompter.h"
+#include "workspace/Workspace.h"
+
+#include <QtTest>
+
+namespace {
+
+const QByteArray Start = "\"[Vexilardo]\"\r\n";
+const QByteArray End = "\"[/Vexilardo]\"\r\n";
+const QByteArray Empty = "\"[EMPIC]\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+
+QImage solid(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A workspace whose library knows HUB (4 x 3 pixels), answering every question as scripted.
+struct Fixture {
+    ScriptedPrompter prompter;
+    Workspace ws{prompter};
+    Fixture() {
+        ws.kartinki.add(QStringLiteral("HUB"), solid(4, 3, Qt::green), QStringLiteral("Хъб"));
+    }
+
+    PictureObject& add(int slot, const QString& key = QStringLiteral("HUB")) {
+        for (int s = 1; s < slot; ++s)
+            if (ws.store.objectStatus[s] == ElementStore::Free)
+                ws.store.objectStatus[s] = ElementStore::Reserved;
+        ws.DobaviNov(key);
+        for (int s = 1; s < slot; ++s)
+            if (ws.store.objectStatus[s] == ElementStore::Reserved)
+                ws.store.objectStatus[s] = ElementStore::Free;
+        return ws.store.objects[slot];
+    }
+    QByteArray save() const { return DiaFile::write(ws); }
+    DiaFile::ReadResult load(const QByteArray& bytes) { return DiaFile::read(ws, bytes); }
+};
+
+// The lines of a file, for comparing a few of them.
+QList<QByteArray> linesOf(const QByteArray& bytes) {
+    QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray& l : lines)
+        l.chop(l.endsWith('\r') ? 1 : 0);
+    return lines;
+}
+
+} // namespace
+
+class TestDiaFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyDiagramIsTheMarkersAndEmptySlots() {
+        Fixture f;
+        QCOMPARE(f.save(), Start + Empty.repeated(255) + End);
+    }
+
+    void picturesKeepTheirSlotsAndLinesTheirEnds() {
+        Fixture f;
+        PictureObject& three = f.add(3);
+        three.Left = 1234.5;
+        three.Top = -60;
+        three.ToolTipText = QStringLiteral("Сървър \"A\"");
+        f.add(5);
+        f.ws.store.objectStatus[2] = ElementStore::Used;
+        f.ws.store.objects[2] = f.ws.store.objects[5];
+        f.ws.store.lines[7] = {1, 2, 5, 3, 255, 2, 4};
+        const QByteArray bytes = f.save();
+        const QList<QByteArray> lines = linesOf(bytes);
+        QCOMPARE(lines[1], Empty.chopped(2));
+        QCOMPARE(
+            lines[3],
+            QByteArray("\"[PIC]\",\"HUB\",-60,1234.5,\"Сървър 'A'\",\"\",\"\",\"\",\"\",\"\",\"\"")
+                .replace("Сървър", QByteArray("\xd1\xfa\xf0\xe2\xfa\xf0")));
+        QVERIFY(bytes.contains("\"[LIN]\",1,2,5,3,255,2,4,\"\",\"\",\"\"\r\n"));
+
+        Fixture g;
+        QVERIFY(g.load(bytes).ended);
+        QCOMPARE(g.ws.store.objectStatus[1], int16_t(ElementStore::Free));
+        QCOMPARE(g.ws.store.objectStatus[3], int16_t(ElementStore::Used));
+        QCOMPARE(g.ws.store.objectStatus[4], int16_t(ElementStore::Free));
+        QCOMPARE(g.ws.store.objects[3].Left, 1234.5);
+        QCOMPARE(g.ws.store.objects[3].ToolTipText, QStringLiteral("Сървър 'A'"));
+        QCOMPARE(g.ws.store.objects[3].picture.size(), QSize(4, 3));
+        // Lines take the lowest free slot; their ends keep the picture slots.
+        QCOMPARE(g.ws.store.lines[1].FromObject, 2);
+        QCOMPARE(g.ws.store.lines[1].ToObject, 5);
+        // Lines move to the lowest free slots, and with them their place in the file.
+        QVERIFY(linesOf(g.save())[2].startsWith("\"[LIN]\",1,2,5,3,255,2,4"));
+        QVERIFY(g.prompter.messages.isEmpty());
+    }
+
+    void pixelBlockIsWrittenAsRuns() {
+        Fixture f;
+        PictureObject& o = f.add(1, QStringLiteral("SKETCHPAD"));
+        o.picture = solid(3, 2, QColor(0x10, 0x20, 0x30));
+        o.Width = 45;
+        o.Height = 30;
+        const QList<QByteArray> lines = linesOf(f.save());
+        const int C = 0x302010;
+        QCOMPARE(lines.mid(2, 4), QList<QByteArray>({"2,3,45,30", "0,0,3," + QByteArray::number(C),
+                                                     "1,0,3," + QByteArray::number(C), "0,0,0,0"}));
+
+        // Runs break where the colour changes; reading gives every pixel back.
+        o.picture.setPixelColor(1, 1, Qt::red);
+        const QByteArray bytes = f.save();
+        QVERIFY(bytes.contains("1,0,1," + QByteArray::number(C) + "\r\n1,1,2,255\r\n1,2,3," +
+                               QByteArray::number(C) + "\r\n"));
+        Fixture g;
+        g.load(bytes);
+        QCOMPARE(g.ws.store.objects[1].picture.convertToFormat(QImage::Format_RGB32),
+                 o.picture.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(g.ws.store.objects[1].Tag, QStringLiteral("SKETCHPAD"));
+        QCOMPARE(QSizeF(g.ws.store.objects[1].Width, g.ws.store.objects[1].Height), QSizeF(45, 30));
+    }
+
+    void everyKindSavesAndLoadsBackExactly() {
+        Fixture f;
+        PictureObject& resized = f.add(2);
+        // A library picture changed on the canvas is the diagram's own now.
+        resized.Tag = QStringLiteral("SKETCHPAD");
+        resized.picture = solid(6, 5, Qt::darkMagenta);
+        resized.Width = 90;
+        resized.Height = 75;
+        f.add(4); // untouched: by key only
+        // Texts, shapes and grids come back in the lowest slots, so they start there.
+        f.ws.store.textStatus[1] = ElementStore::Used;
+        TextField& t = f.ws.store.texts[1];
+        t = {QStringLiteral("Етаж 2, стая 14"),
+             300.25,
+             -75,
+             0x0000FF,
+             QStringLiteral("Arial"),
+             8.25,
+             true,
+             false,
+             false,
+             true,
+             true};
+        f.ws.store.shapes[1] = {2, 100, 200, -300, 400, 65280, 3, 1, 255, 4};
+        f.ws.store.grids[1] = {1, 3, 4, 500, 600, 1500, 900, 16711680, 2};
+        const QByteArray bytes = f.save();
+        QVERIFY(bytes.contains("\"[TXT]\",\"\xc5\xf2\xe0\xe6 2, \xf1\xf2\xe0\xff 14\",-75,"
+                               "300.25,255,#TRUE#,#FALSE#,\"Arial\",8.25,#FALSE#,#TRUE#\r\n"));
+        QVERIFY(bytes.contains("\"[SHP]\",2,100,200,-300,400,65280,3,1,255,4\r\n"));
+        QVERIFY(bytes.contains("\"[TABLICA]\",3,4,500,600,1500,900,16711680,2,\"\",\"\"\r\n"));
+
+        Fixture g;
+        g.load(bytes);
+        QCOMPARE(g.save(), bytes);
+        const TextField& back = g.ws.store.texts[1];
+        QCOMPARE(back.FontSize, 8.25);
+        QVERIFY(back.FontBold && back.FontUnderline && !back.FontItalic);
+        QCOMPARE(g.ws.store.objects[4].picture.size(), QSize(4, 3));
+        QCOMPARE(g.ws.store.objects[2].picture.size(), QSize(6, 5));
+        QCOMPARE(g.ws.store.grids[1].Used, 1);
+        // Handles come back where the shape and the grid put them.
+        QCOMPARE(g.ws.canvas.shapeHandles[1].topLeft, QPointF(100 - 200 - 127, 300 - 127));
+        QCOMPARE(g.ws.canvas.gridHandles[1].topLeft, QPointF(600, 500));
+        QVERIFY(g.ws.canvas.gridHandles[1].visible);
+    }
+
+    void damagedFilesLoadWhatTheyCan_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>(
+            "expected"); // objects by slot, texts, "end" when the end marker was read
+        QTest::addColumn<QStringList>("messages");
+        const QByteArray pic = "\"[PIC]\",\"HUB\",10,20,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        const QByteArray txt =
+            "\"[TXT]\",\"x\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n";
+        const QString wrong =
+            QStringLiteral("Грешка - файла е повреден или не е създаден с Вексилардо!");
+        QTest::newRow("wrong marker") << "\"[Other]\"\r\n" + pic << "" << QStringList{wrong};
+        QTest::newRow("not a text file")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "" << QStringList{wrong};
+        QTest::newRow("no end marker") << Start + Empty + pic + txt << "2 t1" << QStringList{};
+        QTest::newRow("hand-written: LF, blanks, short and long lines")
+            << "\"[Vexilardo]\"\n \"[PIC]\" , \"HUB\" ,10,20\n\"[TXT]\",\"y\",1,2,0,#TRUE#,#FALSE#,"
+               "\"Arial\",9,#FALSE#,#FALSE#,extra,values\n" +
+                   pic + End
+            << "1 2 t1 end" << QStringList{};
+        QTest::newRow("unknown tags are passed over")
+            << Start + "\"[CIRCLE]\",1,2,3\r\n" + pic + End << "1 end" << QStringList{};
+        QTest::newRow("blank record ends the file")
+            << Start + pic + "\r\n" + pic + End << "1" << QStringList{};
+        QTest::newRow("truncated inside a pixel block")
+            << Start + "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n2,2,30,"
+                       "30\r\n0,0,2,255\r\n"
+            << "1" << QStringList{};
+        QTest::newRow("huge block skipped to its terminator")
+            << Start +
+                   "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n9000,9000,1,"
+                   "1\r\n"
+                   "0,0,9000,255\r\n0,0,0,0\r\n" +
+                   pic + End
+            << "1 2 end" << QStringList{};
+        QTest::newRow("negative sizes and runs outside")
+            << Start +
+                   "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n-2,-3,1,1\r\n"
+                   "5,-7,99999,255\r\n0,0,0,0\r\n\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\","
+                   "\"\","
+                   "\"\",\"\"\r\n2,2,30,30\r\n-1,0,2,1\r\n1,-5,99,255\r\n9,0,1,1\r\n0,0,0,0\r\n" +
+                   End
+            << "1 2 end" << QStringList{};
+        QTest::newRow("bytes no code page has")
+            << Start +
+                   "\"[TXT]\",\"a\x98z\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n" +
+                   End
+            << "t1 end" << QStringList{};
+    }
+
+    void damagedFilesLoadWhatTheyCan() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, expected);
+        QFETCH(QStringList, messages);
+        Fixture f;
+        const DiaFile::ReadResult result = f.load(file);
+        QStringList seen;
+        for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
+            if (f.ws.store.objectStatus[slot] == ElementStore::Used)
+                seen << QString::number(slot);
+            else
+                QCOMPARE(f.ws.store.objectStatus[slot], int16_t(ElementStore::Free));
+        const int texts = f.ws.store.usedCount(ElementStore::Texts);
+        if (texts)
+            seen << QStringLiteral("t%1").arg(texts);
+        if (result.ended)
+            seen << QStringLiteral("end");
+        QCOMPARE(seen.join(QLatin1Char(' ')), expected);
+        QCOMPARE(f.prompter.texts(), messages);
+        // Whatever was read saves and reads back to the same file.
+        Fixture g;
+        g.load(f.save());
+        QCOMPARE(g.save(), f.save());
+    }
+
+    void hostilePixelBlocksStayBounded() {
+        Fixture f;
+        QByteArray file = Start +
+                          "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                          "2,3,45,30\r\n";
+        // Runs painting over and over again the same row.
+        for (int i = 0; i < 2000; ++i)
+            file += "0,0,3," + QByteArray::number(i) + "\r\n";
+        file += "1,1,2,255\r\n0,0,0,0\r\n" + End;
+        QVERIFY(f.load(file).ended);
+        const QImage& picture = f.ws.store.objects[1].picture;
+        QCOMPARE(picture.size(), QSize(3, 2));
+        QCOMPARE(picture.pixelColor(1, 1), QColor(Qt::white)); // past the painting budget
+    }
+
+    void unknownKeysGetThePlaceholderAndAreNamedOnce() {
+        Fixture f;
+        const QByteArray pic = "\"[PIC]\",\"GONE\",0,0,\"Стар\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        const DiaFile::ReadResult result = f.load(Start + pic + pic + End);
+        QCOMPARE(result.missingKeys, QStringList{"GONE"});
+        QCOMPARE(f.ws.store.objects[2].picture, ImageStore::placeholder());
+        QCOMPARE(f.ws.store.objects[2].Tag, QStringLiteral("GONE"));
+    }
+
+    void fullBuffersAreToldOnce() {
+        Fixture f;
+        QByteArray file = Start;
+        for (int i = 0; i < 300; ++i)
+            file += "\"[TXT]\",\"x\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n";
+        for (int i = 0; i < 12; ++i)
+            file += "\"[TABLICA]\",1,1,0,0,100,100,0,1,\"\",\"\"\r\n";
+        f.load(file + End);
+        QCOMPARE(f.ws.store.usedCount(ElementStore::Texts), 255);
+        QCOMPARE(f.ws.store.usedGridCount(), 10);
+        QCOMPARE(f.prompter.texts(),
+                 QStringList({"Паметта препълнена - не могат да се изведат повече обекти !",
+                              "Грешка в паметта. Буфера за текст е претоварен !",
+                              "Грешка в паметта. Буфера за таблици е претоварен !"}));
+    }
+};
+
+QTEST_MAIN(TestDiaFile)
+#include "tst_diafile.moc"
