@@ -3,6 +3,7 @@
 #include "workspace/CanvasGeometry.h"
 #include "workspace/Workspace.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -26,17 +27,14 @@ QString cannotWrite(const QString& path, const QString& reason) {
 std::optional<QString> savePicture(const QImage& picture, const QString& path, const char* format) {
     if (picture.isNull())
         return cannotWrite(path, QStringLiteral("картината е празна."));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    QImageWriter writer(&file, format);
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return cannotWrite(path, writer.errorString());
-    }
-    if (!file.commit())
-        return cannotWrite(path, file.errorString());
-    return std::nullopt;
+    // Encoded in memory first: image writers do not all notice a failing device.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(picture))
+        return cannotWrite(path, QStringLiteral("картината не може да бъде кодирана."));
+    return saveBytes(bytes, path);
 }
 
 } // namespace
@@ -72,15 +70,16 @@ std::optional<QString> saveGif(const QImage&, const QString& path) {
 
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
+    // Unbuffered, so a write that falls short (a full disk) shows here: a buffered one fails
+    // only in the flush inside commit(), which does not report it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotWrite(path, QStringLiteral("папката липсва или в нея не може да се пише."));
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
         file.cancelWriting();
-        return cannotWrite(path, reason);
+        return cannotWrite(path, QStringLiteral("записът прекъсна (няма ли място на диска?)."));
     }
     if (!file.commit())
-        return cannotWrite(path, file.errorString());
+        return cannotWrite(path, QStringLiteral("старият файл не може да бъде заменен."));
     return std::nullopt;
 }
 

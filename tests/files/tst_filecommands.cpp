@@ -1,0 +1,247 @@
+#include "workspace/MainWindowFixture.h"
+
+#include "common/Units.h"
+#include "files/DiaFile.h"
+#include "files/FileCommands.h"
+#include "workspace/DiagramState.h"
+#include "workspace/StatusBar.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QImage solid(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes beyond `bytes` fail for a while, as on a full disk.
+struct FullDisk {
+    rlimit before{};
+    explicit FullDisk(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void diagramNameGetsItsExtension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "plan"
+                               << "plan.dia";
+        QTest::newRow("upper case kept") << "PLAN.DIA"
+                                         << "PLAN.DIA";
+        QTest::newRow("other extension") << "plan.txt"
+                                         << "plan.txt.dia";
+    }
+
+    void diagramNameGetsItsExtension() {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        MainWindowFixture f;
+        f.ws().saveCommand = nullptr; // the real command
+        f.editor->files();            // wired
+        f.ws().DobaviNov(QStringLiteral("SKETCHPAD"));
+        f.ws().markChanged();
+        f.prompter.fileNames.push_back(f.configDir.filePath(typed));
+        f.w().cmdSave->click();
+        QVERIFY(QFile::exists(f.configDir.filePath(written)));
+        QCOMPARE(f.prompter.fileDialogs.last().filters, FileCommands::saveFilters());
+        QCOMPARE(f.prompter.texts(),
+                 QStringList{"Диаграмата е съхранена. Може да продължите работата си"});
+        QVERIFY(!f.ws().diagram.Promqna);
+        QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::saved());
+        QCOMPARE(f.w().StatInfo->panelText(3), QStringLiteral("Файл : ") + written);
+        QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо - ") + written);
+        for (QPushButton* b : f.w().commandButtons())
+            QVERIFY(b->isEnabled());
+    }
+
+    void scrolledDiagramIsSavedUnscrolled() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.store.objects[1].Left = 3000;
+        f.w().Razmer_Click();
+        f.w().pano->MoveHorizont->setValue(150);
+        QCOMPARE(ws.store.objects[1].Left, 2850.0);
+        ws.settings.ShowInfo = false;
+        const QString path = f.configDir.filePath(QStringLiteral("scrolled.dia"));
+        f.prompter.fileNames.push_back(path);
+        f.w().action(QStringLiteral("mnuSaveFile")).trigger();
+        QCOMPARE(f.w().pano->MoveHorizont->value(), 0);
+        QCOMPARE(ws.store.objects[1].Left, 3000.0);
+        QVERIFY(readAll(path).contains("\"[PIC]\",\"SKETCHPAD\",120,3000,"));
+        QVERIFY(f.prompter.messages.isEmpty()); // ShowInfo off
+    }
+
+    void failedWriteKeepsTheOldFileAndTheChanges() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        const QString path = f.configDir.filePath(QStringLiteral("old.dia"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old content");
+        }
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.markChanged();
+        f.prompter.fileNames.push_back(path);
+        {
+            FullDisk disk(1000);
+            f.w().cmdSave->click();
+        }
+        QCOMPARE(readAll(path), QByteArray("old content"));
+        QCOMPARE(f.prompter.messages.size(), 1);
+        QCOMPARE(f.prompter.messages[0].title, QStringLiteral("Грешка"));
+        QVERIFY(f.prompter.messages[0].text.startsWith(
+            QStringLiteral("Файлът „old.dia“ не може да бъде записан")));
+        QVERIFY(ws.diagram.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::changed());
+        QCOMPARE(ws.fileText(), DiagramStateText::noFile());
+        QVERIFY(f.w().cmdSave->isEnabled());
+
+        // A folder that is not there: the same, and nothing is created.
+        f.prompter.fileNames.push_back(f.configDir.filePath(QStringLiteral("none/x.dia")));
+        f.w().cmdSave->click();
+        QCOMPARE(f.prompter.messages.size(), 2);
+        QVERIFY(ws.diagram.Promqna);
+    }
+
+    void loadAsksToSaveThenReplacesTheDiagram() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.store.objects[1].Left = 30000;
+        ws.settings.ShowInfo = false;
+        const QString path = f.configDir.filePath(QStringLiteral("мрежа.dia"));
+        f.prompter.fileNames.push_back(path);
+        f.w().cmdSave->click();
+        ws.store.objects[1].Left = 0;
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        ws.markChanged();
+        f.w().action(QStringLiteral("mnuPaste")).setEnabled(true);
+
+        // Cancel at the question keeps everything; No goes on without saving.
+        f.prompter.answers.push_back(Prompter::Answer::Cancel);
+        f.w().cmdLoad->click();
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 2);
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        f.prompter.fileNames.push_back(path);
+        f.w().action(QStringLiteral("mnuLoadFile")).trigger();
+        QCOMPARE(f.prompter.fileDialogs.last().filters, FileCommands::loadFilters());
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 1);
+        QCOMPARE(ws.store.objects[1].Left, 30000.0);
+        QVERIFY(!ws.diagram.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::loaded());
+        QCOMPARE(ws.fileText(), QStringLiteral("Файл : мрежа.dia"));
+        QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());
+        QVERIFY(f.w().pano->MoveHorizont->isEnabled()); // the extent was checked again
+
+        // A file that is not a diagram: the message, an empty canvas, the name shown.
+        const QString other = f.configDir.filePath(QStringLiteral("other.dia"));
+        QFile(other).open(QIODevice::WriteOnly);
+        f.prompter.fileNames.push_back(other);
+        f.w().cmdLoad->click();
+        QCOMPARE(f.prompter.texts().last(),
+                 QStringLiteral("Грешка - файла е повреден или не е създаден с Вексилардо!"));
+        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.stateText(), DiagramStateText::loaded());
+        QCOMPARE(f.w().windowTitle(), QStringLiteral("Вексилардо - other.dia"));
+    }
+
+    void wholeDiagramBmpHasTheMargin() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue), QStringLiteral("Кутия"));
+        ws.DobaviNov(QStringLiteral("BOX"));
+        ws.store.objects[1].Left = 1000;
+        ws.store.objects[1].Top = 500;
+        const QString path = f.configDir.filePath(QStringLiteral("цяла"));
+        f.prompter.fileNames.push_back(path);
+        f.prompter.filterIndices.push_back(1);
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        f.w().cmdSave->click();
+        const QImage image(path + QStringLiteral(".bmp"));
+        QCOMPARE(image.size(), QSize(93, 93)); // 1400 twips
+        QCOMPARE(image.pixelColor(26, 26), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(27, 27), QColor(Qt::blue)); // 400 twips in
+        QCOMPARE(image.pixelColor(66, 66), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(67, 67), QColor(Qt::white));
+        QCOMPARE(f.prompter.messages[0].text,
+                 QStringLiteral("Желаете ли да изберете само дял от диаграмата за съхранение ?"));
+        QCOMPARE(ws.stateText(), DiagramStateText::saved());
+        QCOMPARE(ws.fileText(), DiagramStateText::noFile()); // a picture is not the diagram's file
+    }
+
+    void emptyDiagramIsNoPicture() {
+        MainWindowFixture f;
+        const QString path = f.configDir.filePath(QStringLiteral("празна.bmp"));
+        f.prompter.fileNames.push_back(path);
+        f.prompter.filterIndices.push_back(1);
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        f.w().cmdSave->click();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(f.prompter.texts().last(),
+                 QStringLiteral("Диаграмата е празна и няма какво да се запише като картина."));
+        QVERIFY(f.w().cmdSave->isEnabled());
+    }
+
+    // The region export spans two actions: the command leaves the selection tool waiting
+    // with the commands locked; the rectangle finishes it.
+    void regionExportWritesTheMarkedRectangle() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::red), QStringLiteral("Кутия"));
+        ws.DobaviNov(QStringLiteral("BOX")); // at 25, 8 pixels
+        const QString path = f.configDir.filePath(QStringLiteral("дял.bmp"));
+        f.prompter.fileNames.push_back(path);
+        f.prompter.filterIndices.push_back(1);
+        f.prompter.answers.push_back(Prompter::Answer::Yes);
+        f.w().cmdSave->click();
+        QCOMPARE(f.prompter.texts().last(),
+                 QStringLiteral("Маркирайте желания дял с мишката сега !"));
+        QCOMPARE(ws.diagram.SelPicture, int16_t(-1));
+        QCOMPARE(ws.tools.mode, ToolState::selection());
+        QVERIFY(!f.w().cmdSave->isEnabled());
+        f.w().SpriInstrumentite(); // a pending region survives stopping the tools
+        QCOMPARE(ws.tools.mode, ToolState::selection());
+
+        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, QPoint(20, 5));
+        QTest::mouseMove(f.w().pano, QPoint(40, 30));
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, QPoint(40, 30));
+        const QImage image(path);
+        QCOMPARE(image.size(), QSize(20, 25));
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(5, 3), QColor(Qt::red));
+        QVERIFY(!ws.canvas.shpSelection.visible);
+        QCOMPARE(ws.diagram.SelPicture, int16_t(0));
+        QVERIFY(ws.tools.mode.isEmpty());
+        QCOMPARE(ws.stateText(), DiagramStateText::saved());
+        QVERIFY(f.w().cmdSave->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
