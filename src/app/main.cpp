@@ -1,5 +1,8 @@
 #include "app/Editor.h"
+#include "common/ConsolePrompter.h"
 #include "common/QtPrompter.h"
+#include "files/CommandLineExport.h"
+#include "files/FileCommands.h"
 #include "library/frmSplash.h"
 #include "settings/SettingsFile.h"
 
@@ -8,7 +11,9 @@
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
+#include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -28,9 +33,19 @@ std::optional<QSize> ParseSize(const QString& text) {
     return QSize(width, height);
 }
 
+bool HasArgument(int argc, char* argv[], const char* wanted) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], wanted) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // An export opens no window, so it needs no display either.
+    if (HasArgument(argc, argv, "--export") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vexilardo"));
     QCoreApplication::setApplicationName(QStringLiteral("Vexilardo"));
@@ -49,12 +64,44 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
 
     QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Вексилардо: редактор на диаграми."));
     parser.addHelpOption();
     QCommandLineOption sizeOption(QStringLiteral("size"),
                                   QStringLiteral("Начален размер на прозореца (ШxВ в пиксели)."),
                                   QStringLiteral("WxH"));
-    parser.addOption(sizeOption);
+    QCommandLineOption exportOption(
+        QStringLiteral("export"),
+        QStringLiteral("Записва ДИАГРАМА.dia като ИЗХОД (.bmp, .gif, .jpg, .png или .dia) без "
+                       "прозорец и излиза."));
+    QCommandLineOption qualityOption(QStringLiteral("quality"),
+                                     QStringLiteral("Качество на JPG при --export, от 1 до 100."),
+                                     QStringLiteral("N"), QStringLiteral("90"));
+    parser.addOptions({sizeOption, exportOption, qualityOption});
+    parser.addPositionalArgument(QStringLiteral("ДИАГРАМА.dia"),
+                                 QStringLiteral("Диаграмата, която да се отвори."));
+    parser.addPositionalArgument(QStringLiteral("ИЗХОД"),
+                                 QStringLiteral("При --export: файлът, който да се запише."),
+                                 QStringLiteral("[ИЗХОД]"));
     parser.process(app);
+    const QStringList files = parser.positionalArguments();
+
+    if (parser.isSet(exportOption)) {
+        ConsolePrompter console;
+        bool numeric = false;
+        const int quality = parser.value(qualityOption).toInt(&numeric);
+        if (files.size() != 2 || !numeric) {
+            ConsolePrompter::say(QStringLiteral("Употреба: vexilardo --export ДИАГРАМА.dia ИЗХОД "
+                                                "[--quality N]"));
+            return CommandLineExport::Usage;
+        }
+        return CommandLineExport::run(files[0], files[1], quality,
+                                      QCoreApplication::applicationDirPath(), console);
+    }
+    if (files.size() > 1) {
+        ConsolePrompter::say(QStringLiteral("Употреба: vexilardo [ДИАГРАМА.dia] [--size ШxВ]"));
+        return CommandLineExport::Usage;
+    }
+    const QString diagram = files.value(0);
 
     QtPrompter prompter;
     frmMain::Paths paths;
@@ -62,14 +109,17 @@ int main(int argc, char* argv[]) {
     paths.userConfigDir = SettingsFile::userConfigFolder();
     const std::optional<QSize> size = ParseSize(parser.value(sizeOption));
 
-    // The splash makes the editor, fills its picture library and shows it when done.
+    // The splash makes the editor, fills its picture library and shows it when done; a
+    // diagram named on the command line opens then.
+    Editor* editor = nullptr;
     frmSplash splash(
-        [&prompter, &paths] {
-            auto editor = std::make_unique<Editor>(prompter, paths);
-            prompter.setParentWidget(&editor->window());
-            return editor;
+        [&prompter, &paths, &editor] {
+            auto made = std::make_unique<Editor>(prompter, paths);
+            prompter.setParentWidget(&made->window());
+            editor = made.get();
+            return made;
         },
-        [&size](QWidget& window) {
+        [&size, &editor, &diagram](QWidget& window) {
             const QScreen* screen = window.screen();
             const QSize available = screen ? screen->availableGeometry().size() : QSize();
             if (size) {
@@ -81,6 +131,8 @@ int main(int argc, char* argv[]) {
                     window.resize(available);
                 window.showMaximized();
             }
+            if (!diagram.isEmpty() && editor)
+                editor->files().openDiagram(QFileInfo(diagram).absoluteFilePath());
         });
     splash.show();
     splash.Form_Load();

@@ -68,6 +68,10 @@ std::optional<QString> saveGif(const QImage&, const QString& path) {
     return cannotWrite(path, QStringLiteral("GIF"));
 }
 
+std::optional<QString> saveJpeg(const QImage&, const QString& path, int, Prompter&) {
+    return cannotWrite(path, QStringLiteral("JPG"));
+}
+
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
     // Unbuffered, so a write that falls short (a full disk) shows here: a buffered one fails

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class Prompter;
 class Workspace;
 
 // The picture of the whole diagram and the plain image files (BMP, PNG) written from it.
@@ -24,6 +25,9 @@ std::optional<QString> saveBmp(const QImage& picture, const QString& path);
 std::optional<QString> savePng(const QImage& picture, const QString& path);
 // GIF87a on the fixed colour cube, as the program's exports are written.
 std::optional<QString> saveGif(const QImage& picture, const QString& path);
+// JPEG at a quality of 1 to 100; the writer's own messages go through the prompter.
+std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int quality,
+                                Prompter& prompter);
 // Writes bytes whole in the same way.
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path);
 

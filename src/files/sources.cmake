@@ -5,6 +5,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/WriteNotationReader.h ${CMAKE_CURRENT_LIST_DIR}/WriteNotationReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.h ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiaFile.h ${CMAKE_CURRENT_LIST_DIR}/DiaFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ImageExport.h ${CMAKE_CURRENT_LIST_DIR}/ImageExport.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ImageExport.h ${CMAKE_CURRENT_LIST_DIR}/ImageExport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLineExport.h ${CMAKE_CURRENT_LIST_DIR}/CommandLineExport.cpp)
 list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FileCommands.h ${CMAKE_CURRENT_LIST_DIR}/FileCommands.cpp)

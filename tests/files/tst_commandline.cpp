@@ -1,0 +1,144 @@
+#include "files/DiaFile.h"
+#include "library/CatalogueLoader.h"
+#include "support/ScriptedPrompter.h"
+#include "workspace/Workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A hand-written diagram: a library picture, a drawn picture with its pixels, a text field
+// and a line between the two pictures.
+const QByteArray Diagram = "\"[Vexilardo]\"\r\n"
+                           "\"[PIC]\",\"HUB\",600,900,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                           "\"[LIN]\",1,1,2,2,255,1,0,\"\",\"\",\"\"\r\n"
+                           "\"[TXT]\",\"Zala\",1500,900,255,#TRUE#,#FALSE#,\"DejaVu Sans\",10,"
+                           "#FALSE#,#FALSE#\r\n"
+                           "\"[PIC]\",\"SKETCHPAD\",-300,2000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                           "2,3,45,30\r\n0,0,3,255\r\n1,0,3,65280\r\n0,0,0,0\r\n"
+                           "\"[/Vexilardo]\"\r\n";
+
+struct Run {
+    int exitCode = -1;
+    QString errors;
+};
+
+Run vexilardo(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the export must not need it
+    environment.remove(QStringLiteral("DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VX_PROGRAM), arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        QFile file(path(QStringLiteral("in.dia")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Diagram);
+    }
+
+    void exportWritesEveryFormat_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QByteArray>("format");
+        for (const char* format : {"bmp", "gif", "jpg", "png"})
+            QTest::newRow(format) << QStringLiteral("out.%1").arg(QLatin1String(format))
+                                  << QByteArray(format);
+    }
+
+    // The whole-diagram picture: the drawn picture sits 400 twips in from the top-left corner
+    // and the box reaches 400 twips past the furthest element.
+    void exportWritesEveryFormat() {
+        QFETCH(QString, output);
+        QFETCH(QByteArray, format);
+        const Run run = vexilardo({QStringLiteral("--export"), path(QStringLiteral("in.dia")),
+                                   path(output), QStringLiteral("--quality"),
+                                   QStringLiteral("100")});
+        QCOMPARE(run.exitCode, 0);
+        QImage image;
+        QVERIFY(image.load(path(output), format.constData()));
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        CatalogueLoader(QFileInfo(QStringLiteral(VX_PROGRAM)).dir().filePath("Kartinki"),
+                        ws.kartinki)
+            .loadAll();
+        DiaFile::read(ws, Diagram);
+        const DiagramExtent e = ws.extent(1e9, 1e9);
+        QCOMPARE(image.size(), QSize(qRound((e.maxRight - e.minLeft + 800) / 15.0),
+                                     qRound((e.maxBottom - e.minTop + 800) / 15.0)));
+        const QColor red = image.pixelColor(qRound(400 / 15.0), qRound(400 / 15.0));
+        QVERIFY2(red.red() > 200 && red.green() < 60 && red.blue() < 60, qPrintable(red.name()));
+    }
+
+    // Re-saving a hand-written diagram tidies it into the program's own notation.
+    void exportToDiaResavesAsTheProgramWrites() {
+        const QString out = path(QStringLiteral("tidy.dia"));
+        QCOMPARE(vexilardo({QStringLiteral("--export"), path(QStringLiteral("in.dia")), out})
+                     .exitCode,
+                 0);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray tidy = file.readAll();
+        // The library's name of the picture, in the file's code page.
+        QVERIFY(tidy.startsWith("\"[Vexilardo]\"\r\n\"[PIC]\",\"HUB\",600,900,\"\xd5\xfa\xe1 / Hub\""));
+        QCOMPARE(tidy.count("\"[EMPIC]\""), 253);
+        // What the program writes, it writes again unchanged.
+        const QString again = path(QStringLiteral("again.dia"));
+        QCOMPARE(vexilardo({QStringLiteral("--export"), out, again}).exitCode, 0);
+        QFile second(again);
+        QVERIFY(second.open(QIODevice::ReadOnly));
+        QCOMPARE(second.readAll(), tidy);
+    }
+
+    void failuresExitNonZeroWithAMessage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("mentions");
+        const QString in = path(QStringLiteral("in.dia"));
+        QTest::newRow("unknown output") << QStringList{"--export", in, path("x.tiff")} << 2
+                                        << QStringLiteral(".tiff");
+        QTest::newRow("missing output") << QStringList{"--export", in} << 2
+                                        << QStringLiteral("Употреба");
+        QTest::newRow("quality out of range")
+            << QStringList{"--export", in, path("x.jpg"), "--quality", "0"} << 2
+            << QStringLiteral("от 1 до 100");
+        QTest::newRow("no such diagram")
+            << QStringList{"--export", path("none.dia"), path("x.bmp")} << 1
+            << QStringLiteral("не може да бъде прочетен");
+        QTest::newRow("not a diagram")
+            << QStringList{"--export", QStringLiteral(VX_PROGRAM), path("x.bmp")} << 1
+            << QStringLiteral("не е създаден с Вексилардо");
+        QTest::newRow("no folder to write in")
+            << QStringList{"--export", in, path("none/x.bmp")} << 1
+            << QStringLiteral("не може да бъде записан");
+    }
+
+    void failuresExitNonZeroWithAMessage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, mentions);
+        const Run run = vexilardo(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.errors.contains(mentions), qPrintable(run.errors));
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
