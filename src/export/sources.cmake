@@ -2,3 +2,10 @@
 # quality dialog.
 list(APPEND VX_CORE_SOURCES)
 list(APPEND VX_EDITOR_SOURCES)
+
+# JPEG: the pixel buffer and the writer, then the quality dialog.
+list(APPEND VX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/cDIBSection.h ${CMAKE_CURRENT_LIST_DIR}/cDIBSection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/JpegWriter.h ${CMAKE_CURRENT_LIST_DIR}/JpegWriter.cpp)
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/frmJPGQuality.h ${CMAKE_CURRENT_LIST_DIR}/frmJPGQuality.cpp)
