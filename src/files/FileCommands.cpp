@@ -1,6 +1,7 @@
 #include "files/FileCommands.h"
 
 #include "common/Prompter.h"
+#include "export/frmJPGQuality.h"
 #include "files/BoundedFileReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
@@ -205,10 +206,9 @@ bool FileCommands::writePicture(int16_t format, const QImage& picture, const QSt
 }
 
 void FileCommands::showJpegDialog(const QImage& picture, const QString& fileName) {
-    // Until the quality dialog arrives the picture goes out at its usual quality.
-    Q_UNUSED(picture);
-    Q_UNUSED(fileName);
-    m_context.Kontrolite(true);
+    // The dialog completes the export, whichever way it ends.
+    frmJPGQuality dialog(m_context, picture, fileName);
+    dialog.exec();
 }
 
 void FileCommands::completeSave() {

@@ -1,5 +1,7 @@
 #include "files/ImageExport.h"
 
+#include "export/JpegWriter.h"
+#include "export/cDIBSection.h"
 #include "workspace/CanvasGeometry.h"
 #include "workspace/Workspace.h"
 
@@ -68,8 +70,13 @@ std::optional<QString> saveGif(const QImage&, const QString& path) {
     return cannotWrite(path, QStringLiteral("GIF"));
 }
 
-std::optional<QString> saveJpeg(const QImage&, const QString& path, int, Prompter&) {
-    return cannotWrite(path, QStringLiteral("JPG"));
+std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int quality,
+                                Prompter& prompter) {
+    cDIBSection dib;
+    if (!dib.CreateFromPicture(picture) ||
+        !WriteJPGFile(dib, path, quality, prompter))
+        return QStringLiteral("Не може да се съхрани Jpg файла: '%1'").arg(path);
+    return std::nullopt;
 }
 
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path) {

@@ -11,15 +11,16 @@
 
 namespace {
 
-// A hand-written diagram: a library picture, a drawn picture with its pixels, a text field
-// and a line between the two pictures.
+// A hand-written diagram: a library picture, a drawn 8 x 8 red picture with its pixels, a
+// text field and a line between the two pictures.
 const QByteArray Diagram = "\"[Vexilardo]\"\r\n"
                            "\"[PIC]\",\"HUB\",600,900,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                            "\"[LIN]\",1,1,2,2,255,1,0,\"\",\"\",\"\"\r\n"
                            "\"[TXT]\",\"Zala\",1500,900,255,#TRUE#,#FALSE#,\"DejaVu Sans\",10,"
                            "#FALSE#,#FALSE#\r\n"
                            "\"[PIC]\",\"SKETCHPAD\",-300,2000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
-                           "2,3,45,30\r\n0,0,3,255\r\n1,0,3,65280\r\n0,0,0,0\r\n"
+                           "8,8,120,120\r\n0,0,8,255\r\n1,0,8,255\r\n2,0,8,255\r\n3,0,8,255\r\n"
+                           "4,0,8,255\r\n5,0,8,255\r\n6,0,8,255\r\n7,0,8,255\r\n0,0,0,0\r\n"
                            "\"[/Vexilardo]\"\r\n";
 
 struct Run {
@@ -63,8 +64,7 @@ private slots:
                                   << QByteArray(format);
     }
 
-    // The whole-diagram picture: the drawn picture sits 400 twips in from the top-left corner
-    // and the box reaches 400 twips past the furthest element.
+    // The whole-diagram picture: the box reaches 400 twips past the elements on every side.
     void exportWritesEveryFormat() {
         QFETCH(QString, output);
         QFETCH(QByteArray, format);
@@ -83,7 +83,9 @@ private slots:
         const DiagramExtent e = ws.extent(1e9, 1e9);
         QCOMPARE(image.size(), QSize(qRound((e.maxRight - e.minLeft + 800) / 15.0),
                                      qRound((e.maxBottom - e.minTop + 800) / 15.0)));
-        const QColor red = image.pixelColor(qRound(400 / 15.0), qRound(400 / 15.0));
+        // The drawn picture is red; its top lies 400 twips below the top edge.
+        const QColor red = image.pixelColor(qRound((2000 - e.minLeft + 400) / 15.0) + 4,
+                                            qRound((-300 - e.minTop + 400) / 15.0) + 4);
         QVERIFY2(red.red() > 200 && red.green() < 60 && red.blue() < 60, qPrintable(red.name()));
     }
 
