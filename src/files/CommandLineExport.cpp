@@ -26,8 +26,8 @@ int fail(Prompter& prompter, const QString& text) {
 int run(const QString& diagram, const QString& output, int quality, const QString& programFolder,
         Prompter& prompter) {
     const QString suffix = QFileInfo(output).suffix().toLower();
-    static const QStringList known = {QStringLiteral("dia"), QStringLiteral("bmp"),
-                                      QStringLiteral("gif"), QStringLiteral("jpg"),
+    static const QStringList known = {QStringLiteral("dia"),  QStringLiteral("bmp"),
+                                      QStringLiteral("gif"),  QStringLiteral("jpg"),
                                       QStringLiteral("jpeg"), QStringLiteral("png")};
     if (!known.contains(suffix)) {
         fail(prompter, QStringLiteral("Непознат вид на изходния файл „%1“: очаква се .dia, .bmp, "
@@ -66,8 +66,9 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     } else {
         const QImage picture = ImageExport::wholeDiagram(ws, 0, 0);
         if (picture.isNull())
-            return fail(prompter,
-                        QStringLiteral("Диаграмата е празна и няма какво да се запише като картина."));
+            return fail(
+                prompter,
+                QStringLiteral("Диаграмата е празна и няма какво да се запише като картина."));
         if (suffix == QLatin1String("bmp"))
             error = ImageExport::saveBmp(picture, output);
         else if (suffix == QLatin1String("gif"))

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -50,11 +51,12 @@ public:
         ++m_count;
         return *this;
     }
-    void appendTo(QByteArray& out) {
+    void appendTo(std::string& out) {
         while (m_count < FieldsPerRecord)
             string(QString());
         m_writer.endRecord();
-        out += m_writer.bytes();
+        const QByteArray bytes = m_writer.bytes();
+        out.append(bytes.constData(), std::size_t(bytes.size()));
     }
 
 private:
@@ -67,7 +69,7 @@ void appendInteger(char*& at, char* end, qint64 value) {
 }
 
 // A line of four whole numbers, written straight as bytes: pixel blocks are most of a file.
-void appendFour(QByteArray& out, qint64 a, qint64 b, qint64 c, qint64 d) {
+void appendFour(std::string& out, qint64 a, qint64 b, qint64 c, qint64 d) {
     char buffer[96];
     char* at = buffer;
     char* const end = buffer + sizeof buffer;
@@ -95,7 +97,7 @@ QImage opaquePicture(const QImage& picture) {
     return flat;
 }
 
-void writePixelBlock(QByteArray& out, const PictureObject& object,
+void writePixelBlock(std::string& out, const PictureObject& object,
                      const DiaFile::Progress& progress) {
     const QImage picture = opaquePicture(object.picture);
     const int W = picture.width();
@@ -106,7 +108,7 @@ void writePixelBlock(QByteArray& out, const PictureObject& object,
     header.writeNumber(object.Width);
     header.writeNumber(object.Height);
     header.endRecord();
-    out += header.bytes();
+    out += header.bytes().toStdString();
     for (int y = 0; y < H; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         int x0 = 0;
@@ -143,8 +145,23 @@ Values readLine(WriteNotationReader& reader, int count = FieldsPerRecord) {
     return values;
 }
 
-std::optional<qint64> wholeNumber(const Field& field, qint64 low, qint64 high) {
-    const std::optional<double> value = field.toNumber();
+// The four numbers of a pixel-block line; what stands beyond is passed over.
+struct Four {
+    std::optional<double> value[4];
+};
+
+Four readFour(WriteNotationReader& reader) {
+    Four four;
+    for (int i = 0; i < 4 && !reader.atEnd(); ++i) {
+        four.value[i] = reader.nextNumber();
+        if (reader.endedLine())
+            return four;
+    }
+    reader.skipLine();
+    return four;
+}
+
+std::optional<qint64> wholeNumber(const std::optional<double>& value, qint64 low, qint64 high) {
     if (!value || !std::isfinite(*value))
         return std::nullopt;
     const double rounded = std::nearbyint(*value);
@@ -153,17 +170,25 @@ std::optional<qint64> wholeNumber(const Field& field, qint64 low, qint64 high) {
     return static_cast<qint64>(rounded);
 }
 
-std::optional<int32_t> int32Field(const Field& field) {
-    if (const auto v = wholeNumber(field, std::numeric_limits<int32_t>::min(),
+std::optional<int32_t> int32Of(const std::optional<double>& value) {
+    if (const auto v = wholeNumber(value, std::numeric_limits<int32_t>::min(),
                                    std::numeric_limits<int32_t>::max()))
         return static_cast<int32_t>(*v);
     return std::nullopt;
 }
 
-std::optional<int16_t> int16Field(const Field& field) {
-    if (const auto v = wholeNumber(field, -32768, 32767))
+std::optional<int16_t> int16Of(const std::optional<double>& value) {
+    if (const auto v = wholeNumber(value, -32768, 32767))
         return static_cast<int16_t>(*v);
     return std::nullopt;
+}
+
+std::optional<int32_t> int32Field(const Field& field) {
+    return int32Of(field.toNumber());
+}
+
+std::optional<int16_t> int16Field(const Field& field) {
+    return int16Of(field.toNumber());
 }
 
 // Positions of pictures and texts: any finite number a 32-bit twip coordinate holds.
@@ -290,11 +315,11 @@ void Reader::picture(const Values& v) {
 }
 
 void Reader::pixelBlock(int16_t slot) {
-    const Values header = readLine(m_reader, 4);
-    const std::optional<int16_t> H = int16Field(header[1]);
-    const std::optional<int16_t> W = int16Field(header[2]);
-    const std::optional<int16_t> widthTwips = int16Field(header[3]);
-    const std::optional<int16_t> heightTwips = int16Field(header[4]);
+    const Four header = readFour(m_reader);
+    const std::optional<int16_t> H = int16Of(header.value[0]);
+    const std::optional<int16_t> W = int16Of(header.value[1]);
+    const std::optional<int16_t> widthTwips = int16Of(header.value[2]);
+    const std::optional<int16_t> heightTwips = int16Of(header.value[3]);
     const bool usable = slot >= 1 && H && W && *H > 0 && *W > 0 &&
                         *H <= DiaFile::LargestPictureSide && *W <= DiaFile::LargestPictureSide;
     QImage picture;
@@ -309,12 +334,13 @@ void Reader::pixelBlock(int16_t slot) {
     // A valid block paints every pixel once; beyond twice that, runs are only read, so a
     // hostile file costs reading time but no more.
     qint64 budget = usable ? 2 * qint64(*W) * *H : 0;
+    int lastRow = -1;
     while (!m_reader.atEnd()) {
-        const Values run = readLine(m_reader, 4);
-        const auto y = int32Field(run[1]);
-        const auto x0 = int32Field(run[2]);
-        const auto x1 = int32Field(run[3]);
-        const auto colour = int32Field(run[4]);
+        const Four run = readFour(m_reader);
+        const auto y = int32Of(run.value[0]);
+        const auto x0 = int32Of(run.value[1]);
+        const auto x1 = int32Of(run.value[2]);
+        const auto colour = int32Of(run.value[3]);
         if (y && x0 && x1 && colour && *y == 0 && *x0 == 0 && *x1 == 0 && *colour == 0)
             break;
         if (!usable || !y || !x0 || !x1 || !colour || *y < 0 || *y >= *H)
@@ -325,9 +351,10 @@ void Reader::pixelBlock(int16_t slot) {
             continue;
         budget -= to - from;
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(*y));
-        const QColor c = ColourToQColor(*colour);
-        std::fill(row + from, row + to, c.rgb());
-        report(*y, *H);
+        std::fill(row + from, row + to,
+                  qRgb(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF));
+        if (*y != lastRow)
+            report(lastRow = *y, *H);
     }
     if (!usable)
         return;
@@ -443,11 +470,12 @@ void Reader::grid(const Values& v) {
 
 QByteArray DiaFile::write(const Workspace& ws, const Progress& progress) {
     const ElementStore& store = ws.store;
-    QByteArray out;
+    // Grown in doublings: pixel blocks append millions of short lines.
+    std::string out;
     WriteNotationWriter marker;
     marker.writeString(startMarker());
     marker.endRecord();
-    out += marker.bytes();
+    out += marker.bytes().toStdString();
 
     for (int i = 1; i <= ElementStore::Capacity; ++i) {
         if (store.objectStatus[i] == ElementStore::Used) {
@@ -522,8 +550,8 @@ QByteArray DiaFile::write(const Workspace& ws, const Progress& progress) {
     WriteNotationWriter end;
     end.writeString(endMarker());
     end.endRecord();
-    out += end.bytes();
-    return out;
+    out += end.bytes().toStdString();
+    return QByteArray(out.data(), qsizetype(out.size()));
 }
 
 DiaFile::ReadResult DiaFile::read(Workspace& workspace, const QByteArray& bytes,

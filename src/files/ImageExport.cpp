@@ -73,8 +73,7 @@ std::optional<QString> saveGif(const QImage&, const QString& path) {
 std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int quality,
                                 Prompter& prompter) {
     cDIBSection dib;
-    if (!dib.CreateFromPicture(picture) ||
-        !WriteJPGFile(dib, path, quality, prompter))
+    if (!dib.CreateFromPicture(picture) || !WriteJPGFile(dib, path, quality, prompter))
         return QStringLiteral("Не може да се съхрани Jpg файла: '%1'").arg(path);
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QtGlobal>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 #include <optional>
@@ -97,13 +98,23 @@ QByteArray ToWindows1251(const QString& text) {
 }
 
 QString FromWindows1251(const QByteArray& bytes) {
-    if (auto converted = Convert("UTF-8", "CP1251", bytes, false))
-        return QString::fromUtf8(*converted);
-
-    WarnNoConverter();
-    QString ascii;
-    ascii.reserve(bytes.size());
+    // One character per byte: the 256 of them are converted once, then looked up, which keeps
+    // reading a large diagram quick.
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray one(1, static_cast<char>(b));
+            const std::optional<QByteArray> utf8 = Convert("UTF-8", "CP1251", one, false);
+            if (!utf8)
+                WarnNoConverter();
+            const QString c = utf8 ? QString::fromUtf8(*utf8) : QString();
+            t[b] = c.size() == 1 ? c.at(0).unicode() : (b < 0x80 ? char16_t(b) : u'?');
+        }
+        return t;
+    }();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (const char c : bytes)
-        ascii.append(static_cast<uchar>(c) < 0x80 ? QChar(c) : QChar(u'?'));
-    return ascii;
+        *out++ = table[static_cast<uchar>(c)];
+    return text;
 }

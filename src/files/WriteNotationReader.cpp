@@ -147,6 +147,35 @@ WriteNotationReader::Field WriteNotationReader::next() {
     return Field(text, false);
 }
 
+std::optional<double> WriteNotationReader::nextNumber() {
+    if (atEnd())
+        return std::nullopt;
+    const QChar* data = m_text.constData();
+    const qsizetype size = m_text.size();
+    qsizetype at = m_position;
+    while (at < size && IsBlank(data[at]))
+        ++at;
+    bool negative = false;
+    if (at < size && (data[at] == QLatin1Char('-') || data[at] == QLatin1Char('+')))
+        negative = data[at++] == QLatin1Char('-');
+    const qsizetype digits = at;
+    qint64 value = 0;
+    // Eighteen digits always fit; anything longer takes the general way.
+    while (at < size && at - digits < 18 && data[at] >= QLatin1Char('0') &&
+           data[at] <= QLatin1Char('9'))
+        value = value * 10 + (data[at++].unicode() - '0');
+    qsizetype end = at;
+    while (end < size && IsBlank(data[end]))
+        ++end;
+    const bool closed = end >= size || data[end] == QLatin1Char(',') || isLineEnd(end);
+    if (at > digits && closed && (at >= size || !data[at].isDigit())) {
+        m_position = end;
+        skipTerminator();
+        return negative ? -double(value) : double(value);
+    }
+    return next().toNumber();
+}
+
 void WriteNotationReader::skipLine() {
     while (m_fieldPromised && !atEnd())
         next();

@@ -40,6 +40,9 @@ public:
     // text are not fields; a comma always promises one more.
     bool atEnd() const;
     Field next();
+    // The next field as a number, as next().toNumber() gives it, without making a field of
+    // it first: plain whole numbers, most of a diagram's pixels, are read in place.
+    std::optional<double> nextNumber();
     // True when the field read last closed its line (or the text), rather than a comma.
     bool endedLine() const { return !m_fieldPromised; }
     // Reads past whatever fields are left on the current line.

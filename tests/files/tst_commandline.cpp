@@ -13,15 +13,16 @@ namespace {
 
 // A hand-written diagram: a library picture, a drawn 8 x 8 red picture with its pixels, a
 // text field and a line between the two pictures.
-const QByteArray Diagram = "\"[Vexilardo]\"\r\n"
-                           "\"[PIC]\",\"HUB\",600,900,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
-                           "\"[LIN]\",1,1,2,2,255,1,0,\"\",\"\",\"\"\r\n"
-                           "\"[TXT]\",\"Zala\",1500,900,255,#TRUE#,#FALSE#,\"DejaVu Sans\",10,"
-                           "#FALSE#,#FALSE#\r\n"
-                           "\"[PIC]\",\"SKETCHPAD\",-300,2000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
-                           "8,8,120,120\r\n0,0,8,255\r\n1,0,8,255\r\n2,0,8,255\r\n3,0,8,255\r\n"
-                           "4,0,8,255\r\n5,0,8,255\r\n6,0,8,255\r\n7,0,8,255\r\n0,0,0,0\r\n"
-                           "\"[/Vexilardo]\"\r\n";
+const QByteArray Diagram =
+    "\"[Vexilardo]\"\r\n"
+    "\"[PIC]\",\"HUB\",600,900,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+    "\"[LIN]\",1,1,2,2,255,1,0,\"\",\"\",\"\"\r\n"
+    "\"[TXT]\",\"Zala\",1500,900,255,#TRUE#,#FALSE#,\"DejaVu Sans\",10,"
+    "#FALSE#,#FALSE#\r\n"
+    "\"[PIC]\",\"SKETCHPAD\",-300,2000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+    "8,8,120,120\r\n0,0,8,255\r\n1,0,8,255\r\n2,0,8,255\r\n3,0,8,255\r\n"
+    "4,0,8,255\r\n5,0,8,255\r\n6,0,8,255\r\n7,0,8,255\r\n0,0,0,0\r\n"
+    "\"[/Vexilardo]\"\r\n";
 
 struct Run {
     int exitCode = -1;
@@ -68,9 +69,9 @@ private slots:
     void exportWritesEveryFormat() {
         QFETCH(QString, output);
         QFETCH(QByteArray, format);
-        const Run run = vexilardo({QStringLiteral("--export"), path(QStringLiteral("in.dia")),
-                                   path(output), QStringLiteral("--quality"),
-                                   QStringLiteral("100")});
+        const Run run =
+            vexilardo({QStringLiteral("--export"), path(QStringLiteral("in.dia")), path(output),
+                       QStringLiteral("--quality"), QStringLiteral("100")});
         QCOMPARE(run.exitCode, 0);
         QImage image;
         QVERIFY(image.load(path(output), format.constData()));
@@ -92,14 +93,15 @@ private slots:
     // Re-saving a hand-written diagram tidies it into the program's own notation.
     void exportToDiaResavesAsTheProgramWrites() {
         const QString out = path(QStringLiteral("tidy.dia"));
-        QCOMPARE(vexilardo({QStringLiteral("--export"), path(QStringLiteral("in.dia")), out})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            vexilardo({QStringLiteral("--export"), path(QStringLiteral("in.dia")), out}).exitCode,
+            0);
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray tidy = file.readAll();
         // The library's name of the picture, in the file's code page.
-        QVERIFY(tidy.startsWith("\"[Vexilardo]\"\r\n\"[PIC]\",\"HUB\",600,900,\"\xd5\xfa\xe1 / Hub\""));
+        QVERIFY(
+            tidy.startsWith("\"[Vexilardo]\"\r\n\"[PIC]\",\"HUB\",600,900,\"\xd5\xfa\xe1 / Hub\""));
         QCOMPARE(tidy.count("\"[EMPIC]\""), 253);
         // What the program writes, it writes again unchanged.
         const QString again = path(QStringLiteral("again.dia"));
@@ -114,22 +116,20 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("mentions");
         const QString in = path(QStringLiteral("in.dia"));
-        QTest::newRow("unknown output") << QStringList{"--export", in, path("x.tiff")} << 2
-                                        << QStringLiteral(".tiff");
-        QTest::newRow("missing output") << QStringList{"--export", in} << 2
-                                        << QStringLiteral("Употреба");
+        QTest::newRow("unknown output")
+            << QStringList{"--export", in, path("x.tiff")} << 2 << QStringLiteral(".tiff");
+        QTest::newRow("missing output")
+            << QStringList{"--export", in} << 2 << QStringLiteral("Употреба");
         QTest::newRow("quality out of range")
             << QStringList{"--export", in, path("x.jpg"), "--quality", "0"} << 2
             << QStringLiteral("от 1 до 100");
-        QTest::newRow("no such diagram")
-            << QStringList{"--export", path("none.dia"), path("x.bmp")} << 1
-            << QStringLiteral("не може да бъде прочетен");
+        QTest::newRow("no such diagram") << QStringList{"--export", path("none.dia"), path("x.bmp")}
+                                         << 1 << QStringLiteral("не може да бъде прочетен");
         QTest::newRow("not a diagram")
             << QStringList{"--export", QStringLiteral(VX_PROGRAM), path("x.bmp")} << 1
             << QStringLiteral("не е създаден с Вексилардо");
-        QTest::newRow("no folder to write in")
-            << QStringList{"--export", in, path("none/x.bmp")} << 1
-            << QStringLiteral("не може да бъде записан");
+        QTest::newRow("no folder to write in") << QStringList{"--export", in, path("none/x.bmp")}
+                                               << 1 << QStringLiteral("не може да бъде записан");
     }
 
     void failuresExitNonZeroWithAMessage() {
