@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QIODevice>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -92,8 +93,10 @@ private:
 
 // The LZW coder of the image data. The dictionary keys a string by (code of the string
 // without its last pixel, last pixel), which names the same strings as the pixel sequences
-// themselves; an open-addressed table whose slots carry the generation they were filled in
-// is emptied by starting a new generation.
+// themselves. Runs of one index (most of a diagram) have their own table: the run p^k is
+// entered right after p^(k-1), so a run extends to the longest one entered without a lookup
+// per pixel. Every other string lives in an open-addressed table. Both carry the generation
+// they were filled in, so emptying the dictionary is starting a new generation.
 class LzwCoder {
 public:
     explicit LzwCoder(Output& out) : m_out(out) {}
@@ -107,40 +110,68 @@ public:
         put(ClearCode);
         empty();
         uint32_t pending = row[0];
-        if (width > 1) {
-            // The first candidate of a row is the second pixel on its own: never in the empty
-            // dictionary, so it is entered as 258, an entry no later candidate of two pixels
-            // or more can match. Only the count sees it.
+        if (width == 1) {
             put(pending);
-            m_entries = 1;
-            pending = row[1];
+            frame(false);
+            return;
         }
-        for (int x = 2; x < width; ++x) {
+        // The first candidate of a row is the second pixel on its own: never in the empty
+        // dictionary, so it is entered as 258, an entry no later candidate of two pixels or
+        // more can match. Only the count sees it.
+        put(pending);
+        m_entries = 1;
+        pending = row[1];
+        // The pending string is runPixel runLength times, or something else (runLength 0).
+        uint32_t runPixel = pending;
+        int runLength = 1;
+        const uint64_t* table = m_slots.data();
+        int x = 2;
+        while (x < width) {
             const uint32_t pixel = row[x];
-            const uint32_t key = pending << 8 | pixel;
-            const uint64_t tag = m_generation << 17 | key;
-            uint32_t slot = (key * 0x9E3779B1u) >> (32 - TableBits);
-            bool found = false;
-            while (m_slots[slot] >> 26 == m_generation) {
-                if (m_slots[slot] >> 9 == tag) {
-                    found = true;
-                    break;
+            if (runLength > 0 && pixel == runPixel) {
+                const int longest =
+                    m_runGeneration[pixel] == m_generation ? m_runLongest[pixel] : 1;
+                if (runLength < longest) {
+                    const int limit = std::min(width, x + longest - runLength);
+                    int end = x + 1;
+                    while (end < limit && row[end] == pixel)
+                        ++end;
+                    runLength += end - x;
+                    pending = m_runCodes[pixel * 256 + runLength];
+                    x = end;
+                    continue;
                 }
-                slot = (slot + 1) & (TableSize - 1);
+                put(pending);
+                if (roomForEntry()) {
+                    m_runCodes[pixel * 256 + runLength + 1] = nextCode();
+                    m_runLongest[pixel] = static_cast<uint8_t>(runLength + 1);
+                    m_runGeneration[pixel] = m_generation;
+                }
+                pending = pixel;
+                runLength = 1;
+                ++x;
+                continue;
             }
-            if (found) {
-                pending = static_cast<uint32_t>(m_slots[slot] & 0x1FF);
+            // Slots of older generations are smaller than the current one's.
+            const uint64_t current = m_generation << 26;
+            const uint64_t tag = current | (pending << 8 | pixel) << 9;
+            // Each lookup waits for the previous one, so the hash is as short as it can be.
+            uint32_t slot = (pending ^ pixel << 3) & (TableSize - 1);
+            uint64_t held;
+            while ((held = table[slot]) >= current && (held ^ tag) >> 9 != 0)
+                slot = (slot + 1) & (TableSize - 1);
+            ++x;
+            if (held >= current) {
+                pending = static_cast<uint32_t>(held & 0x1FF);
+                runLength = 0;
                 continue;
             }
             put(pending);
-            if (m_entries == MaxEntries) {
-                put(ClearCode);
-                empty();
-            } else {
-                m_slots[slot] = tag << 9 | (FirstEntryCode + m_entries);
-                ++m_entries;
-            }
+            if (roomForEntry())
+                m_slots[slot] = tag | nextCode();
             pending = pixel;
+            runPixel = pixel;
+            runLength = 1;
         }
         put(pending);
         frame(false);
@@ -162,13 +193,24 @@ public:
     }
 
 private:
-    static constexpr int TableBits = 10;
+    static constexpr int TableBits = 11;
     static constexpr uint32_t TableSize = 1u << TableBits;
 
     void empty() {
         ++m_generation;
         m_entries = 0;
     }
+
+    // After a miss: false when the dictionary is full, which is emptied then (a clear code
+    // follows the code just written and the candidate is not entered).
+    bool roomForEntry() {
+        if (m_entries < MaxEntries)
+            return true;
+        put(ClearCode);
+        empty();
+        return false;
+    }
+    uint32_t nextCode() { return FirstEntryCode + m_entries++; }
 
     // Codes go out least significant bit first, gathered 32 bits at a time.
     void put(uint32_t code) {
@@ -209,6 +251,10 @@ private:
     Output& m_out;
     // Slot: generation (38 bits), key (17 bits: prefix code, pixel), code (9 bits).
     std::vector<uint64_t> m_slots = std::vector<uint64_t>(TableSize, 0);
+    // Per index: the code of each run length entered (2..254), the longest run entered.
+    std::vector<uint16_t> m_runCodes = std::vector<uint16_t>(256 * 256, 0);
+    std::array<uint8_t, 256> m_runLongest{};
+    std::array<uint64_t, 256> m_runGeneration{};
     uint64_t m_generation = 0;
     int m_entries = 0;
     std::vector<uint8_t> m_raw;
