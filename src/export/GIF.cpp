@@ -81,7 +81,7 @@ public:
         if (!m_device || (!always && m_bytes.size() < FlushBytes))
             return true;
         const bool written = m_device->write(m_bytes) == m_bytes.size();
-        m_bytes.clear();
+        m_bytes.resize(0); // keeps the capacity for the next piece
         return written;
     }
     QByteArray take() { return std::move(m_bytes); }
