@@ -1,5 +1,7 @@
 #include "files/ImageExport.h"
 
+#include "common/Units.h"
+#include "export/GIF.h"
 #include "export/JpegWriter.h"
 #include "export/cDIBSection.h"
 #include "workspace/CanvasGeometry.h"
@@ -66,8 +68,13 @@ std::optional<QString> savePng(const QImage& picture, const QString& path) {
     return savePicture(picture, path, "PNG");
 }
 
-std::optional<QString> saveGif(const QImage&, const QString& path) {
-    return cannotWrite(path, QStringLiteral("GIF"));
+std::optional<QString> saveGif(const QImage& picture, const QString& path) {
+    // The program's own exports: no transparency, so the colour is not looked at.
+    GIF gif;
+    const int32_t corner = picture.isNull() ? 0 : QColorToColour(picture.pixelColor(0, 0));
+    if (!gif.SaveGIF(picture, path, false, corner))
+        return gif.lastError();
+    return std::nullopt;
 }
 
 std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int quality,
