@@ -32,6 +32,12 @@ struct TestCatalogue {
         picture(QStringLiteral("big.png"), Qt::black,
                 QSize(CatalogueLoader::MaxPictureSide + 1, 1));
         file(QStringLiteral("junk.png"), QByteArray("\x89PNG not really a picture"));
+        // One 1 x 1 frame on a screen one pixel wider than the library takes: Qt tells the
+        // frame's size before decoding, but decodes the whole screen.
+        file(QStringLiteral("screen.gif"),
+             QByteArray("GIF89a\x01\x10\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                        ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                        35));
         // A real picture just outside the folder, which the catalogue must not reach.
         QImage outside(4, 4, QImage::Format_RGB32);
         outside.fill(Qt::yellow);
@@ -272,6 +278,11 @@ void TestCatalogueLoader::records_data() {
         << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
         << QStringList{
                QStringLiteral("Запис 1 (A): картинката „big.png“ е по-голяма от 4096x4096 точки.")};
+    QTest::newRow("picture larger than its header says")
+        << QStringLiteral("1,\"A\",\"\",\"screen.gif\"\r\n2,") + sketch << QByteArray("2")
+        << QStringList{"A", "SKETCHPAD"} << QStringList{"A"}
+        << QStringList{QStringLiteral(
+               "Запис 1 (A): картинката „screen.gif“ е по-голяма от 4096x4096 точки.")};
     QTest::newRow("picture outside the folder")
         << QStringLiteral("1,\"A\",\"\",\"../outside.png\"\r\n"
                           "2,\"B\",\"\",\"sub/../../outside.png\"\r\n"

@@ -1,0 +1,100 @@
+// Importing a picture from an image file: the reading steps of the import command on any
+// bytes. The size the header gives is checked before anything is decoded, the picture's own
+// size after, with Qt's allocation limit raised so the largest accepted picture can be read.
+
+#include "FuzzSupport.h"
+
+#include "common/PictureLimits.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+
+namespace {
+
+// Qt's decoders are not instrumented, so coverage alone sees only this file and keeps hardly
+// any input. These counters, which libFuzzer reads as coverage, tell apart the format, the
+// outcome, the pixel format and the size class of what was decoded, so inputs that reach a
+// new combination stay in the corpus.
+constexpr int Formats = 16;
+constexpr int Outcomes = 8;
+constexpr int PixelFormats = 40;
+constexpr int SizeClasses = 15;
+struct Counters {
+    uint8_t outcome[Formats][Outcomes];
+    uint8_t pixelFormat[Formats][PixelFormats];
+    uint8_t size[Formats][SizeClasses][SizeClasses];
+};
+__attribute__((section("__libfuzzer_extra_counters"), used)) Counters counters;
+
+int FormatIndex(const QByteArray& format) {
+    static const QList<QByteArray> known = QImageReader::supportedImageFormats();
+    return qBound(0, int(known.indexOf(format)) + 1, Formats - 1);
+}
+
+int SizeClass(int side) {
+    int bits = 0;
+    while (side > 0 && bits < SizeClasses - 1) {
+        side >>= 1;
+        ++bits;
+    }
+    return bits;
+}
+
+void Count(uint8_t& counter) {
+    if (counter < 255)
+        ++counter;
+}
+
+enum Outcome { RefusedByHeader, RefusedAfterReading, Decoded, FirstError };
+
+bool TooLarge(QSize size) {
+    return size.width() > LargestImportedPictureSide || size.height() > LargestImportedPictureSide;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const bool allowed = [] {
+        constexpr int megabytes =
+            int((qint64(LargestImportedPictureSide) * LargestImportedPictureSide * 4) >> 20) + 1;
+        if (QImageReader::allocationLimit() < megabytes)
+            QImageReader::setAllocationLimit(megabytes);
+        return true;
+    }();
+    Q_UNUSED(allowed);
+
+    QByteArray bytes = FuzzBytes(data, size);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+
+    const QSize header = reader.size();
+    // Asked before reading: afterwards the reader no longer knows.
+    const QByteArray formatName = reader.format();
+    const int format = FormatIndex(formatName);
+    if (header.isValid() && TooLarge(header)) {
+        Count(counters.outcome[format][RefusedByHeader]);
+        return 0; // refused before decoding
+    }
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        Count(counters.outcome[format][qBound(0, FirstError + int(reader.error()), Outcomes - 1)]);
+        return 0;
+    }
+    Count(counters.outcome[format][Decoded]);
+    Count(counters.pixelFormat[format][qBound(0, int(picture.format()), PixelFormats - 1)]);
+    Count(counters.size[format][SizeClass(picture.width())][SizeClass(picture.height())]);
+    // Decoding stays within Qt's allocation limit, raised only as far as the largest picture.
+    FUZZ_CHECK(picture.sizeInBytes() <= qint64(QImageReader::allocationLimit()) << 20);
+    FUZZ_CHECK(picture.width() > 0 && picture.height() > 0);
+    // Qt's GIF reader tells the size of the first frame but reads the whole logical screen,
+    // which may be larger: for GIF only the check after reading keeps the limit, and the
+    // import has it. Every other format reads exactly the size its header gave.
+    if (header.isValid() && formatName != "gif")
+        FUZZ_CHECK(picture.size() == header);
+    if (TooLarge(picture.size()))
+        Count(counters.outcome[format][RefusedAfterReading]);
+    return 0;
+}
