@@ -191,10 +191,12 @@ std::optional<int16_t> int16Field(const Field& field) {
     return int16Of(field.toNumber());
 }
 
-// Positions of pictures and texts: any finite number a 32-bit twip coordinate holds.
+// Positions of pictures and texts: they are written in single precision, so only what comes
+// back the same through it is taken.
+constexpr double MaxPosition = 1e9;
 std::optional<double> positionField(const Field& field) {
     const std::optional<double> value = field.toNumber();
-    if (!value || !std::isfinite(*value) || std::abs(*value) > 2147483647.0)
+    if (!value || !std::isfinite(*value) || std::abs(*value) > MaxPosition)
         return std::nullopt;
     return *value;
 }

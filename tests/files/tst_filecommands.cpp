@@ -1,14 +1,17 @@
 #include "workspace/MainWindowFixture.h"
 
 #include "common/Units.h"
+#include "export/frmJPGQuality.h"
 #include "files/DiaFile.h"
 #include "files/FileCommands.h"
 #include "workspace/DiagramState.h"
 #include "workspace/StatusBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -193,6 +196,43 @@ private slots:
                  QStringLiteral("Желаете ли да изберете само дял от диаграмата за съхранение ?"));
         QCOMPARE(ws.stateText(), DiagramStateText::saved());
         QCOMPARE(ws.fileText(), DiagramStateText::noFile()); // a picture is not the diagram's file
+    }
+
+    void gifAndJpegOfTheWholeDiagram_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("gif") << 2 << "картина.gif";
+        QTest::newRow("jpeg, through the quality dialog") << 3 << "картина.jpg";
+    }
+
+    void gifAndJpegOfTheWholeDiagram() {
+        QFETCH(int, filter);
+        QFETCH(QString, name);
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::red), QStringLiteral("Кутия"));
+        ws.DobaviNov(QStringLiteral("BOX"));
+        ws.markChanged();
+        ws.settings.ShowInfo = false;
+        const QString path = f.configDir.filePath(name);
+        f.prompter.fileNames.push_back(path);
+        f.prompter.filterIndices.push_back(filter);
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        // The quality dialog is modal: it is answered as soon as it is up.
+        QTimer::singleShot(0, &f.w(), [] {
+            if (auto* dialog = qobject_cast<frmJPGQuality*>(QApplication::activeModalWidget()))
+                dialog->cmdOK->click();
+        });
+        f.w().cmdSave->click();
+        const QImage image(path);
+        QCOMPARE(image.size(), QSize(93, 93)); // 600 + 800 twips either way
+        const QColor centre = image.pixelColor(46, 46);
+        QVERIFY2(centre.red() > 200 && centre.green() < 60, qPrintable(centre.name()));
+        if (filter == 2)
+            QVERIFY(readAll(path).startsWith("GIF87a"));
+        QVERIFY(!ws.diagram.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::saved());
+        QVERIFY(f.w().cmdSave->isEnabled());
     }
 
     void emptyDiagramIsNoPicture() {
