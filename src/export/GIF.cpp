@@ -402,9 +402,11 @@ bool GIF::SaveGIF(const QImage& Pic, const QString& sFileName, bool UseTrans, in
             QCoreApplication::processEvents();
     };
 
-    // QSaveFile leaves an existing file as it was unless everything was written.
+    // QSaveFile leaves an existing file as it was unless everything was written. Unbuffered,
+    // so a write that falls short (a full disk) shows in the write itself: a buffered one
+    // fails only in the flush inside commit(), which does not report it.
     QSaveFile file(sFileName);
-    bool written = file.open(QIODevice::WriteOnly);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (written) {
         Output out(&file);
         written = writeGif(picture, UseTrans, TransColor, progress, out) && file.commit();

@@ -128,7 +128,8 @@ bool writeWhole(const QString& fileName, const std::vector<JOCTET>& bytes) {
         return false;
     // A temporary file renamed over the target: a failure leaves any old file as it was.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a short write (a full disk) must show here, not vanish in commit()'s flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const qint64 size = qint64(bytes.size());
     if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
