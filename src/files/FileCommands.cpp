@@ -14,10 +14,15 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -49,6 +54,12 @@ FileCommands::FileCommands(EditorContext& context) : m_context(context) {
             &FileCommands::cmdSave_Click);
     connect(&context.button(QStringLiteral("cmdLoad")), &QPushButton::clicked, this,
             &FileCommands::cmdLoad_Click);
+    openWithSystem = [](const QString& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+    connect(context.canvas().cmdHelp, &QToolButton::clicked, this, &FileCommands::cmdHelp_Click);
+    connect(&context.action(QStringLiteral("mnuHelp")), &QAction::triggered, this,
+            &FileCommands::cmdHelp_Click);
     connect(&context.action(QStringLiteral("mnuLoadFile")), &QAction::triggered, this,
             &FileCommands::cmdLoad_Click);
 }
@@ -242,6 +253,23 @@ bool FileCommands::SaveFile(const QString& fileName) {
     if (error)
         Warn(m_context.prompter(), *error);
     return !error;
+}
+
+// ---- Help ----
+
+void FileCommands::cmdHelp_Click() {
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vexilardo.hlp"));
+    // The system is not asked how it went; a missing file, though, is worth a word.
+    if (!QFileInfo(path).isFile()) {
+        m_context.prompter().message(
+            QStringLiteral("Помощ"),
+            QStringLiteral("Файлът с помощта „vexilardo.hlp“ липсва в папката на програмата."),
+            Prompter::Icon::Information, Prompter::Buttons::Ok);
+        return;
+    }
+    if (openWithSystem)
+        openWithSystem(path);
 }
 
 // ---- Load ----

@@ -9,9 +9,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -265,6 +267,27 @@ private slots:
         QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::saved());
         QVERIFY(f.w().cmdSave->isEnabled());
+    }
+
+    void helpOpensTheHelpFile() {
+        MainWindowFixture f;
+        QStringList opened;
+        f.editor->files().openWithSystem = [&opened](const QString& path) {
+            opened << path;
+            return true;
+        };
+        const QString help =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vexilardo.hlp"));
+        QFile::remove(help);
+        f.w().pano->cmdHelp->click();
+        QCOMPARE(f.prompter.texts(),
+                 QStringList{"Файлът с помощта „vexilardo.hlp“ липсва в папката на програмата."});
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        f.w().action(QStringLiteral("mnuHelp")).trigger();
+        QFile::remove(help);
+        QCOMPARE(opened, QStringList{help});
     }
 
     void emptyDiagramIsNoPicture() {
