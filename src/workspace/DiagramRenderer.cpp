@@ -34,6 +34,17 @@ public:
     PictureBlitter(const PictureBlitter&) = delete;
     PictureBlitter& operator=(const PictureBlitter&) = delete;
 
+    // A text too large to keep as a picture is drawn each time, in screen pixels (where its
+    // font has its size) carried through the painter's transform.
+    void drawText(const QRectF& twips, const TextField& text) {
+        m_painter.save();
+        m_painter.setTransform(QTransform::fromScale(TwipsPerPixel, TwipsPerPixel) * m_transform);
+        const QRectF pixels(TwipsToPixelsExact(twips.left()), TwipsToPixelsExact(twips.top()),
+                            TwipsToPixelsExact(twips.width()), TwipsToPixelsExact(twips.height()));
+        TextFieldGeometry::draw(m_painter, pixels, text);
+        m_painter.restore();
+    }
+
     void draw(const QRectF& twips, const QImage& picture) {
         if (!m_simple) {
             m_painter.drawImage(twips, picture);
@@ -115,8 +126,12 @@ void DiagramRenderer::paintTexts(QPainter& painter) const {
         if (m_store.textStatus[slot] != ElementStore::Used || !t.Visible)
             continue;
         const QRectF box = CanvasGeometry::textRect(t);
-        if (box.intersects(area))
+        if (!box.intersects(area))
+            continue;
+        if (TextFieldGeometry::renderable(t))
             blitter.draw(box, TextFieldGeometry::rendered(t));
+        else
+            blitter.drawText(box, t);
     }
 }
 

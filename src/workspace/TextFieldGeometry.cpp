@@ -11,6 +11,10 @@
 
 namespace TextFieldGeometry {
 
+namespace {
+constexpr qint64 CacheBytes = 64 << 20;
+} // namespace
+
 QFont font(const TextField& field) {
     QFont f(field.FontName.isEmpty() ? QStringLiteral("MS Sans Serif") : field.FontName);
     f.setPointSizeF(field.FontSize > 0 ? field.FontSize : 8.25);
@@ -57,8 +61,25 @@ QSizeF size(const TextField& field) {
     return result;
 }
 
+bool renderable(const TextField& field) {
+    const QSizeF twips = size(field);
+    return TwipsToPixelsExact(twips.width()) * TwipsToPixelsExact(twips.height()) <=
+           LargestRenderedPixels;
+}
+
+void draw(QPainter& painter, const QRectF& box, const TextField& field) {
+    painter.save();
+    painter.setFont(font(field));
+    painter.setPen(ColourToQColor(field.ForeColor));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, field.Caption);
+    painter.restore();
+}
+
 QImage rendered(const TextField& field) {
     static QHash<QString, QImage> cache;
+    static qint64 cachedBytes = 0;
+    if (!renderable(field))
+        return QImage();
     const QString key = QString::number(field.ForeColor) + QLatin1Char('|') + cacheKey(field);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd())
@@ -67,6 +88,8 @@ QImage rendered(const TextField& field) {
     QImage image(std::max(1, static_cast<int>(std::lround(TwipsToPixelsExact(twips.width())))),
                  std::max(1, static_cast<int>(std::lround(TwipsToPixelsExact(twips.height())))),
                  QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
     image.fill(Qt::transparent);
@@ -76,9 +99,13 @@ QImage rendered(const TextField& field) {
     painter.drawText(QRectF(QPointF(0, 0), image.size()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, field.Caption);
     painter.end();
-    if (cache.size() > 2048)
+    // Bounded by count and by bytes: a few huge texts must not hold on to memory.
+    if (cache.size() > 2048 || cachedBytes > CacheBytes) {
         cache.clear();
+        cachedBytes = 0;
+    }
     cache.insert(key, image);
+    cachedBytes += image.sizeInBytes();
     return image;
 }
 

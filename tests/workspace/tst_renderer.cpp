@@ -204,6 +204,36 @@ private slots:
         QVERIFY(TextFieldGeometry::size(plain).width() <= size.width());
     }
 
+    // A text too large to keep as a picture is drawn straight, at the same place and size.
+    void hugeTextsAreDrawnStraight() {
+        ScriptedPrompter prompter;
+        Workspace ws(prompter);
+        ws.store.textStatus[1] = ElementStore::Used;
+        TextField& t = ws.store.texts[1];
+        t = {QStringLiteral("Ж").repeated(1200),
+             150,
+             150,
+             Rgb(200, 0, 0),
+             QStringLiteral("DejaVu Sans"),
+             100,
+             false,
+             false,
+             false,
+             false,
+             true};
+        QVERIFY(!TextFieldGeometry::renderable(t));
+        QVERIFY(TextFieldGeometry::rendered(t).isNull());
+        const QImage image = ws.renderRegion(QRectF(0, 0, 3000, 4500));
+        bool red = false;
+        for (int y = 0; y < image.height() && !red; ++y)
+            for (int x = 0; x < image.width() && !red; ++x)
+                red = image.pixelColor(x, y) == QColor(200, 0, 0);
+        QVERIFY(red);
+        QCOMPARE(image.pixelColor(5, 5), White); // nothing left of or above the text's box
+        const int height = int(TextFieldGeometry::size(t).height() / 15);
+        QCOMPARE(image.pixelColor(100, 10 + height + 3), White);
+    }
+
     // The repaint only marks the bitmap; it is drawn again once, when next looked at.
     void canvasBitmapIsDrawnOncePerLook() {
         ScriptedPrompter prompter;
