@@ -8,10 +8,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -43,9 +43,17 @@ bool HasArgument(int argc, char* argv[], const char* wanted) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // An export opens no window, so it needs no display either.
-    if (HasArgument(argc, argv, "--export") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // An export and the help text open no window, so they need no display either; the export
+    // prints only its own messages.
+    const bool windowless = HasArgument(argc, argv, "--export") ||
+                            HasArgument(argc, argv, "--help") || HasArgument(argc, argv, "-h");
+    if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    if (HasArgument(argc, argv, "--export"))
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtFatalMsg)
+                ConsolePrompter::say(text);
+        });
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vexilardo"));
     QCoreApplication::setApplicationName(QStringLiteral("Vexilardo"));
@@ -78,7 +86,8 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("N"), QStringLiteral("90"));
     parser.addOptions({sizeOption, exportOption, qualityOption});
     parser.addPositionalArgument(QStringLiteral("ДИАГРАМА.dia"),
-                                 QStringLiteral("Диаграмата, която да се отвори."));
+                                 QStringLiteral("Диаграмата, която да се отвори."),
+                                 QStringLiteral("[ДИАГРАМА.dia]"));
     parser.addPositionalArgument(QStringLiteral("ИЗХОД"),
                                  QStringLiteral("При --export: файлът, който да се запише."),
                                  QStringLiteral("[ИЗХОД]"));
