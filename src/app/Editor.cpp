@@ -1,6 +1,7 @@
 #include "app/Editor.h"
 
 #include "files/FileCommands.h"
+#include "lines/LineCommands.h"
 #include "objects/PictureCommands.h"
 #include "text/TextLayer.h"
 #include "workspace/CanvasLayer.h"
@@ -14,10 +15,12 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
                                  LayerOrder::Texts);
     m_pictures = std::make_unique<PictureCommands>(window);
     m_files = std::make_unique<FileCommands>(window);
+    m_lines = std::make_unique<LineCommands>(window);
 }
 
 Editor::~Editor() {
     // Commands first: they still talk to the window while they go.
+    m_lines.reset();
     m_files.reset();
     m_pictures.reset();
     m_window.reset();

@@ -6,6 +6,7 @@
 #include <memory>
 
 class FileCommands;
+class LineCommands;
 class PictureCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
@@ -21,6 +22,7 @@ public:
     Workspace& workspace() const { return m_window->workspace(); }
     PictureCommands& pictures() const { return *m_pictures; }
     FileCommands& files() const { return *m_files; }
+    LineCommands& lines() const { return *m_lines; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -31,4 +33,5 @@ private:
     std::unique_ptr<frmMain> m_window;
     std::unique_ptr<PictureCommands> m_pictures;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<LineCommands> m_lines;
 };

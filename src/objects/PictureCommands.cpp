@@ -4,6 +4,7 @@
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "library/frmAddObject.h"
+#include "lines/Connections.h"
 #include "objects/PictureLayer.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/EditorContext.h"
@@ -191,9 +192,10 @@ void PictureCommands::mouseDown(int slot, const CanvasMouse& mouse) {
     Workspace& ws = m_context.workspace();
     if (mouse.button == Qt::LeftButton) {
         m_context.SpriInstrumentite();
-        // While a connection is being made the click picks the object for it; until
-        // connecting arrives the step stays at none.
-        if (ws.diagram.connection.step == ConnectionState::None && !m_drag) {
+        // While a connection is being made the click picks the object for it.
+        if (Connections::pick(ws, static_cast<int16_t>(slot)))
+            return;
+        if (!m_drag) {
             m_drag = ws.dragObject({ElementKind::Picture, static_cast<int16_t>(slot)});
             m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
             ws.canvas.drag = {ElementKind::Picture, static_cast<int16_t>(slot)};

@@ -25,22 +25,40 @@ QFont font(const TextField& field) {
     return f;
 }
 
-static QString cacheKey(const TextField& field) {
-    return QStringLiteral("%1|%2|%3%4%5%6|")
-               .arg(field.FontName)
-               .arg(field.FontSize)
-               .arg(field.FontBold)
-               .arg(field.FontItalic)
-               .arg(field.FontStrikethru)
-               .arg(field.FontUnderline) +
-           field.Caption;
+namespace {
+
+// What a text's look depends on; the colour only for its picture. Cheap to make and compare,
+// since every repaint asks for every text.
+struct Key {
+    QString caption;
+    QString fontName;
+    double fontSize = 0;
+    int flags = 0;
+    int32_t colour = 0;
+    bool operator==(const Key& other) const {
+        return fontSize == other.fontSize && flags == other.flags && colour == other.colour &&
+               caption == other.caption && fontName == other.fontName;
+    }
+};
+
+size_t qHash(const Key& key, size_t seed = 0) {
+    return qHashMulti(seed, key.caption, key.fontName, key.fontSize, key.flags, key.colour);
 }
+
+Key cacheKey(const TextField& field, bool withColour) {
+    return Key{field.Caption, field.FontName, field.FontSize,
+               int(field.FontBold) | int(field.FontItalic) << 1 | int(field.FontStrikethru) << 2 |
+                   int(field.FontUnderline) << 3,
+               withColour ? field.ForeColor : 0};
+}
+
+} // namespace
 
 QSizeF size(const TextField& field) {
     // Measuring text is slow and the canvas asks on every repaint, so sizes are remembered
     // by font and text.
-    static QHash<QString, QSizeF> cache;
-    const QString key = cacheKey(field);
+    static QHash<Key, QSizeF> cache;
+    const Key key = cacheKey(field, false);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return found.value();
@@ -76,11 +94,11 @@ void draw(QPainter& painter, const QRectF& box, const TextField& field) {
 }
 
 QImage rendered(const TextField& field) {
-    static QHash<QString, QImage> cache;
+    static QHash<Key, QImage> cache;
     static qint64 cachedBytes = 0;
     if (!renderable(field))
         return QImage();
-    const QString key = QString::number(field.ForeColor) + QLatin1Char('|') + cacheKey(field);
+    const Key key = cacheKey(field, true);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return found.value();

@@ -355,7 +355,20 @@ void Workspace::setCanvasPointer(Qt::CursorShape shape) {
     emit canvasStateChanged();
 }
 
+int Workspace::addRepaintStep(std::function<void()> step) {
+    m_repaintSteps.emplace_back(m_nextRepaintStep, std::move(step));
+    return m_nextRepaintStep++;
+}
+
+void Workspace::removeRepaintStep(int id) {
+    m_repaintSteps.erase(std::remove_if(m_repaintSteps.begin(), m_repaintSteps.end(),
+                                        [id](const auto& step) { return step.first == id; }),
+                         m_repaintSteps.end());
+}
+
 void Workspace::Pre4ertai() {
+    for (const auto& step : m_repaintSteps)
+        step.second();
     // Nothing to see either way: the views need not paint the whole canvas again.
     const bool visible = m_bitmap.showsAnything() || m_renderer.hasPersistentContent();
     m_bitmap.invalidate();

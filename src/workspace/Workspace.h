@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class Prompter;
 
@@ -128,8 +130,12 @@ public:
     static int32_t canvasBackColour() { return 0xFFFFFF; }
 
     // The repaint of lines, shapes and grids. It only marks the persistent layer out of
-    // date; the layer is drawn again when it is next shown or read.
+    // date; the layer is drawn again when it is next shown or read. What must happen at once
+    // (the line handles move to their lines) runs as a repaint step.
     void Pre4ertai();
+    // Runs at every repaint; the number given back takes it away again.
+    int addRepaintStep(std::function<void()> step);
+    void removeRepaintStep(int id);
     // Flattens every picture object and text field onto the canvas bitmap.
     void Combine();
     // Any rectangle of the diagram as a picture (export, print, previews).
@@ -152,4 +158,6 @@ private:
     QString m_fileText;
     DiagramRenderer m_renderer;
     CanvasBitmap m_bitmap;
+    std::vector<std::pair<int, std::function<void()>>> m_repaintSteps;
+    int m_nextRepaintStep = 1;
 };

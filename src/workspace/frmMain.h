@@ -104,6 +104,8 @@ public:
     void mnuEllEllipse_Click();
     void mnuEllOkr_Click();
     void mnuOptDraw_Click();
+    // "Скрий манипулаторите" / "Покажи манипулаторите": the handles of shapes and lines.
+    void mnuHideManiFig_Click();
     void lblHidefr_Click();
     void DebelinaLinii_Change();
     // Shifts every element by the change of the scroll bars since the last call.

@@ -54,7 +54,7 @@ void frmMain::createMenu() {
     mnuDraw->addSeparator();
     QAction* mnuStopInstr = add(mnuDraw, "mnuStopInstr", "Спри инструментите");
     mnuDraw->addSeparator();
-    add(mnuDraw, "mnuHideManiFig", "Скрий манипулаторите");
+    QAction* mnuHideManiFig = add(mnuDraw, "mnuHideManiFig", "Скрий манипулаторите");
     QMenu* mnuConnect = submenu(mnuMenu, "mnuConnect", "Свържи обекти");
     add(mnuConnect, "mnuCon", "Свържи с линия тип 1");
     add(mnuConnect, "mnuCon1", "Свържи с линия тип 2");
@@ -84,6 +84,7 @@ void frmMain::createMenu() {
     connect(mnuEllOkr, &QAction::triggered, this, &frmMain::mnuEllOkr_Click);
     connect(mnuStopInstr, &QAction::triggered, this, &frmMain::SpriInstrumentite);
     connect(mnuOptDraw, &QAction::triggered, this, &frmMain::mnuOptDraw_Click);
+    connect(mnuHideManiFig, &QAction::triggered, this, &frmMain::mnuHideManiFig_Click);
     connect(mnuNewFile, &QAction::triggered, this, &frmMain::cmdNewDia_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
     connect(mnuAbout, &QAction::triggered, this, [this] {

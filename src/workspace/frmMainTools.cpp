@@ -146,6 +146,22 @@ void frmMain::mnuOptDraw_Click() {
     DrawOptions->raise();
 }
 
+void frmMain::mnuHideManiFig_Click() {
+    Workspace& ws = *m_workspace;
+    QAction& entry = action(QStringLiteral("mnuHideManiFig"));
+    // The caption is the record of the choice: new handles show while it offers to hide them.
+    ws.canvas.showHandles = !ws.canvas.showHandles;
+    entry.setText(ws.canvas.showHandles ? QStringLiteral("Скрий манипулаторите")
+                                        : QStringLiteral("Покажи манипулаторите"));
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (ws.store.shapes[slot].Kind > 0)
+            ws.canvas.shapeHandles[slot].visible = ws.canvas.showHandles;
+        if (ws.store.lines[slot].Used > 0)
+            ws.canvas.lineHandles[slot].visible = ws.canvas.showHandles;
+    }
+    ws.notifyCanvasStateChanged();
+}
+
 void frmMain::lblHidefr_Click() {
     DrawOptions->hide();
 }

@@ -1,0 +1,44 @@
+#include "lines/LineHandleLayer.h"
+
+#include "lines/Connections.h"
+#include "lines/LineCommands.h"
+#include "workspace/Workspace.h"
+
+#include <QPainter>
+
+int LineHandleLayer::slotCount() const {
+    return ElementStore::Capacity;
+}
+
+bool LineHandleLayer::present(int slot) const {
+    return m_workspace.store.lines[slot].Used != 0 && m_workspace.canvas.lineHandles[slot].visible;
+}
+
+QRectF LineHandleLayer::rect(int slot) const {
+    return QRectF(m_workspace.canvas.lineHandles[slot].topLeft,
+                  QSizeF(Connections::HandleSize, Connections::HandleSize));
+}
+
+void LineHandleLayer::paint(QPainter& painter) const {
+    painter.save();
+    // A pale square with a thin dark edge: seen on a line, light on a picture beneath it.
+    painter.setPen(QPen(QColor(40, 60, 140), 0));
+    painter.setBrush(QColor(255, 250, 205));
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        if (!present(slot))
+            continue;
+        const QRectF box = rect(slot);
+        // The edge runs inside the box, one pixel in from its right and bottom.
+        painter.drawRect(box.adjusted(0, 0, -15, -15));
+    }
+    painter.restore();
+}
+
+QString LineHandleLayer::toolTip(int) const {
+    return QStringLiteral("Щракнете с десния бутон за опции за тази линия");
+}
+
+void LineHandleLayer::mousePress(int slot, const CanvasMouse& mouse) {
+    if (mouse.button == Qt::RightButton)
+        m_commands.openLineMenu(static_cast<int16_t>(slot));
+}

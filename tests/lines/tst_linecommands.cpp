@@ -1,0 +1,219 @@
+#include "workspace/MainWindowFixture.h"
+
+#include "common/Units.h"
+#include "lines/Connections.h"
+#include "lines/LineCommands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// The drawing options shown at start, so a connect command never asks about them.
+QByteArray optionsShown() {
+    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
+    for (int i = 0; i < 11; ++i)
+        bytes += "255\r\n";
+    return bytes + "#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n";
+}
+
+// Three 40 x 40 pixel objects: 1 at the top left, 2 lower right, 3 higher right.
+void threeObjects(Workspace& ws) {
+    QImage box(40, 40, QImage::Format_RGB32);
+    box.fill(Qt::gray);
+    ws.kartinki.add(QStringLiteral("BOX"), box, QStringLiteral("Кутия"));
+    const QPointF places[] = {{600, 1500}, {3600, 4500}, {6600, 600}};
+    for (const QPointF& at : places) {
+        ws.DobaviNov(QStringLiteral("BOX"));
+        ws.store.objects[ws.diagram.Nomer].Left = at.x();
+        ws.store.objects[ws.diagram.Nomer].Top = at.y();
+    }
+}
+
+QPoint centreOf(const PictureObject& o) {
+    return QPoint(TwipsToPixelRounded(o.Left + o.Width / 2),
+                  TwipsToPixelRounded(o.Top + o.Height / 2));
+}
+
+void click(MainWindowFixture& f, int slot) {
+    QTest::mouseClick(f.w().pano, Qt::LeftButton, {}, centreOf(f.ws().store.objects[slot]));
+}
+
+} // namespace
+
+class TestLineCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void connectingPicksTwoObjects() {
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.tools.lineColour = Rgb(200, 0, 0);
+        ws.tools.lineWidth = QStringLiteral("3");
+        f.w().cmdCon->click();
+        QCOMPARE(f.prompter.texts(), QStringList{"Изберете първия от двата обекта на връзката."});
+        QCOMPARE(f.w().pano->cursor().shape(), Qt::CrossCursor);
+        click(f, 1);
+        QVERIFY(ws.canvas.Ogr[0].visible);
+        QCOMPARE(f.prompter.texts().last(),
+                 QStringLiteral("Изберете втория от двата обекта на връзката."));
+        QCOMPARE(ws.store.objects[1].Left, 600.0); // a pick is no drag
+        click(f, 2);
+        QCOMPARE(ws.store.lines[1].Used, 1);
+        QCOMPARE(ws.store.lines[1].FromObject, 1);
+        QCOMPARE(ws.store.lines[1].ToObject, 2);
+        QCOMPARE(ws.store.lines[1].LineType, 1);
+        QCOMPARE(ws.store.lines[1].Colour, Rgb(200, 0, 0));
+        QCOMPARE(ws.store.lines[1].LineWidth, 3);
+        QVERIFY(!ws.canvas.Ogr[0].visible && !ws.canvas.Ogr[1].visible);
+        QCOMPARE(ws.diagram.connection.step, int16_t(ConnectionState::None));
+        // Type 1 with B lower: the handle sits on the bend under A.
+        const QPointF a = Connections::anchor(ws.store.objects[1]);
+        const QPointF b = Connections::anchor(ws.store.objects[2]);
+        QVERIFY(ws.canvas.lineHandles[1].visible);
+        QCOMPARE(ws.canvas.lineHandles[1].topLeft, QPointF(a.x() - 45, b.y() - 45));
+        QVERIFY(!ws.diagram.Promqna); // connecting is no change of the diagram state
+        // The line is on the canvas: the bend's corner is painted in the line colour.
+        const QImage canvas = f.w().pano->grab().toImage();
+        QCOMPARE(canvas.pixelColor(TwipsToPixelRounded(a.x()) + 5, TwipsToPixelRounded(b.y())),
+                 QColor(200, 0, 0));
+    }
+
+    void aNewCommandStartsOverWithItsType() {
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.settings.ShowInfo = false;
+        f.w().cmdCon->click();
+        click(f, 1);
+        f.w().action(QStringLiteral("mnuCon2")).trigger();
+        QCOMPARE(ws.diagram.connection.step, int16_t(ConnectionState::WaitForFirst));
+        QVERIFY(ws.canvas.Ogr[0].visible); // until the next second pick
+        click(f, 3);
+        click(f, 2);
+        QCOMPARE(ws.store.lines[1].FromObject, 3);
+        QCOMPARE(ws.store.lines[1].LineType, 3);
+        QVERIFY(!ws.canvas.Ogr[0].visible);
+        QVERIFY(f.prompter.messages.isEmpty());
+    }
+
+    void theLineBufferFull() {
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.settings.ShowInfo = false;
+        for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
+            ws.store.lines[slot] = {1, 1, 2, 2, 0, 1, 0};
+        f.w().cmdCon1->click();
+        click(f, 1);
+        click(f, 3);
+        QCOMPARE(f.prompter.texts(),
+                 QStringList{"Паметта препълнена - не могат да се изведат повече обекти !"});
+        QVERIFY(!ws.canvas.Ogr[0].visible && !ws.canvas.Ogr[1].visible);
+        QCOMPARE(ws.diagram.connection.step, int16_t(ConnectionState::None));
+    }
+
+    // The line menu on a handle, which lies over a picture object and still takes the click.
+    void theLineMenuEditsAndDeletes() {
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.store.lines[1] = {1, 1, 1, 1, 0, 1, 2}; // an object joined to itself
+        ws.store.lines[2] = {1, 1, 3, 2, 0, 1, 0};
+        ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
+        f.w().Pre4ertai();
+        const QPointF corner = ws.canvas.lineHandles[1].topLeft;
+        QTest::mousePress(
+            f.w().pano, Qt::RightButton, {},
+            QPoint(TwipsToPixelRounded(corner.x() + 45), TwipsToPixelRounded(corner.y() + 45)));
+        QMenu* menu = f.editor->lines().mnuLines;
+        QVERIFY(menu->isVisible());
+        QVERIFY(!f.w().menu(QStringLiteral("mnuOpt")).isVisible());
+        QCOMPARE(ws.diagram.contextElement, (ElementRef{ElementKind::Line, 1}));
+        menu->hide();
+        QTest::mouseRelease(f.w().pano, Qt::RightButton);
+
+        for (QAction* a : menu->findChildren<QAction*>())
+            if (a->objectName() == QStringLiteral("mnuLineType2"))
+                a->trigger();
+        QCOMPARE(ws.store.lines[1].LineType, 2);
+        // Type 2 on one spot: the handle is one handle size off the object's centre.
+        const QPointF centre = Connections::anchor(ws.store.objects[1]);
+        QCOMPARE(ws.canvas.lineHandles[1].topLeft, centre + QPointF(45, 45));
+        f.editor->lines().setWidth(4);
+        f.editor->lines().setStyle(3);
+        QCOMPARE(ws.store.lines[1].LineWidth, 4);
+        QCOMPARE(ws.store.lines[1].LineStyle, 3);
+        f.prompter.colours.push_back(std::nullopt);
+        f.editor->lines().mnuColLine_Click();
+        QCOMPARE(ws.store.lines[1].Colour, 0);
+        f.prompter.colours.push_back(Rgb(0, 128, 0));
+        f.editor->lines().mnuColLine_Click();
+        QCOMPARE(ws.store.lines[1].Colour, Rgb(0, 128, 0));
+
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        f.editor->lines().mnuDelLine_Click();
+        QCOMPARE(ws.store.lines[1].Used, 1);
+        f.prompter.answers.push_back(Prompter::Answer::Yes);
+        f.editor->lines().mnuDelLine_Click();
+        QCOMPARE(f.prompter.texts().last(), QStringLiteral("Искате ли да изтриете тази линия ?"));
+        QCOMPARE(ws.store.lines[1].Used, 0);
+        QCOMPARE(ws.store.lines[1].LineStyle, 3); // kept until the slot is used again
+        QVERIFY(!ws.canvas.lineHandles[1].visible);
+        // The freed slot is the lowest free one: the next line takes it.
+        ws.settings.ShowInfo = false;
+        f.w().cmdCon->click();
+        click(f, 2);
+        click(f, 3);
+        QCOMPARE(ws.store.lines[1].FromObject, 2);
+        QCOMPARE(ws.store.lines[1].LineStyle, 0);
+    }
+
+    void hiddenHandlesStayHiddenForNewLines() {
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.settings.ShowInfo = false;
+        QAction& hide = f.w().action(QStringLiteral("mnuHideManiFig"));
+        hide.trigger();
+        QCOMPARE(hide.text(), QStringLiteral("Покажи манипулаторите"));
+        f.w().cmdCon2->click();
+        click(f, 1);
+        click(f, 2);
+        QCOMPARE(ws.store.lines[1].Used, 1);
+        QVERIFY(!ws.canvas.lineHandles[1].visible);
+        hide.trigger();
+        QCOMPARE(hide.text(), QStringLiteral("Скрий манипулаторите"));
+        QVERIFY(ws.canvas.lineHandles[1].visible);
+    }
+
+    void linesFollowADraggedObject_data() {
+        QTest::addColumn<bool>("live");
+        QTest::newRow("repaint while moving") << true;
+        QTest::newRow("repaint on release only") << false;
+    }
+
+    void linesFollowADraggedObject() {
+        QFETCH(bool, live);
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.settings.Pre4ertaiPriMestene = live;
+        ws.store.lines[1] = {1, 1, 2, 2, 0, 1, 0};
+        ws.canvas.lineHandles[1].visible = true;
+        f.w().Pre4ertai();
+        const QPointF before = ws.canvas.lineHandles[1].topLeft;
+        const QPoint grab = centreOf(ws.store.objects[2]);
+        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(f.w().pano, grab + QPoint(30, 20));
+        QCOMPARE(ws.canvas.lineHandles[1].topLeft == before, !live);
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, grab + QPoint(30, 20));
+        QCOMPARE(ws.canvas.lineHandles[1].topLeft, before + QPointF(225, 150));
+    }
+};
+
+QTEST_MAIN(TestLineCommands)
+#include "tst_linecommands.moc"
