@@ -4,7 +4,7 @@
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
-#include "SilentPrompter.h"
+#include "common/SilentPrompter.h"
 
 #include <QApplication>
 #include <QImage>

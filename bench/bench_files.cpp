@@ -5,7 +5,7 @@
 #include "files/ImageExport.h"
 #include "workspace/Workspace.h"
 
-#include "SilentPrompter.h"
+#include "common/SilentPrompter.h"
 
 #include <QGuiApplication>
 #include <QRandomGenerator>

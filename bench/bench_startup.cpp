@@ -8,7 +8,7 @@
 #include "library/frmSplash.h"
 #include "workspace/Workspace.h"
 
-#include "SilentPrompter.h"
+#include "common/SilentPrompter.h"
 
 #include <QApplication>
 #include <QDir>

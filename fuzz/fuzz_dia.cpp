@@ -3,28 +3,11 @@
 
 #include "FuzzSupport.h"
 
-#include "common/Prompter.h"
+#include "common/SilentPrompter.h"
 #include "files/DiaFile.h"
 #include "workspace/Workspace.h"
 
 namespace {
-
-// Answers nothing and shows nothing: messages only count.
-class QuietPrompter : public Prompter {
-public:
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    std::optional<int32_t> chooseColour(int32_t) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-};
 
 void withLibrary(Workspace& ws) {
     QImage router(6, 4, QImage::Format_RGB32);
@@ -35,7 +18,7 @@ void withLibrary(Workspace& ws) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    QuietPrompter prompter;
+    SilentPrompter prompter;
     Workspace ws(prompter);
     withLibrary(ws);
     DiaFile::read(ws, FuzzBytes(data, size));

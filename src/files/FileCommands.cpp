@@ -156,49 +156,35 @@ void FileCommands::scrollToOrigin() {
 void FileCommands::exportImage(int16_t format, const QString& fileName) {
     Workspace& ws = m_context.workspace();
     m_context.Proveri();
-    const QImage picture = ImageExport::wholeDiagram(ws, ws.canvas.width, ws.canvas.height);
+    finishExport(format, ImageExport::wholeDiagram(ws, ws.canvas.width, ws.canvas.height), fileName,
+                 QStringLiteral("Диаграмата е празна и няма какво да се запише като "
+                                "картина."));
+}
+
+void FileCommands::regionMarked(const QRectF& box) {
+    // What the canvas shows inside the rectangle: the repaint's layer with every picture
+    // object and text field over it.
+    m_context.workspace().diagram.SelPicture = 0;
+    finishExport(m_exportFormat, m_context.workspace().renderRegion(box), m_exportFile,
+                 QStringLiteral("Маркираният дял е празен и няма какво да се запише."));
+}
+
+void FileCommands::finishExport(int16_t format, const QImage& picture, const QString& fileName,
+                                const QString& whenEmpty) {
     if (picture.isNull()) {
-        m_context.prompter().message(
-            QStringLiteral("Запазване"),
-            QStringLiteral("Диаграмата е празна и няма какво да се запише като картина."),
-            Prompter::Icon::Information, Prompter::Buttons::Ok);
+        m_context.prompter().message(QStringLiteral("Запазване"), whenEmpty,
+                                     Prompter::Icon::Information, Prompter::Buttons::Ok);
         m_context.Kontrolite(true);
         return;
     }
     if (format == Jpeg) {
-        showJpegDialog(picture, fileName);
+        // The dialog completes the export, whichever way it ends.
+        frmJPGQuality dialog(m_context, picture, fileName);
+        dialog.exec();
         return;
     }
     const bool written = writePicture(format, picture, fileName);
     m_context.Pre4ertai();
-    if (written)
-        completeSave();
-    else
-        m_context.Kontrolite(true);
-}
-
-void FileCommands::regionMarked(const QRectF& box) {
-    Workspace& ws = m_context.workspace();
-    // What the canvas shows inside the rectangle: the repaint's layer with every picture
-    // object and text field over it.
-    const QImage picture = ws.renderRegion(box);
-    const int16_t format = m_exportFormat;
-    if (picture.isNull()) {
-        ws.diagram.SelPicture = 0;
-        m_context.prompter().message(
-            QStringLiteral("Запазване"),
-            QStringLiteral("Маркираният дял е празен и няма какво да се запише."),
-            Prompter::Icon::Information, Prompter::Buttons::Ok);
-        m_context.Kontrolite(true);
-        return;
-    }
-    if (format == Jpeg) {
-        showJpegDialog(picture, m_exportFile);
-        return;
-    }
-    const bool written = writePicture(format, picture, m_exportFile);
-    m_context.Pre4ertai();
-    ws.diagram.SelPicture = 0;
     if (written)
         completeSave();
     else
@@ -214,12 +200,6 @@ bool FileCommands::writePicture(int16_t format, const QImage& picture, const QSt
     if (error)
         Warn(m_context.prompter(), *error);
     return !error;
-}
-
-void FileCommands::showJpegDialog(const QImage& picture, const QString& fileName) {
-    // The dialog completes the export, whichever way it ends.
-    frmJPGQuality dialog(m_context, picture, fileName);
-    dialog.exec();
 }
 
 void FileCommands::completeSave() {
@@ -289,13 +269,25 @@ void FileCommands::cmdLoad_Click() {
 void FileCommands::openDiagram(const QString& fileName) {
     Workspace& ws = m_context.workspace();
     ws.Iz4isti();
-    LoadFile(fileName);
+    const QStringList missing = LoadFile(fileName);
     m_context.action(QStringLiteral("mnuPaste")).setEnabled(false);
     ws.setStateText(DiagramStateText::loaded());
     showFileName(fileName);
+    // Told once the diagram is up with its name.
+    if (!missing.isEmpty()) {
+        QStringList keys;
+        for (const QString& key : missing.mid(0, 10))
+            keys << Shown(key);
+        QString text = QStringLiteral("Библиотеката няма картинките на тези обекти; на тяхно "
+                                      "място стои заместител:\n") +
+                       keys.join(QStringLiteral(", "));
+        if (missing.size() > keys.size())
+            text += QStringLiteral(" и още %1").arg(missing.size() - keys.size());
+        Warn(m_context.prompter(), text);
+    }
 }
 
-void FileCommands::LoadFile(const QString& fileName) {
+QStringList FileCommands::LoadFile(const QString& fileName) {
     Workspace& ws = m_context.workspace();
     Prompter& prompter = m_context.prompter();
     m_context.beginProgress(ElementStore::Capacity);
@@ -326,16 +318,5 @@ void FileCommands::LoadFile(const QString& fileName) {
     m_context.Proveri();
     m_context.endProgress();
     m_context.Kontrolite(true);
-
-    if (!result.missingKeys.isEmpty()) {
-        QStringList keys;
-        for (const QString& key : result.missingKeys.mid(0, 10))
-            keys << Shown(key);
-        QString text = QStringLiteral("Библиотеката няма картинките на тези обекти; на тяхно "
-                                      "място стои заместител:\n") +
-                       keys.join(QStringLiteral(", "));
-        if (result.missingKeys.size() > keys.size())
-            text += QStringLiteral(" и още %1").arg(result.missingKeys.size() - keys.size());
-        Warn(prompter, text);
-    }
+    return result.missingKeys;
 }

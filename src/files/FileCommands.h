@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -40,7 +41,8 @@ public:
     // locked. SaveFile tells the user when the file could not be written and returns false;
     // the old file is then untouched.
     bool SaveFile(const QString& fileName);
-    void LoadFile(const QString& fileName);
+    // Gives the library keys the diagram names that the library lacks.
+    QStringList LoadFile(const QString& fileName);
 
 private:
     void scrollToOrigin();
@@ -48,7 +50,9 @@ private:
     void regionMarked(const QRectF& box);
     // Writes a BMP or GIF picture; false after telling the user why it could not.
     bool writePicture(int16_t format, const QImage& picture, const QString& fileName);
-    void showJpegDialog(const QImage& picture, const QString& fileName);
+    // Writes the picture of an export, or tells the user why there is none.
+    void finishExport(int16_t format, const QImage& picture, const QString& fileName,
+                      const QString& whenEmpty);
     void completeSave();
     void showFileName(const QString& fileName);
 

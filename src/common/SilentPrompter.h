@@ -2,7 +2,8 @@
 
 #include "common/Prompter.h"
 
-// Answers everything with its first button and never opens a dialog: benchmarks ask nobody.
+// Asks nobody: every message is answered with its first button (Ok, Yes) and every dialog is
+// cancelled. For runs without a user: benchmarks, fuzzing, the command line.
 class SilentPrompter : public Prompter {
 public:
     Answer message(const QString&, const QString&, Icon, Buttons buttons) override {
