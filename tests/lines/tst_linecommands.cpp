@@ -213,6 +213,29 @@ private slots:
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, grab + QPoint(30, 20));
         QCOMPARE(ws.canvas.lineHandles[1].topLeft, before + QPointF(225, 150));
     }
+
+    // Scrolling carries the lines with their objects; deleting an object takes its lines.
+    void linesFollowScrollingAndGoWithTheirObject() {
+        MainWindowFixture f(optionsShown());
+        Workspace& ws = f.ws();
+        threeObjects(ws);
+        ws.store.lines[1] = {1, 1, 2, 3, 0, 1, 0};
+        ws.store.lines[2] = {1, 1, 3, 1, 0, 1, 0};
+        ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
+        f.w().Pre4ertai();
+        const QPointF handle = ws.canvas.lineHandles[1].topLeft;
+        const QPointF object(ws.store.objects[2].Left, ws.store.objects[2].Top);
+        ws.Izmesti(40, 30);
+        const QPointF moved = QPointF(ws.store.objects[2].Left, ws.store.objects[2].Top) - object;
+        QVERIFY(moved != QPointF());
+        QCOMPARE(ws.canvas.lineHandles[1].topLeft, handle + moved);
+
+        ws.deletePicture(2);
+        QCOMPARE(ws.store.lines[1].Used, 0);
+        QVERIFY(!ws.canvas.lineHandles[1].visible);
+        QCOMPARE(ws.store.lines[2].Used, 1);
+        QVERIFY(ws.canvas.lineHandles[2].visible);
+    }
 };
 
 QTEST_MAIN(TestLineCommands)
