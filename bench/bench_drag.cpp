@@ -74,10 +74,10 @@ struct FullCanvas {
     }
 };
 
-// One drag step: a mouse move, then the canvas painted whole into an image of its size (the
+// Drag steps: each a mouse move, then the canvas painted whole into an image of its size (the
 // painting a screen update does, whether or not the platform shows the window).
-void BM_DragStepFullCanvas(benchmark::State& state) {
-    FullCanvas canvas(false);
+void dragSteps(benchmark::State& state, bool lines) {
+    FullCanvas canvas(lines);
     Pano* pano = canvas.editor.window().pano;
     QPoint at = canvas.grab();
     QImage frame(pano->size(), QImage::Format_RGB32);
@@ -90,6 +90,10 @@ void BM_DragStepFullCanvas(benchmark::State& state) {
         benchmark::DoNotOptimize(frame.constBits());
     }
     sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+void BM_DragStepFullCanvas(benchmark::State& state) {
+    dragSteps(state, false);
 }
 BENCHMARK(BM_DragStepFullCanvas)
     ->Unit(benchmark::kMillisecond)
@@ -112,19 +116,7 @@ BENCHMARK(BM_Pre4ertai)
 
 // A drag step with the 255 lines following the dragged picture live.
 void BM_DragStepWithLines(benchmark::State& state) {
-    FullCanvas canvas(true);
-    Pano* pano = canvas.editor.window().pano;
-    QPoint at = canvas.grab();
-    QImage frame(pano->size(), QImage::Format_RGB32);
-    int step = 0;
-    for (auto _ : state) {
-        at += QPoint((step % 40) < 20 ? 3 : -3, (step % 40) < 20 ? 2 : -2);
-        ++step;
-        sendMouse(pano, QEvent::MouseMove, at, Qt::LeftButton);
-        pano->render(&frame);
-        benchmark::DoNotOptimize(frame.constBits());
-    }
-    sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    dragSteps(state, true);
 }
 BENCHMARK(BM_DragStepWithLines)
     ->Unit(benchmark::kMillisecond)
