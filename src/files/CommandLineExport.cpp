@@ -6,6 +6,7 @@
 #include "files/ImageExport.h"
 #include "files/WriteNotationReader.h"
 #include "library/CatalogueLoader.h"
+#include "lines/Connections.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
@@ -41,6 +42,7 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     }
 
     Workspace ws(prompter);
+    Connections::install(ws);
     // The library's own faults do not stop an export; missing pictures are told below.
     CatalogueLoader(QDir(programFolder).filePath(CatalogueLoader::folderName()), ws.kartinki)
         .loadAll();

@@ -262,6 +262,10 @@ void paintLine(QPainter& painter, const ElementStore& store, int slot) {
     painter.restore();
 }
 
+void install(Workspace& ws) {
+    ws.renderer().setLinePainter(&paintLine);
+}
+
 void placeHandles(Workspace& ws) {
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         Route r;

@@ -35,6 +35,9 @@ bool routeOf(const ElementStore& store, int slot, Route* out);
 
 // Paints line `slot` in twips (its width in pixels, its style, its colour).
 void paintLine(QPainter& painter, const ElementStore& store, int slot);
+// Makes the workspace's renderer draw the lines: the editor does it at start, and so must
+// anything else that renders a diagram (the command-line export).
+void install(Workspace& workspace);
 // Puts every line's handle on its route, as the repaint does.
 void placeHandles(Workspace& workspace);
 

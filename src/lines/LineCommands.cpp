@@ -13,7 +13,7 @@
 
 LineCommands::LineCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
-    ws.renderer().setLinePainter(&Connections::paintLine);
+    Connections::install(ws);
     m_repaintStep = ws.addRepaintStep([&ws] { Connections::placeHandles(ws); });
     m_layer = &context.canvas().layers().add(std::make_unique<LineHandleLayer>(ws, *this),
                                              LayerOrder::LineHandles);

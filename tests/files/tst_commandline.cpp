@@ -88,6 +88,20 @@ private slots:
         const QColor red = image.pixelColor(qRound((2000 - e.minLeft + 400) / 15.0) + 4,
                                             qRound((-300 - e.minTop + 400) / 15.0) + 4);
         QVERIFY2(red.red() > 200 && red.green() < 60 && red.blue() < 60, qPrintable(red.name()));
+        // The red line runs straight between the two pictures' centres (a thin line, so
+        // JPEG's colour blur leaves it only reddish).
+        const QPointF a(900 + 480, 600 + 480);
+        const QPointF b(2000 + 60, -300 + 60);
+        const QPointF middle = (a + b) / 2;
+        const QPoint at(qRound((middle.x() - e.minLeft + 400) / 15.0),
+                        qRound((middle.y() - e.minTop + 400) / 15.0));
+        bool lineFound = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QColor c = image.pixelColor(at + QPoint(dx, dy));
+                lineFound |= c.red() - std::max(c.green(), c.blue()) > 60;
+            }
+        QVERIFY2(lineFound, "no line between the pictures");
     }
 
     // Re-saving a hand-written diagram tidies it into the program's own notation.
