@@ -28,7 +28,7 @@ struct ProgramFolder {
     QTemporaryDir config;
 
     ProgramFolder() {
-        const QDir source(QStringLiteral(VX_DATA_DIR "/Kartinki"));
+        const QDir source(QStringLiteral(VX_PROGRAM_DIR "/Kartinki"));
         QDir(dir.path()).mkpath(CatalogueLoader::folderName());
         const QDir target(dir.filePath(CatalogueLoader::folderName()));
         for (const QString& name : source.entryList(QDir::Files))

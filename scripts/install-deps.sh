@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need, when missing.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libjpeg62-turbo-dev
           libgif-dev libbenchmark-dev libx11-dev libgl1-mesa-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,42 @@
+# Runs render_pictures on small catalogues: one good, then one fault at a time.
+#   cmake -DTOOL=<render_pictures> -DWORK=<scratch folder> -P RenderPicturesFaults.cmake
+set(good "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\"><rect width=\"64\" height=\"64\" fill=\"#ffffff\"/><circle cx=\"32\" cy=\"32\" r=\"20\" fill=\"#2f6fa8\"/></svg>")
+
+# case name; the catalogue's records; the sources as name=content pairs; expected exit code;
+# a text the error output must hold
+function(render_case name records sources expected_code expected_text)
+    set(dir ${WORK}/${name})
+    file(REMOVE_RECURSE ${dir})
+    file(MAKE_DIRECTORY ${dir}/svg)
+    file(WRITE ${dir}/kartinki.dat "${records}")
+    foreach(source IN LISTS sources)
+        string(FIND "${source}" "=" at)
+        string(SUBSTRING "${source}" 0 ${at} file_name)
+        math(EXPR at "${at} + 1")
+        string(SUBSTRING "${source}" ${at} -1 content)
+        if(content STREQUAL "GOOD")
+            set(content "${good}")
+        endif()
+        file(WRITE ${dir}/svg/${file_name} "${content}")
+    endforeach()
+    execute_process(COMMAND ${TOOL} render ${dir}/kartinki.dat ${dir}/svg ${dir}/out
+                    RESULT_VARIABLE code ERROR_VARIABLE errors OUTPUT_QUIET)
+    if(NOT code EQUAL expected_code)
+        message(FATAL_ERROR "${name}: exit code ${code}, expected ${expected_code}\n${errors}")
+    endif()
+    if(NOT expected_text STREQUAL "" AND NOT errors MATCHES "${expected_text}")
+        message(FATAL_ERROR "${name}: the error output lacks '${expected_text}':\n${errors}")
+    endif()
+endfunction()
+
+set(two "1,\"A\",\"a\",\"a.png\"\n2,\"B\",\"b\",\"b.png\"\n")
+render_case(good "${two}" "a.svg=GOOD;b.svg=GOOD" 0 "")
+if(NOT EXISTS ${WORK}/good/out/a.png OR NOT EXISTS ${WORK}/good/out/b.png)
+    message(FATAL_ERROR "good: the pictures were not written")
+endif()
+render_case(missing "${two}" "a.svg=GOOD" 1 "b.svg is missing")
+render_case(broken "${two}" "a.svg=GOOD;b.svg=<svg" 1 "b.svg is missing or not a valid SVG")
+string(REPLACE "0 0 64 64" "0 0 96 64" wide "${good}")
+render_case(wide_view_box "${two}" "a.svg=GOOD;b.svg=${wide}" 1 "view box must be 0 0 64 64")
+render_case(unlisted "${two}" "a.svg=GOOD;b.svg=GOOD;c.svg=GOOD" 1 "c.svg is not named")
+render_case(empty_catalogue "" "a.svg=GOOD" 1 "names no pictures")
