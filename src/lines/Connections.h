@@ -48,7 +48,4 @@ bool pick(Workspace& workspace, int16_t slot);
 // Makes the line from the two picks.
 void Svurji(Workspace& workspace);
 
-// The line width in pixels from the text of the line-width list ("2", "2,5").
-int32_t widthFromText(const QString& text);
-
 } // namespace Connections

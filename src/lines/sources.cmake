@@ -1,6 +1,5 @@
 list(APPEND VX_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/Connections.h ${CMAKE_CURRENT_LIST_DIR}/Connections.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LineRaster.h ${CMAKE_CURRENT_LIST_DIR}/LineRaster.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/Connections.h ${CMAKE_CURRENT_LIST_DIR}/Connections.cpp)
 list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LineHandleLayer.h ${CMAKE_CURRENT_LIST_DIR}/LineHandleLayer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LineCommands.h ${CMAKE_CURRENT_LIST_DIR}/LineCommands.cpp)

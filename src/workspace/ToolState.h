@@ -1,9 +1,11 @@
 #pragma once
 
+#include "common/Numeric.h"
 #include "common/Units.h"
 
 #include <QPointF>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 
 // The active tool of the canvas and the drawing options of new elements.
@@ -24,4 +26,15 @@ struct ToolState {
     bool filled = false;
     QString lineWidth = QStringLiteral("1");
     bool drawingOptionsHidden = true; // the drawing-options question is still to come
+
+    // The line width of new lines, shapes and grids: the integer value of the line-width text
+    // ("2", "2,5" rounded half to even); 1 for a text that is no number.
+    int32_t lineWidthValue() const {
+        bool ok = false;
+        const double value =
+            QString(lineWidth).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (!ok)
+            return 1;
+        return std::clamp(RoundHalfEven(value), 0, 32767);
+    }
 };

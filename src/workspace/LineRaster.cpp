@@ -1,5 +1,11 @@
-#include "lines/LineRaster.h"
+#include "workspace/LineRaster.h"
 
+#include "common/Numeric.h"
+#include "common/Units.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -20,9 +26,9 @@ public:
         : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_imageWidth(image.width()),
           m_imageHeight(image.height()), m_width(width), m_pattern(pattern), m_colour(colour) {}
 
-    void polyline(const QVector<QPoint>& points) {
+    void polyline(const QVector<QPoint>& points, bool closed) {
         for (int i = 0; i + 1 < points.size(); ++i)
-            segment(points[i], points[i + 1], i > 0, i + 2 < points.size());
+            segment(points[i], points[i + 1], closed || i > 0, closed || i + 2 < points.size());
     }
 
 private:
@@ -182,13 +188,194 @@ bool canDrawInto(const QImage& image) {
 }
 
 void drawPolyline(QImage& image, const QVector<QPoint>& points, int width,
-                  const std::vector<int>& pattern, QRgb colour) {
+                  const std::vector<int>& pattern, QRgb colour, bool closed) {
     if (!canDrawInto(image) || width < 1 || image.isNull())
         return;
     for (int length : pattern)
         if (length <= 0)
             return;
-    Rasteriser(image, width, pattern, colour | 0xFF000000).polyline(points);
+    Rasteriser(image, width, pattern, colour | 0xFF000000).polyline(points, closed);
+}
+
+std::vector<int> dashPattern(int32_t style, int width) {
+    // In units of the line's width.
+    std::vector<int> pattern;
+    switch (style) {
+    case 1:
+        pattern = {4, 2};
+        break;
+    case 2:
+        pattern = {1, 2};
+        break;
+    case 3:
+        pattern = {4, 2, 1, 2};
+        break;
+    case 4:
+        pattern = {4, 2, 1, 2, 1, 2};
+        break;
+    default:
+        break;
+    }
+    for (int& length : pattern)
+        length *= width;
+    return pattern;
+}
+
+namespace {
+
+Qt::PenStyle penStyle(int32_t style) {
+    switch (style) {
+    case 1:
+        return Qt::DashLine;
+    case 2:
+        return Qt::DotLine;
+    case 3:
+        return Qt::DashDotLine;
+    case 4:
+        return Qt::DashDotDotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+// The same line through a painter, for devices whose pixels cannot be written straight (a
+// widget, a printer): straight parts along the axes as filled rectangles, slanted ones as one
+// quadrilateral per dash.
+class LinePen {
+public:
+    LinePen(QPainter& painter, int width, int32_t style)
+        : m_painter(painter), m_width(width), m_pattern(dashPattern(style, width)) {}
+
+    void draw(const QVector<QPoint>& points, bool closed) {
+        for (int i = 0; i + 1 < points.size(); ++i)
+            segment(points[i], points[i + 1], closed || i > 0, closed || i + 2 < points.size());
+    }
+
+private:
+    void segment(QPoint from, QPoint to, bool bendBefore, bool bendAfter) {
+        const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+        double start = 0;
+        double end = length;
+        if (m_pattern.empty()) {
+            if (bendBefore)
+                start -= m_width / 2;
+            if (bendAfter)
+                end += m_width / 2;
+            piece(from, to, length, start, end);
+            return;
+        }
+        // Walk the pattern from where the last segment left it.
+        double at = 0;
+        while (at < length) {
+            const int index = m_patternIndex;
+            const double left = m_pattern[index] - m_patternDone;
+            const double step = std::min(left, length - at);
+            if (index % 2 == 0)
+                piece(from, to, length, at, at + step);
+            at += step;
+            m_patternDone += step;
+            if (m_patternDone >= m_pattern[index]) {
+                m_patternDone = 0;
+                m_patternIndex = (index + 1) % int(m_pattern.size());
+            }
+        }
+    }
+
+    // The part of the segment from `a` to `b` along it (pixels from `from`).
+    void piece(QPoint from, QPoint to, double length, double a, double b) {
+        if (b <= a || length <= 0)
+            return;
+        const int half = (m_width - 1) / 2;
+        if (from.y() == to.y() || from.x() == to.x()) {
+            // Along an axis: whole pixels, the line's own pixel row (column) in the middle.
+            const int sign =
+                (from.y() == to.y() ? to.x() - from.x() : to.y() - from.y()) < 0 ? -1 : 1;
+            const int p = int(std::lround(a));
+            const int q = int(std::lround(b));
+            if (from.y() == to.y()) {
+                const int x0 = from.x() + sign * p;
+                const int x1 = from.x() + sign * q;
+                m_painter.fillRect(QRect(std::min(x0, x1) + (sign < 0 ? 1 : 0), from.y() - half,
+                                         std::abs(x1 - x0), m_width),
+                                   m_painter.brush());
+            } else {
+                const int y0 = from.y() + sign * p;
+                const int y1 = from.y() + sign * q;
+                m_painter.fillRect(QRect(from.x() - half, std::min(y0, y1) + (sign < 0 ? 1 : 0),
+                                         m_width, std::abs(y1 - y0)),
+                                   m_painter.brush());
+            }
+            return;
+        }
+        const QPointF d = QPointF(to - from) / length;
+        const QPointF p = QPointF(from) + d * a;
+        const QPointF q = QPointF(from) + d * b;
+        if (m_width == 1) {
+            m_painter.setPen(QPen(m_painter.brush().color(), 0));
+            m_painter.drawLine(p, q);
+            m_painter.setPen(Qt::NoPen);
+            return;
+        }
+        const QPointF n = QPointF(-d.y(), d.x()) * (m_width / 2.0);
+        m_painter.drawPolygon(QPolygonF({p + n, q + n, q - n, p - n}));
+    }
+
+    QPainter& m_painter;
+    int m_width;
+    std::vector<int> m_pattern;
+    int m_patternIndex = 0;
+    double m_patternDone = 0;
+};
+
+} // namespace
+
+void stroke(QPainter& painter, const QPolygonF& points, int width, int32_t style,
+            const QColor& colour, bool closed) {
+    if (points.size() < 2)
+        return;
+    const QTransform transform = painter.combinedTransform();
+    const int requested = std::clamp(width, 1, WidestLine);
+    if (transform.type() > QTransform::TxScale) {
+        // Turned or sheared: the general stroker, in the painter's own units.
+        painter.save();
+        painter.setPen(
+            QPen(colour, PixelsToTwips(requested), penStyle(style), Qt::FlatCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        if (closed)
+            painter.drawPolygon(points);
+        else
+            painter.drawPolyline(points);
+        painter.restore();
+        return;
+    }
+    // Widths are pixels of the screen; a scaled painter (a preview) scales them too.
+    const double scale = std::sqrt(std::abs(transform.determinant())) * TwipsPerPixel;
+    const int pixels = std::max(1, int(std::lround(requested * scale)));
+    QVector<QPoint> device;
+    device.reserve(points.size() + 1);
+    for (const QPointF& p : points) {
+        const QPointF mapped = transform.map(p);
+        device << QPoint(RoundHalfEven(mapped.x()), RoundHalfEven(mapped.y()));
+    }
+    if (closed)
+        device << device.first();
+    // A picture (the canvas bitmap, an export) takes the pixels straight.
+    if (painter.device() && painter.device()->devType() == QInternal::Image &&
+        !painter.hasClipping() &&
+        painter.compositionMode() == QPainter::CompositionMode_SourceOver) {
+        QImage& image = *static_cast<QImage*>(painter.device());
+        // A shared picture would be copied on the first write, away from the painter.
+        if (canDrawInto(image) && image.isDetached()) {
+            drawPolyline(image, device, pixels, dashPattern(style, pixels), colour.rgb(), closed);
+            return;
+        }
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    LinePen(painter, pixels, style).draw(device, closed);
+    painter.restore();
 }
 
 } // namespace LineRaster
