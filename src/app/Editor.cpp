@@ -1,8 +1,11 @@
 #include "app/Editor.h"
 
 #include "files/FileCommands.h"
+#include "files/SelectionTool.h"
+#include "grids/GridCommands.h"
 #include "lines/LineCommands.h"
 #include "objects/PictureCommands.h"
+#include "shapes/ShapeCommands.h"
 #include "text/TextLayer.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/Pano.h"
@@ -16,10 +19,18 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_pictures = std::make_unique<PictureCommands>(window);
     m_files = std::make_unique<FileCommands>(window);
     m_lines = std::make_unique<LineCommands>(window);
+    m_shapes = std::make_unique<ShapeCommands>(window);
+    m_grids = std::make_unique<GridCommands>(window);
+    // A marked area that no export waits for becomes a grid.
+    m_files->selection().gridRequested = [grids = m_grids.get()](const QRectF& area) {
+        grids->gridMarked(area);
+    };
 }
 
 Editor::~Editor() {
     // Commands first: they still talk to the window while they go.
+    m_grids.reset();
+    m_shapes.reset();
     m_lines.reset();
     m_files.reset();
     m_pictures.reset();

@@ -6,8 +6,10 @@
 #include <memory>
 
 class FileCommands;
+class GridCommands;
 class LineCommands;
 class PictureCommands;
+class ShapeCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
 // here and nowhere else. The commands end before the window they work on.
@@ -23,6 +25,8 @@ public:
     PictureCommands& pictures() const { return *m_pictures; }
     FileCommands& files() const { return *m_files; }
     LineCommands& lines() const { return *m_lines; }
+    ShapeCommands& shapes() const { return *m_shapes; }
+    GridCommands& grids() const { return *m_grids; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -34,4 +38,6 @@ private:
     std::unique_ptr<PictureCommands> m_pictures;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<LineCommands> m_lines;
+    std::unique_ptr<ShapeCommands> m_shapes;
+    std::unique_ptr<GridCommands> m_grids;
 };

@@ -27,6 +27,9 @@ public:
     static QString saveFilters();
     static QString loadFilters();
 
+    // The selection tool of the canvas: it serves the region export here, and new grids.
+    SelectionTool& selection() const { return *m_selection; }
+
     void cmdSave_Click();
     void cmdLoad_Click();
     // Opens the help file "vexilardo.hlp" of the program folder with the system's viewer.

@@ -28,8 +28,16 @@ struct CanvasHandle {
 struct RubberBand {
     enum class Shape { None, Rectangle, Line, Ellipse };
     Shape shape = Shape::None;
-    QLineF line; // twips; the rectangle and the ellipse fill the box of the line's end points
+    QLineF line;   // twips; the rectangle and the ellipse fill the box of the line's end points
+    int width = 1; // pixels, the width of the figure it shows
     bool isVisible() const { return shape != Shape::None; }
+    // What it covers on the canvas (twips), its width included.
+    QRectF area() const {
+        if (!isVisible())
+            return {};
+        const double margin = (width + 1) * 15.0;
+        return QRectF(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin);
+    }
 };
 
 // The least left and top and the greatest right and bottom edge over all elements (twips), as

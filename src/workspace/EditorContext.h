@@ -29,6 +29,9 @@ public:
     virtual ElementMenu& elementMenu() = 0;
 
     virtual void SpriInstrumentite() = 0;
+    // Makes `mode` the tool of the canvas: the cross-hair pointer, a connection in progress
+    // cancelled.
+    virtual void startTool(const QString& mode) = 0;
     virtual bool Opcii4ertane() = 0;
     virtual void Pre4ertai() = 0;
     virtual void Proveri() = 0;

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 constexpr int EdgeTwips = 255;
@@ -49,6 +50,11 @@ Pano::Pano(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace
     connect(&m_workspace, &Workspace::elementsChanged, this, qOverload<>(&QWidget::update));
     connect(&m_workspace, &Workspace::persistentLayerChanged, this, qOverload<>(&QWidget::update));
     connect(&m_workspace, &Workspace::elementMoved, this,
+            [this](const QRectF& before, const QRectF& after) {
+                updateTwips(before);
+                updateTwips(after);
+            });
+    connect(&m_workspace, &Workspace::overlayMoved, this,
             [this](const QRectF& before, const QRectF& after) {
                 updateTwips(before);
                 updateTwips(after);
@@ -128,9 +134,12 @@ void Pano::paintOverlays(QPainter& painter) const {
     const RubberBand& band = canvas.rubberBand;
     if (!band.isVisible())
         return;
-    // Inverted pixels, as a figure drawn in invert mode looks.
+    // Inverted pixels, as a figure drawn in invert mode looks, as wide as the figure will be.
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(QPen(Qt::white, 0));
+    QPen pen(Qt::white, std::max(1, band.width));
+    pen.setCosmetic(true);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
     switch (band.shape) {
     case RubberBand::Shape::Rectangle:
         painter.drawRect(boxOf(band.line));

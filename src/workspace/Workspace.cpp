@@ -337,15 +337,22 @@ void Workspace::setOutline(int index, bool visible, const QRectF& twips) {
 }
 
 void Workspace::setSelection(bool visible, const QRectF& twips) {
+    // The outline is one pixel wide: a pixel's margin around the box covers it.
+    const auto area = [this] {
+        const CanvasOutline& o = canvas.shpSelection;
+        return o.visible ? o.rect.adjusted(-30, -30, 30, 30) : QRectF();
+    };
+    const QRectF before = area();
     canvas.shpSelection.visible = visible;
     if (!twips.isNull())
         canvas.shpSelection.rect = twips;
-    emit canvasStateChanged();
+    emit overlayMoved(before, area());
 }
 
 void Workspace::setRubberBand(const RubberBand& band) {
+    const QRectF before = canvas.rubberBand.area();
     canvas.rubberBand = band;
-    emit canvasStateChanged();
+    emit overlayMoved(before, band.area());
 }
 
 void Workspace::setCanvasPointer(Qt::CursorShape shape) {

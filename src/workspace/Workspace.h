@@ -151,6 +151,9 @@ signals:
     // The persistent layer will look different at its next update.
     void persistentLayerChanged();
     void canvasStateChanged();
+    // A rubber band or the selection rectangle moved from `before` to `after` (twips): only
+    // those parts of the canvas need painting again.
+    void overlayMoved(const QRectF& before, const QRectF& after);
 
 private:
     Prompter& m_prompter;

@@ -75,6 +75,7 @@ public:
     CanvasTools& tools() override { return *m_tools; }
     ElementMenu& elementMenu() override { return *m_elementMenu; }
     void SpriInstrumentite() override;
+    void startTool(const QString& mode) override;
     bool Opcii4ertane() override;
     void Pre4ertai() override;
     void Proveri() override;
@@ -128,7 +129,6 @@ private:
     void createMenu();
     void createPanels();
     void applyLayout();
-    void startTool(const QString& mode);
     void syncToolButtons();
     void setMenuChecks(const QAction* checked);
     void chooseColour(QPushButton* button, int32_t& colour);

@@ -214,6 +214,8 @@ private slots:
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(450, 600));
         QVERIFY(ws.tools.mode.isEmpty());
         QVERIFY(!ws.canvas.shpSelection.visible);
+        // No export waits for it, so it asks for a grid's rows and columns.
+        QCOMPARE(f.gridDialogs, 1);
     }
 
     // The rubber band is painted over everything, inverting what lies under it; the next band

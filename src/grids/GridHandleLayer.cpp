@@ -1,0 +1,48 @@
+#include "grids/GridHandleLayer.h"
+
+#include "grids/Grids.h"
+#include "workspace/DiagramRenderer.h"
+#include "workspace/Workspace.h"
+
+#include <QPainter>
+
+const QImage& GridHandleLayer::picture() {
+    static const QImage image = [] {
+        const int side = int(Grids::HandleSize / 15);
+        QImage tile(side, side, QImage::Format_RGB32);
+        tile.fill(QColor(255, 250, 205));
+        QPainter p(&tile);
+        p.setPen(QColor(40, 60, 140));
+        p.drawRect(0, 0, side - 1, side - 1);
+        // A two by two table.
+        p.setPen(QColor(20, 20, 20));
+        p.drawRect(3, 3, side - 7, side - 7);
+        p.drawLine(3, side / 2, side - 4, side / 2);
+        p.drawLine(side / 2, 3, side / 2, side - 4);
+        return tile;
+    }();
+    return image;
+}
+
+int GridHandleLayer::slotCount() const {
+    return ElementStore::GridCapacity;
+}
+
+bool GridHandleLayer::present(int slot) const {
+    return m_workspace.store.grids[slot].Used != 0 && m_workspace.canvas.gridHandles[slot].visible;
+}
+
+QRectF GridHandleLayer::rect(int slot) const {
+    return QRectF(m_workspace.canvas.gridHandles[slot].topLeft,
+                  QSizeF(Grids::HandleSize, Grids::HandleSize));
+}
+
+void GridHandleLayer::paint(QPainter& painter) const {
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
+        if (present(slot))
+            DiagramRenderer::drawPicture(painter, rect(slot), picture());
+}
+
+QString GridHandleLayer::toolTip(int) const {
+    return QStringLiteral("Използвайте това като манипулатор за решетката");
+}

@@ -1,0 +1,111 @@
+#include "grids/Grids.h"
+
+#include "common/Numeric.h"
+#include "common/Prompter.h"
+#include "common/Units.h"
+#include "workspace/LineRaster.h"
+#include "workspace/Workspace.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Grids {
+
+namespace {
+
+// A file may ask for any number of rows; beyond this many lines a lattice is no use to draw.
+constexpr int MostLinesPainted = 1000;
+
+int32_t toInt32(double value) {
+    if (!std::isfinite(value))
+        return 0;
+    return int32_t(std::clamp(std::round(value), double(std::numeric_limits<int32_t>::min()),
+                              double(std::numeric_limits<int32_t>::max())));
+}
+
+} // namespace
+
+Lattice lattice(const GridRecord& g) {
+    const float L = float(g.Left);
+    const float T = float(g.Top);
+    const float W = float(g.Width);
+    const float H = float(g.Height);
+    Lattice result;
+    result.outer = QRectF(L, T, W, H);
+    if (g.Rows >= 1) {
+        const float step = H / float(g.Rows);
+        for (int i = 1; i < std::min(g.Rows, MostLinesPainted); ++i) {
+            const float y = T + float(i) * step;
+            result.rows << QLineF(L + W, y, L, y);
+        }
+    }
+    if (g.Columns >= 1) {
+        const float step = W / float(g.Columns);
+        for (int j = 1; j < std::min(g.Columns, MostLinesPainted); ++j) {
+            const float x = L + float(j) * step;
+            result.columns << QLineF(x, T + H, x, T);
+        }
+    }
+    return result;
+}
+
+int16_t NachertaiTablica(Workspace& ws, int16_t Redove, int16_t Koloni) {
+    const int16_t slot = ws.PraznaTablica();
+    if (slot < 1) {
+        ws.prompter().message(QStringLiteral("Грешка"),
+                              QStringLiteral("Не може да се изведе таблица !"),
+                              Prompter::Icon::Warning, Prompter::Buttons::Ok);
+        return 0;
+    }
+    const QRectF area = ws.canvas.shpSelection.rect;
+    GridRecord& g = ws.store.grids[slot];
+    g = GridRecord{};
+    g.Used = 1;
+    g.Rows = Redove;
+    g.Columns = Koloni;
+    g.Top = RoundHalfEven(area.top());
+    g.Left = RoundHalfEven(area.left());
+    g.Width = RoundHalfEven(area.width());
+    g.Height = RoundHalfEven(area.height());
+    g.Colour = ws.tools.drawingColour;
+    g.LineWidth = ws.tools.lineWidthValue();
+    // A new grid's handle shows whether or not the other handles are hidden.
+    ws.canvas.gridHandles[slot] = CanvasHandle{true, area.topLeft()};
+    return slot;
+}
+
+void PromeniTablica(Workspace& ws, int16_t NomerTablica, double Viso4ina, double Shiro4ina,
+                    double Redove, double Koloni, double Cvqt, double DebLinii) {
+    if (NomerTablica < 1 || NomerTablica > ElementStore::GridCapacity)
+        return;
+    GridRecord& g = ws.store.grids[NomerTablica];
+    g.Rows = toInt32(Redove);
+    g.Columns = toInt32(Koloni);
+    g.Width = toInt32(Shiro4ina);
+    g.Height = toInt32(Viso4ina);
+    g.Colour = toInt32(Cvqt);
+    g.LineWidth = toInt32(DebLinii);
+}
+
+void paintGrid(QPainter& painter, const ElementStore& store, int slot) {
+    const GridRecord& g = store.grids[slot];
+    const Lattice l = lattice(g);
+    const QColor colour = ColourToQColor(g.Colour);
+    const QRectF& o = l.outer;
+    LineRaster::stroke(painter,
+                       QPolygonF({o.topLeft(), QPointF(o.right(), o.top()), o.bottomRight(),
+                                  QPointF(o.left(), o.bottom())}),
+                       g.LineWidth, 0, colour, true);
+    for (const QVector<QLineF>* lines : {&l.rows, &l.columns})
+        for (const QLineF& line : *lines)
+            LineRaster::stroke(painter, QPolygonF({line.p1(), line.p2()}), g.LineWidth, 0, colour);
+}
+
+void install(Workspace& ws) {
+    ws.renderer().setGridPainter(&paintGrid);
+}
+
+} // namespace Grids

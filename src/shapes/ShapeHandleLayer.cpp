@@ -1,0 +1,94 @@
+#include "shapes/ShapeHandleLayer.h"
+
+#include "shapes/Shapes.h"
+#include "workspace/DiagramRenderer.h"
+#include "workspace/Workspace.h"
+
+#include <QPainter>
+
+namespace {
+
+enum class Mark { Rectangle, Line, Circle };
+
+// A light tile with a dark edge and the kind of shape drawn on it.
+QImage handlePicture(Mark mark) {
+    const int side = int(Shapes::HandleSize / 15);
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(QColor(255, 250, 205));
+    QPainter p(&image);
+    p.setPen(QColor(40, 60, 140));
+    p.drawRect(0, 0, side - 1, side - 1);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 20, 20), 1.5));
+    p.setBrush(Qt::NoBrush);
+    switch (mark) {
+    case Mark::Rectangle:
+        p.drawRect(QRectF(3.5, 4.5, side - 7, side - 9));
+        break;
+    case Mark::Line:
+        p.drawLine(QPointF(3.5, side - 3.5), QPointF(side - 3.5, 3.5));
+        break;
+    case Mark::Circle:
+        p.drawEllipse(QRectF(3.5, 3.5, side - 7, side - 7));
+        break;
+    }
+    return image;
+}
+
+} // namespace
+
+const QImage& ShapeHandleLayer::RectPic() {
+    static const QImage picture = handlePicture(Mark::Rectangle);
+    return picture;
+}
+
+const QImage& ShapeHandleLayer::LinePic() {
+    static const QImage picture = handlePicture(Mark::Line);
+    return picture;
+}
+
+const QImage& ShapeHandleLayer::CirclePic() {
+    static const QImage picture = handlePicture(Mark::Circle);
+    return picture;
+}
+
+int ShapeHandleLayer::slotCount() const {
+    return ElementStore::Capacity;
+}
+
+bool ShapeHandleLayer::present(int slot) const {
+    return m_workspace.store.shapes[slot].Kind > 0 && m_workspace.canvas.shapeHandles[slot].visible;
+}
+
+QRectF ShapeHandleLayer::rect(int slot) const {
+    return QRectF(m_workspace.canvas.shapeHandles[slot].topLeft,
+                  QSizeF(Shapes::HandleSize, Shapes::HandleSize));
+}
+
+const QImage& ShapeHandleLayer::picture(int slot) const {
+    switch (m_workspace.store.shapes[slot].Kind) {
+    case Shapes::Line:
+        return LinePic();
+    case Shapes::EllipseKind:
+        return CirclePic();
+    default:
+        return RectPic();
+    }
+}
+
+void ShapeHandleLayer::paint(QPainter& painter) const {
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
+        if (present(slot))
+            DiagramRenderer::drawPicture(painter, rect(slot), picture(slot));
+}
+
+QString ShapeHandleLayer::toolTip(int slot) const {
+    switch (m_workspace.store.shapes[slot].Kind) {
+    case Shapes::Line:
+        return QStringLiteral("Линия");
+    case Shapes::EllipseKind:
+        return QStringLiteral("Окръжност");
+    default:
+        return QStringLiteral("Четириъгълник");
+    }
+}

@@ -1,0 +1,247 @@
+#include "shapes/Shapes.h"
+
+#include "common/Numeric.h"
+#include "common/Units.h"
+#include "workspace/LineRaster.h"
+#include "workspace/Workspace.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace Shapes {
+
+namespace {
+
+// A drag must cover more than this, across plus down, to make a shape.
+constexpr int SmallestDrag = 100;
+
+void showBand(Workspace& ws, RubberBand::Shape shape, const QLineF& line) {
+    ws.setRubberBand(RubberBand{shape, line, std::max(1, ws.tools.lineWidthValue())});
+}
+
+// The record of a new shape from the drag that ends at (x, y), when the drag was long enough
+// and the buffer has room; its handle placed and shown as handles are shown now.
+void finish(Workspace& ws, Kind kind, int16_t x, int16_t y, int32_t colour, bool circle) {
+    const ToolState& tools = ws.tools;
+    const int x0 = tools.x0;
+    const int y0 = tools.y0;
+    if (std::abs(x - x0) + std::abs(y - y0) <= SmallestDrag)
+        return;
+    const int16_t slot = ws.FindEmpty(ElementStore::Shapes);
+    if (slot < 1)
+        return;
+    ShapeRecord& s = ws.store.shapes[slot];
+    s = ShapeRecord{};
+    s.Kind = kind;
+    if (kind == Line) {
+        // A line keeps the direction it was drawn in.
+        s.X1 = x0;
+        s.Y1 = y0;
+        s.X2 = x;
+        s.Y2 = y;
+    } else {
+        s.X1 = std::min<int>(x0, x);
+        s.X2 = std::max<int>(x0, x);
+        s.Y1 = std::min<int>(y0, y);
+        s.Y2 = std::max<int>(y0, y);
+        if (circle) {
+            // Square, anchored at the top-left corner.
+            if (s.Y2 - s.Y1 < s.X2 - s.X1)
+                s.Y2 = s.Y1 + (s.X2 - s.X1);
+            else
+                s.X2 = s.X1 + (s.Y2 - s.Y1);
+        }
+    }
+    s.BorderColour = colour;
+    s.LineWidth = tools.lineWidthValue();
+    s.LineStyle = 0;
+    if (kind != Line && tools.filled) {
+        s.FillStyle = Solid;
+        s.FillColour = tools.fillColour;
+    } else {
+        s.FillStyle = Transparent;
+        s.FillColour = 0;
+    }
+    ws.canvas.shapeHandles[slot] = CanvasHandle{ws.canvas.showHandles, handleTopLeft(s)};
+}
+
+QBrush fillBrush(int32_t style, const QColor& colour) {
+    switch (style) {
+    case Solid:
+        return QBrush(colour);
+    case Horizontal:
+        return QBrush(colour, Qt::HorPattern);
+    case Vertical:
+        return QBrush(colour, Qt::VerPattern);
+    case Rising:
+        return QBrush(colour, Qt::BDiagPattern);
+    case Falling:
+        return QBrush(colour, Qt::FDiagPattern);
+    case Cross:
+        return QBrush(colour, Qt::CrossPattern);
+    case DiagonalCross:
+        return QBrush(colour, Qt::DiagCrossPattern);
+    default:
+        return QBrush(Qt::NoBrush);
+    }
+}
+
+// The interior of a rectangle or an ellipse (box in twips). Hatches lie on the screen's
+// pixels, one line every eight, anchored at the canvas corner.
+void fill(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style, int32_t colour) {
+    const QBrush brush = fillBrush(style, ColourToQColor(colour));
+    if (brush.style() == Qt::NoBrush)
+        return;
+    const QTransform transform = painter.combinedTransform();
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (transform.type() <= QTransform::TxScale) {
+        // In whole pixels, between the corners the outline is drawn through.
+        const QRectF device = transform.mapRect(twips);
+        const QPoint topLeft(RoundHalfEven(device.left()), RoundHalfEven(device.top()));
+        const QPoint bottomRight(RoundHalfEven(device.right()), RoundHalfEven(device.bottom()));
+        const QPointF origin = transform.map(QPointF(0, 0));
+        painter.resetTransform();
+        painter.setBrushOrigin(QPoint(RoundHalfEven(origin.x()), RoundHalfEven(origin.y())));
+        const QRect pixels(topLeft, bottomRight);
+        if (ellipse) {
+            painter.setBrush(brush);
+            painter.drawEllipse(pixels);
+        } else {
+            painter.fillRect(pixels, brush);
+        }
+    } else {
+        painter.setBrush(brush);
+        if (ellipse)
+            painter.drawEllipse(twips);
+        else
+            painter.drawRect(twips);
+    }
+    painter.restore();
+}
+
+// The outline of an ellipse as a closed polygon fine enough for the painter's pixels.
+QPolygonF ellipseOutline(const Ellipse& e, const QTransform& transform) {
+    const double a = e.rx();
+    const double b = e.ry();
+    const double perimeter = M_PI * (3 * (a + b) - std::sqrt((3 * a + b) * (a + 3 * b)));
+    const double scale = std::sqrt(std::abs(transform.determinant()));
+    const int count = std::clamp(int(perimeter * scale / 2), 8, 2048);
+    QPolygonF points;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * i / count;
+        points << QPointF(e.centre.x() + a * std::cos(angle), e.centre.y() + b * std::sin(angle));
+    }
+    return points;
+}
+
+} // namespace
+
+Ellipse DrawEllipse(double X1, double Y1, double X2, double Y2, bool circle) {
+    if (circle) {
+        const double w = std::abs(X2 - X1);
+        const double h = std::abs(Y2 - Y1);
+        if (w > h) {
+            (Y1 > Y2 ? Y1 : Y2) = std::min(Y1, Y2) + w;
+        } else {
+            (X1 > X2 ? X1 : X2) = std::min(X1, X2) + h;
+        }
+    }
+    Ellipse e;
+    e.centre = QPointF((X1 + X2) / 2, RoundHalfEven((Y1 + Y2) / 2));
+    const double w = RoundHalfEven(std::abs(X2 - X1));
+    const double h = RoundHalfEven(std::abs(Y2 - Y1));
+    e.radius = RoundHalfEven(w < h ? h / 2 : w / 2);
+    e.aspect = w == 0 ? 10000 : h / w;
+    return e;
+}
+
+QPointF handleTopLeft(const ShapeRecord& s) {
+    if (s.Kind == Line || s.Kind == EllipseKind)
+        return QPointF(s.X1 + (s.X2 - s.X1) / 2.0 - HandleOffset,
+                       s.Y1 + (s.Y2 - s.Y1) / 2.0 - HandleOffset);
+    return QPointF(s.X1, s.Y1);
+}
+
+void DrawBox(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {
+    if (!Final) {
+        showBand(ws, RubberBand::Shape::Rectangle, QLineF(ws.tools.x0, ws.tools.y0, x, y));
+        return;
+    }
+    finish(ws, Rectangle, x, y, PColor, false);
+}
+
+void DrawLine(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {
+    if (!Final) {
+        showBand(ws, RubberBand::Shape::Line, QLineF(ws.tools.x0, ws.tools.y0, x, y));
+        return;
+    }
+    finish(ws, Line, x, y, PColor, false);
+}
+
+void DrawCircle(Workspace& ws, int16_t x, int16_t y, int32_t Color, bool Krag, bool Final) {
+    if (!Final) {
+        const QRectF box = DrawEllipse(ws.tools.x0, ws.tools.y0, x, y, Krag).box();
+        showBand(ws, RubberBand::Shape::Ellipse, QLineF(box.topLeft(), box.bottomRight()));
+        return;
+    }
+    finish(ws, EllipseKind, x, y, Color, Krag);
+}
+
+void ShapeTool::draw(int16_t x, int16_t y, int32_t colour, bool Final) {
+    switch (m_mode) {
+    case Mode::Box:
+        DrawBox(m_workspace, x, y, colour, Final);
+        break;
+    case Mode::Line:
+        DrawLine(m_workspace, x, y, colour, Final);
+        break;
+    case Mode::Ellipse:
+        DrawCircle(m_workspace, x, y, colour, false, Final);
+        break;
+    case Mode::Circle:
+        DrawCircle(m_workspace, x, y, colour, true, Final);
+        break;
+    }
+}
+
+void paintShape(QPainter& painter, const ElementStore& store, int slot) {
+    const ShapeRecord& s = store.shapes[slot];
+    const QColor border = ColourToQColor(s.BorderColour);
+    switch (s.Kind) {
+    case Rectangle: {
+        const QRectF box = QRectF(QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y2)).normalized();
+        fill(painter, box, false, s.FillStyle, s.FillColour);
+        LineRaster::stroke(painter,
+                           QPolygonF({QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y1), QPointF(s.X2, s.Y2),
+                                      QPointF(s.X1, s.Y2)}),
+                           s.LineWidth, s.LineStyle, border, true);
+        break;
+    }
+    case Line:
+        LineRaster::stroke(painter, QPolygonF({QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y2)}),
+                           s.LineWidth, s.LineStyle, border);
+        break;
+    case EllipseKind: {
+        const Ellipse e = DrawEllipse(s.X1, s.Y1, s.X2, s.Y2, false);
+        fill(painter, e.box(), true, s.FillStyle, s.FillColour);
+        LineRaster::stroke(painter, ellipseOutline(e, painter.combinedTransform()), s.LineWidth,
+                           s.LineStyle, border, true);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void install(Workspace& ws) {
+    ws.renderer().setShapePainter(&paintShape);
+}
+
+} // namespace Shapes
