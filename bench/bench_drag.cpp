@@ -1,6 +1,7 @@
 // Dragging a picture object on a full canvas: mouse move -> MoveObj -> repaint.
 #include "app/Editor.h"
 #include "common/Units.h"
+#include "workspace/CanvasState.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
@@ -64,6 +65,30 @@ struct FullCanvas {
         ws.settings.Pre4ertaiPriMestene = true;
     }
 
+    // Every other buffer full too: 255 shapes of diagram sizes (40 to 150 pixels) of all
+    // three kinds with every fill and line style and widths 1 to 5, spread over the canvas,
+    // and ten 10 x 10 grids.
+    void fillShapesAndGrids() {
+        Workspace& ws = editor.workspace();
+        for (int i = 0; i < ElementStore::Capacity; ++i) {
+            const int x = (i % 17) * 1400 + 300;
+            const int y = (i / 17) * 1000 + 200;
+            const int w = 600 + (i * 53) % 1650;
+            const int h = 600 + (i * 31) % 1650;
+            ShapeRecord& s = ws.store.shapes[i + 1];
+            s = ShapeRecord{
+                1 + i % 3,         x,          y, x + w, y + h, Rgb(0, 0, 0), 1 + i % 5, i % 8,
+                Rgb(200, 120, 40), (i / 8) % 5};
+            ws.canvas.shapeHandles[i + 1] = CanvasHandle{true, QPointF(x, y)};
+        }
+        for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+            const int x = ((slot - 1) % 5) * 4600 + 500;
+            const int y = ((slot - 1) / 5) * 7000 + 1000;
+            ws.store.grids[slot] = GridRecord{1, 10, 10, y, x, 4000, 4500, Rgb(0, 0, 128), 1};
+            ws.canvas.gridHandles[slot] = CanvasHandle{true, QPointF(x, y)};
+        }
+    }
+
     // Grabs the topmost picture (slot 255, bottom right of the grid) by its middle.
     QPoint grab() {
         const PictureObject& grabbed = editor.workspace().store.objects[ElementStore::Capacity];
@@ -110,6 +135,65 @@ void BM_Pre4ertai(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Pre4ertai)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("median", median);
+
+// The repaint with every buffer full: 255 lines, 255 shapes, ten grids.
+void BM_Pre4ertaiEveryBuffer(benchmark::State& state) {
+    FullCanvas canvas(true);
+    canvas.fillShapesAndGrids();
+    Workspace& ws = canvas.editor.workspace();
+    for (auto _ : state) {
+        ws.Pre4ertai();
+        benchmark::DoNotOptimize(ws.bitmap().image().constBits());
+    }
+}
+BENCHMARK(BM_Pre4ertaiEveryBuffer)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("median", median);
+
+// One step of the rectangle tool's rubber band on that canvas: the mouse move, then the
+// painting of the part of the canvas the band left and entered (the band's boxes).
+void BM_RubberBandStep(benchmark::State& state) {
+    FullCanvas canvas(true);
+    canvas.fillShapesAndGrids();
+    Workspace& ws = canvas.editor.workspace();
+    Pano* pano = canvas.editor.window().pano;
+    ws.tools.mode = ToolState::box();
+    ws.tools.lineWidth = QStringLiteral("2");
+    QImage frame(pano->size(), QImage::Format_RGB32);
+    // A band about 300 x 200 pixels, its corner moving a few pixels a step, started on a
+    // bare spot of the canvas (anywhere else the press would take an element).
+    QPoint start(200, 150);
+    while (pano->layers().hitTest(QPointF(PixelsToTwips(start.x()), PixelsToTwips(start.y()))))
+        start += QPoint(1, 1);
+    sendMouse(pano, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    QPoint at = start + QPoint(300, 200);
+    sendMouse(pano, QEvent::MouseMove, at, Qt::LeftButton);
+    pano->render(&frame);
+    const int repaints = ws.bitmap().repaintCount();
+    int step = 0;
+    for (auto _ : state) {
+        const QRectF before = ws.canvas.rubberBand.area();
+        at += QPoint((step % 40) < 20 ? 3 : -3, (step % 40) < 20 ? 2 : -2);
+        ++step;
+        sendMouse(pano, QEvent::MouseMove, at, Qt::LeftButton);
+        const QRectF twips = before.united(ws.canvas.rubberBand.area());
+        const QRect pixels =
+            QRectF(TwipsToPixelsExact(twips.left()), TwipsToPixelsExact(twips.top()),
+                   TwipsToPixelsExact(twips.width()), TwipsToPixelsExact(twips.height()))
+                .toAlignedRect()
+                .adjusted(-1, -1, 1, 1);
+        pano->render(&frame, pixels.topLeft(), QRegion(pixels));
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    // The band never costs a repaint of the canvas bitmap.
+    state.counters["bitmap_repaints"] = ws.bitmap().repaintCount() - repaints;
+    sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+BENCHMARK(BM_RubberBandStep)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ComputeStatistics("median", median);

@@ -5,8 +5,10 @@
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
 #include "files/WriteNotationReader.h"
+#include "grids/Grids.h"
 #include "library/CatalogueLoader.h"
 #include "lines/Connections.h"
+#include "shapes/Shapes.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
@@ -42,7 +44,10 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     }
 
     Workspace ws(prompter);
+    // What the editor paints besides the elements: lines, shapes and grids.
     Connections::install(ws);
+    Shapes::install(ws);
+    Grids::install(ws);
     // The library's own faults do not stop an export; missing pictures are told below.
     CatalogueLoader(QDir(programFolder).filePath(CatalogueLoader::folderName()), ws.kartinki)
         .loadAll();

@@ -2,6 +2,7 @@
 
 #include "lines/Connections.h"
 #include "lines/LineCommands.h"
+#include "workspace/DiagramRenderer.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>
@@ -24,10 +25,13 @@ void LineHandleLayer::paint(QPainter& painter) const {
     // A pale square with a thin dark edge: seen on a line, light on a picture beneath it.
     painter.setPen(QPen(QColor(40, 60, 140), 0));
     painter.setBrush(QColor(255, 250, 205));
+    const QRectF area = DiagramRenderer::reachableArea(painter);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         if (!present(slot))
             continue;
         const QRectF box = rect(slot);
+        if (!box.intersects(area))
+            continue;
         // The edge runs inside the box, one pixel in from its right and bottom.
         painter.drawRect(box.adjusted(0, 0, -15, -15));
     }

@@ -77,8 +77,9 @@ const QImage& ShapeHandleLayer::picture(int slot) const {
 }
 
 void ShapeHandleLayer::paint(QPainter& painter) const {
+    const QRectF area = DiagramRenderer::reachableArea(painter);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-        if (present(slot))
+        if (present(slot) && rect(slot).intersects(area))
             DiagramRenderer::drawPicture(painter, rect(slot), picture(slot));
 }
 

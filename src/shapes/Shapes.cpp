@@ -3,13 +3,12 @@
 #include "common/Numeric.h"
 #include "common/Units.h"
 #include "workspace/LineRaster.h"
+#include "workspace/ShapeRaster.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>
 #include <QPolygonF>
-#include <QTransform>
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace Shapes {
@@ -67,78 +66,6 @@ void finish(Workspace& ws, Kind kind, int16_t x, int16_t y, int32_t colour, bool
         s.FillColour = 0;
     }
     ws.canvas.shapeHandles[slot] = CanvasHandle{ws.canvas.showHandles, handleTopLeft(s)};
-}
-
-QBrush fillBrush(int32_t style, const QColor& colour) {
-    switch (style) {
-    case Solid:
-        return QBrush(colour);
-    case Horizontal:
-        return QBrush(colour, Qt::HorPattern);
-    case Vertical:
-        return QBrush(colour, Qt::VerPattern);
-    case Rising:
-        return QBrush(colour, Qt::BDiagPattern);
-    case Falling:
-        return QBrush(colour, Qt::FDiagPattern);
-    case Cross:
-        return QBrush(colour, Qt::CrossPattern);
-    case DiagonalCross:
-        return QBrush(colour, Qt::DiagCrossPattern);
-    default:
-        return QBrush(Qt::NoBrush);
-    }
-}
-
-// The interior of a rectangle or an ellipse (box in twips). Hatches lie on the screen's
-// pixels, one line every eight, anchored at the canvas corner.
-void fill(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style, int32_t colour) {
-    const QBrush brush = fillBrush(style, ColourToQColor(colour));
-    if (brush.style() == Qt::NoBrush)
-        return;
-    const QTransform transform = painter.combinedTransform();
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    if (transform.type() <= QTransform::TxScale) {
-        // In whole pixels, between the corners the outline is drawn through.
-        const QRectF device = transform.mapRect(twips);
-        const QPoint topLeft(RoundHalfEven(device.left()), RoundHalfEven(device.top()));
-        const QPoint bottomRight(RoundHalfEven(device.right()), RoundHalfEven(device.bottom()));
-        const QPointF origin = transform.map(QPointF(0, 0));
-        painter.resetTransform();
-        painter.setBrushOrigin(QPoint(RoundHalfEven(origin.x()), RoundHalfEven(origin.y())));
-        const QRect pixels(topLeft, bottomRight);
-        if (ellipse) {
-            painter.setBrush(brush);
-            painter.drawEllipse(pixels);
-        } else {
-            painter.fillRect(pixels, brush);
-        }
-    } else {
-        painter.setBrush(brush);
-        if (ellipse)
-            painter.drawEllipse(twips);
-        else
-            painter.drawRect(twips);
-    }
-    painter.restore();
-}
-
-// The outline of an ellipse as a closed polygon fine enough for the painter's pixels.
-QPolygonF ellipseOutline(const Ellipse& e, const QTransform& transform) {
-    const double a = e.rx();
-    const double b = e.ry();
-    const double perimeter = M_PI * (3 * (a + b) - std::sqrt((3 * a + b) * (a + 3 * b)));
-    const double scale = std::sqrt(std::abs(transform.determinant()));
-    const int count = std::clamp(int(perimeter * scale / 2), 8, 2048);
-    QPolygonF points;
-    points.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const double angle = 2 * M_PI * i / count;
-        points << QPointF(e.centre.x() + a * std::cos(angle), e.centre.y() + b * std::sin(angle));
-    }
-    return points;
 }
 
 } // namespace
@@ -217,7 +144,7 @@ void paintShape(QPainter& painter, const ElementStore& store, int slot) {
     switch (s.Kind) {
     case Rectangle: {
         const QRectF box = QRectF(QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y2)).normalized();
-        fill(painter, box, false, s.FillStyle, s.FillColour);
+        ShapeRaster::fill(painter, box, false, s.FillStyle, ColourToQColor(s.FillColour));
         LineRaster::stroke(painter,
                            QPolygonF({QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y1), QPointF(s.X2, s.Y2),
                                       QPointF(s.X1, s.Y2)}),
@@ -230,9 +157,8 @@ void paintShape(QPainter& painter, const ElementStore& store, int slot) {
         break;
     case EllipseKind: {
         const Ellipse e = DrawEllipse(s.X1, s.Y1, s.X2, s.Y2, false);
-        fill(painter, e.box(), true, s.FillStyle, s.FillColour);
-        LineRaster::stroke(painter, ellipseOutline(e, painter.combinedTransform()), s.LineWidth,
-                           s.LineStyle, border, true);
+        ShapeRaster::fill(painter, e.box(), true, s.FillStyle, ColourToQColor(s.FillColour));
+        ShapeRaster::strokeEllipse(painter, e.box(), s.LineWidth, s.LineStyle, border);
         break;
     }
     default:

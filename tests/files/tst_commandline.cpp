@@ -12,13 +12,14 @@
 namespace {
 
 // A hand-written diagram: a library picture, a drawn 8 x 8 red picture with its pixels, a
-// text field and a line between the two pictures.
+// text field, a line between the two pictures and a green filled rectangle.
 const QByteArray Diagram =
     "\"[Vexilardo]\"\r\n"
     "\"[PIC]\",\"HUB\",600,900,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
     "\"[LIN]\",1,1,2,2,255,1,0,\"\",\"\",\"\"\r\n"
     "\"[TXT]\",\"Zala\",1500,900,255,#TRUE#,#FALSE#,\"DejaVu Sans\",10,"
     "#FALSE#,#FALSE#\r\n"
+    "\"[SHP]\",1,3000,600,3600,1200,0,1,0,65280,0\r\n"
     "\"[PIC]\",\"SKETCHPAD\",-300,2000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
     "8,8,120,120\r\n0,0,8,255\r\n1,0,8,255\r\n2,0,8,255\r\n3,0,8,255\r\n"
     "4,0,8,255\r\n5,0,8,255\r\n6,0,8,255\r\n7,0,8,255\r\n0,0,0,0\r\n"
@@ -102,6 +103,11 @@ private slots:
                 lineFound |= c.red() - std::max(c.green(), c.blue()) > 60;
             }
         QVERIFY2(lineFound, "no line between the pictures");
+        // The middle of the filled rectangle (3300, 900).
+        const QColor green = image.pixelColor(qRound((3300 - e.minLeft + 400) / 15.0),
+                                              qRound((900 - e.minTop + 400) / 15.0));
+        QVERIFY2(green.green() > 200 && green.red() < 60 && green.blue() < 60,
+                 qPrintable(green.name()));
     }
 
     // Re-saving a hand-written diagram tidies it into the program's own notation.

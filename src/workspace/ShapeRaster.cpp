@@ -1,0 +1,324 @@
+#include "workspace/ShapeRaster.h"
+
+#include "common/Numeric.h"
+#include "workspace/LineRaster.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace ShapeRaster {
+
+namespace {
+
+int modulo8(long long value) {
+    return int(((value % 8) + 8) % 8);
+}
+
+// The picture behind a painter when its pixels can be written straight, else null.
+QImage* directImage(QPainter& painter) {
+    if (painter.combinedTransform().type() > QTransform::TxScale || !painter.device() ||
+        painter.device()->devType() != QInternal::Image || painter.hasClipping() ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    QImage* image = static_cast<QImage*>(painter.device());
+    // A shared picture would be copied on the first write, away from the painter.
+    if (!LineRaster::canDrawInto(*image) || !image->isDetached() || image->isNull())
+        return nullptr;
+    return image;
+}
+
+// Writes spans of one colour, clipped to the picture.
+class Pixels {
+public:
+    Pixels(QImage& image, const QColor& colour)
+        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()),
+          m_height(image.height()), m_colour(colour.rgb() | 0xFF000000) {}
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    void span(int y, int x0, int x1) { // x1 included
+        if (y < 0 || y >= m_height)
+            return;
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, m_width - 1);
+        if (x0 > x1)
+            return;
+        QRgb* row = reinterpret_cast<QRgb*>(m_bits + qsizetype(y) * m_stride);
+        std::fill(row + x0, row + x1 + 1, m_colour);
+    }
+
+    // Every eighth pixel of a span, those whose x is `residue` modulo 8.
+    void everyEighth(int y, int x0, int x1, int residue) {
+        if (y < 0 || y >= m_height)
+            return;
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, m_width - 1);
+        if (x0 > x1)
+            return;
+        QRgb* row = reinterpret_cast<QRgb*>(m_bits + qsizetype(y) * m_stride);
+        for (int x = x0 + modulo8(residue - x0); x <= x1; x += 8)
+            row[x] = m_colour;
+    }
+
+private:
+    uchar* m_bits;
+    qsizetype m_stride;
+    int m_width;
+    int m_height;
+    QRgb m_colour;
+};
+
+// One row of an area by the fill style; the hatch is anchored at `origin`.
+void fillSpan(Pixels& pixels, int32_t style, QPoint origin, int y, int x0, int x1) {
+    const int row = y - origin.y();
+    const bool onRow = modulo8(row) == 0;
+    switch (style) {
+    case 0:
+        pixels.span(y, x0, x1);
+        break;
+    case 2:
+        if (onRow)
+            pixels.span(y, x0, x1);
+        break;
+    case 3:
+        pixels.everyEighth(y, x0, x1, origin.x());
+        break;
+    case 4:
+        pixels.everyEighth(y, x0, x1, origin.x() - row);
+        break;
+    case 5:
+        pixels.everyEighth(y, x0, x1, origin.x() + row);
+        break;
+    case 6:
+        if (onRow)
+            pixels.span(y, x0, x1);
+        else
+            pixels.everyEighth(y, x0, x1, origin.x());
+        break;
+    case 7:
+        pixels.everyEighth(y, x0, x1, origin.x() - row);
+        pixels.everyEighth(y, x0, x1, origin.x() + row);
+        break;
+    default:
+        break;
+    }
+}
+
+QBrush fillBrush(int32_t style, const QColor& colour) {
+    switch (style) {
+    case 0:
+        return QBrush(colour);
+    case 2:
+        return QBrush(colour, Qt::HorPattern);
+    case 3:
+        return QBrush(colour, Qt::VerPattern);
+    case 4:
+        return QBrush(colour, Qt::BDiagPattern);
+    case 5:
+        return QBrush(colour, Qt::FDiagPattern);
+    case 6:
+        return QBrush(colour, Qt::CrossPattern);
+    case 7:
+        return QBrush(colour, Qt::DiagCrossPattern);
+    default:
+        return QBrush(Qt::NoBrush);
+    }
+}
+
+// An ellipse in device pixels: pixel (i, j) lies on the curve at (round(x), round(y)).
+struct DeviceEllipse {
+    double cx, cy, rx, ry;
+};
+
+DeviceEllipse deviceEllipse(const QTransform& transform, const QRectF& twips) {
+    const QRectF box = transform.mapRect(twips);
+    return {box.center().x(), box.center().y(), box.width() / 2, box.height() / 2};
+}
+
+// The pixels of the outline in order around the ellipse, clockwise from the top, each with
+// the direction it is stepped in (true: along x, so its width runs along y).
+struct OutlinePixel {
+    int x;
+    int y;
+    bool alongX;
+};
+
+void quadrant(const DeviceEllipse& e, int sx, int sy, bool reversed,
+              std::vector<OutlinePixel>& out) {
+    std::vector<OutlinePixel> chain;
+    const double a = e.rx;
+    const double b = e.ry;
+    const double turn = (a > 0 || b > 0) ? a * a / std::hypot(a, b) : 0;
+    // Where the slope is gentle: one pixel per column, from the top (or bottom) outwards.
+    const int i0 = RoundHalfEven(e.cx);
+    const int i1 = RoundHalfEven(e.cx + sx * turn);
+    for (int i = i0;; i += sx) {
+        const double x = std::max(0.0, (i - e.cx) * sx);
+        const double t = a > 0 ? std::min(1.0, x / a) : 1.0;
+        chain.push_back({i, RoundHalfEven(e.cy + sy * b * std::sqrt(1 - t * t)), true});
+        if (i == i1)
+            break;
+    }
+    // Where it is steep: one pixel per row, on to the side.
+    const int jEnd = RoundHalfEven(e.cy);
+    for (int j = chain.back().y; j != jEnd;) {
+        j -= sy;
+        const double y = std::max(0.0, (j - e.cy) * sy);
+        const double t = b > 0 ? std::min(1.0, y / b) : 1.0;
+        chain.push_back({RoundHalfEven(e.cx + sx * a * std::sqrt(1 - t * t)), j, false});
+    }
+    if (reversed)
+        std::reverse(chain.begin(), chain.end());
+    for (const OutlinePixel& p : chain)
+        if (out.empty() || out.back().x != p.x || out.back().y != p.y)
+            out.push_back(p);
+}
+
+// The outline as a closed polygon in the painter's units, for devices without direct pixels.
+QPolygonF outlinePolygon(const QRectF& twips, const QTransform& transform) {
+    const double a = twips.width() / 2;
+    const double b = twips.height() / 2;
+    const QPointF c = twips.center();
+    const double perimeter = M_PI * (3 * (a + b) - std::sqrt((3 * a + b) * (a + 3 * b)));
+    const double scale = std::sqrt(std::abs(transform.determinant()));
+    const int count = std::clamp(int(perimeter * scale / 4), 8, 2048);
+    QPolygonF points;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * i / count;
+        points << QPointF(c.x() + a * std::cos(angle), c.y() + b * std::sin(angle));
+    }
+    return points;
+}
+
+} // namespace
+
+bool onHatch(int32_t style, int x, int y) {
+    const bool row = modulo8(y) == 0;
+    const bool column = modulo8(x) == 0;
+    const bool rising = modulo8((long long)x + y) == 0;
+    const bool falling = modulo8((long long)x - y) == 0;
+    switch (style) {
+    case 0:
+        return true;
+    case 2:
+        return row;
+    case 3:
+        return column;
+    case 4:
+        return rising;
+    case 5:
+        return falling;
+    case 6:
+        return row || column;
+    case 7:
+        return rising || falling;
+    default:
+        return false;
+    }
+}
+
+void fill(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style,
+          const QColor& colour) {
+    if (style == 1 || style < 0 || style > 7)
+        return;
+    const QTransform transform = painter.combinedTransform();
+    if (QImage* image = directImage(painter)) {
+        Pixels pixels(*image, colour);
+        const QPointF o = transform.map(QPointF(0, 0));
+        const QPoint origin(RoundHalfEven(o.x()), RoundHalfEven(o.y()));
+        if (!ellipse) {
+            const QRectF device = transform.mapRect(twips);
+            const int x0 = RoundHalfEven(device.left());
+            const int x1 = RoundHalfEven(device.right());
+            const int y0 = std::max(RoundHalfEven(device.top()), 0);
+            const int y1 = std::min(RoundHalfEven(device.bottom()), pixels.height() - 1);
+            for (int y = y0; y <= y1; ++y)
+                fillSpan(pixels, style, origin, y, x0, x1);
+            return;
+        }
+        const DeviceEllipse e = deviceEllipse(transform, twips);
+        const int y0 = std::max(RoundHalfEven(e.cy - e.ry), 0);
+        const int y1 = std::min(RoundHalfEven(e.cy + e.ry), pixels.height() - 1);
+        for (int y = y0; y <= y1; ++y) {
+            const double t = e.ry > 0 ? std::min(1.0, std::abs(y - e.cy) / e.ry) : 0.0;
+            const double half = e.rx * std::sqrt(1 - t * t);
+            fillSpan(pixels, style, origin, y, RoundHalfEven(e.cx - half),
+                     RoundHalfEven(e.cx + half));
+        }
+        return;
+    }
+    // Any other device: the painter's patterns, which lie on its pixels too.
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(fillBrush(style, colour));
+    if (transform.type() <= QTransform::TxScale) {
+        const QPointF o = transform.map(QPointF(0, 0));
+        painter.setBrushOrigin(QPoint(RoundHalfEven(o.x()), RoundHalfEven(o.y())));
+    }
+    if (ellipse)
+        painter.drawEllipse(twips);
+    else
+        painter.drawRect(twips);
+    painter.restore();
+}
+
+void strokeEllipse(QPainter& painter, const QRectF& twips, int width, int32_t style,
+                   const QColor& colour) {
+    const QTransform transform = painter.combinedTransform();
+    QImage* image = directImage(painter);
+    if (!image) {
+        LineRaster::stroke(painter, outlinePolygon(twips, transform), width, style, colour, true);
+        return;
+    }
+    const double scale = std::sqrt(std::abs(transform.determinant())) * 15;
+    const int pixelsWide =
+        std::max(1, int(std::lround(std::clamp(width, 1, LineRaster::WidestLine) * scale)));
+    const DeviceEllipse e = deviceEllipse(transform, twips);
+    // Far outside the picture there is nothing to draw; a file may hold anything.
+    const double reach = e.rx + e.ry + pixelsWide;
+    if (e.cx + reach < 0 || e.cy + reach < 0 || e.cx - reach > image->width() ||
+        e.cy - reach > image->height() || reach > 1e5)
+        return;
+    std::vector<OutlinePixel> outline;
+    quadrant(e, +1, -1, false, outline); // top to right
+    quadrant(e, +1, +1, true, outline);  // right to bottom
+    quadrant(e, -1, +1, false, outline); // bottom to left
+    quadrant(e, -1, -1, true, outline);  // left to top
+
+    Pixels pixels(*image, colour);
+    const std::vector<int> pattern = LineRaster::dashPattern(style, pixelsWide);
+    const int half = (pixelsWide - 1) / 2;
+    std::size_t entry = 0;
+    double into = 0;
+    for (std::size_t k = 0; k < outline.size(); ++k) {
+        const OutlinePixel& p = outline[k];
+        if (!pattern.empty() && k > 0) {
+            const OutlinePixel& before = outline[k - 1];
+            const int dx = std::abs(p.x - before.x);
+            const int dy = std::abs(p.y - before.y);
+            into += (dx <= 1 && dy <= 1) ? (dx && dy ? M_SQRT2 : 1.0) : std::hypot(dx, dy);
+            while (into >= pattern[entry]) {
+                into -= pattern[entry];
+                entry = (entry + 1) % pattern.size();
+            }
+        }
+        if (entry % 2 != 0)
+            continue;
+        if (p.alongX) {
+            for (int y = p.y - half; y < p.y - half + pixelsWide; ++y)
+                pixels.span(y, p.x, p.x);
+        } else {
+            pixels.span(p.y, p.x - half, p.x - half + pixelsWide - 1);
+        }
+    }
+}
+
+} // namespace ShapeRaster
