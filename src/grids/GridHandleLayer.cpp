@@ -9,11 +9,8 @@
 const QImage& GridHandleLayer::picture() {
     static const QImage image = [] {
         const int side = int(Grids::HandleSize / 15);
-        QImage tile(side, side, QImage::Format_RGB32);
-        tile.fill(QColor(255, 250, 205));
+        QImage tile = DiagramRenderer::handleTile(side);
         QPainter p(&tile);
-        p.setPen(QColor(40, 60, 140));
-        p.drawRect(0, 0, side - 1, side - 1);
         // A two by two table.
         p.setPen(QColor(20, 20, 20));
         p.drawRect(3, 3, side - 7, side - 7);

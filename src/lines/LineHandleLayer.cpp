@@ -22,9 +22,8 @@ QRectF LineHandleLayer::rect(int slot) const {
 
 void LineHandleLayer::paint(QPainter& painter) const {
     painter.save();
-    // A pale square with a thin dark edge: seen on a line, light on a picture beneath it.
-    painter.setPen(QPen(QColor(40, 60, 140), 0));
-    painter.setBrush(QColor(255, 250, 205));
+    painter.setPen(QPen(DiagramRenderer::handleEdge(), 0));
+    painter.setBrush(DiagramRenderer::handleFace());
     const QRectF area = DiagramRenderer::reachableArea(painter);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         if (!present(slot))

@@ -10,14 +10,11 @@ namespace {
 
 enum class Mark { Rectangle, Line, Circle };
 
-// A light tile with a dark edge and the kind of shape drawn on it.
+// A handle tile with the kind of shape drawn on it.
 QImage handlePicture(Mark mark) {
     const int side = int(Shapes::HandleSize / 15);
-    QImage image(side, side, QImage::Format_RGB32);
-    image.fill(QColor(255, 250, 205));
+    QImage image = DiagramRenderer::handleTile(side);
     QPainter p(&image);
-    p.setPen(QColor(40, 60, 140));
-    p.drawRect(0, 0, side - 1, side - 1);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(20, 20, 20), 1.5));
     p.setBrush(Qt::NoBrush);

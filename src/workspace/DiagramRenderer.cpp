@@ -186,3 +186,12 @@ QRectF DiagramRenderer::reachableArea(const QPainter& painter) {
 void DiagramRenderer::drawPicture(QPainter& painter, const QRectF& twips, const QImage& picture) {
     PictureBlitter(painter).draw(twips, picture);
 }
+
+QImage DiagramRenderer::handleTile(int side) {
+    QImage tile(side, side, QImage::Format_RGB32);
+    tile.fill(handleFace());
+    QPainter p(&tile);
+    p.setPen(handleEdge());
+    p.drawRect(0, 0, side - 1, side - 1);
+    return tile;
+}

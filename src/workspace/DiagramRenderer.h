@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRectF>
 #include <functional>
@@ -45,6 +46,13 @@ public:
     // Draws a picture into a box given in twips. Where the box maps to exactly the picture's
     // size in pixels, the pixels are copied one to one at the nearest whole pixel.
     static void drawPicture(QPainter& painter, const QRectF& twips, const QImage& picture);
+
+    // The handles of lines, shapes and grids share one look: a pale face with a thin dark
+    // edge, light on a picture beneath it and seen on a line.
+    static QColor handleFace() { return QColor(255, 250, 205); }
+    static QColor handleEdge() { return QColor(40, 60, 140); }
+    // A handle tile of `side` pixels on which a handle layer draws its mark.
+    static QImage handleTile(int side);
 
 private:
     const ElementStore& m_store;

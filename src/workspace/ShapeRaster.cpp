@@ -43,30 +43,29 @@ public:
     int height() const { return m_height; }
 
     void span(int y, int x0, int x1) { // x1 included
-        if (y < 0 || y >= m_height)
-            return;
-        x0 = std::max(x0, 0);
-        x1 = std::min(x1, m_width - 1);
-        if (x0 > x1)
-            return;
-        QRgb* row = reinterpret_cast<QRgb*>(m_bits + qsizetype(y) * m_stride);
-        std::fill(row + x0, row + x1 + 1, m_colour);
+        if (QRgb* row = clippedRow(y, x0, x1))
+            std::fill(row + x0, row + x1 + 1, m_colour);
     }
 
     // Every eighth pixel of a span, those whose x is `residue` modulo 8.
     void everyEighth(int y, int x0, int x1, int residue) {
-        if (y < 0 || y >= m_height)
-            return;
-        x0 = std::max(x0, 0);
-        x1 = std::min(x1, m_width - 1);
-        if (x0 > x1)
-            return;
-        QRgb* row = reinterpret_cast<QRgb*>(m_bits + qsizetype(y) * m_stride);
-        for (int x = x0 + modulo8(residue - x0); x <= x1; x += 8)
-            row[x] = m_colour;
+        if (QRgb* row = clippedRow(y, x0, x1))
+            for (int x = x0 + modulo8(residue - x0); x <= x1; x += 8)
+                row[x] = m_colour;
     }
 
 private:
+    // The row of a span clipped to the picture, or null when nothing of it is inside.
+    QRgb* clippedRow(int y, int& x0, int& x1) const {
+        if (y < 0 || y >= m_height)
+            return nullptr;
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, m_width - 1);
+        if (x0 > x1)
+            return nullptr;
+        return reinterpret_cast<QRgb*>(m_bits + qsizetype(y) * m_stride);
+    }
+
     uchar* m_bits;
     qsizetype m_stride;
     int m_width;
