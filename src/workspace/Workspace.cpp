@@ -182,6 +182,21 @@ void Workspace::deleteText(int16_t slot) {
     emit elementsChanged();
 }
 
+bool Workspace::setTextCaption(int16_t slot, const QString& caption) {
+    if (slot < 1 || slot > ElementStore::Capacity || store.textStatus[slot] != ElementStore::Used)
+        return false;
+    store.texts[slot].Caption = caption.isEmpty() ? QStringLiteral("Въведете текст") : caption;
+    emit elementsChanged();
+    return true;
+}
+
+bool Workspace::setPictureName(int16_t slot, const QString& name) {
+    if (slot < 1 || slot > ElementStore::Capacity || store.objectStatus[slot] != ElementStore::Used)
+        return false;
+    store.objects[slot].ToolTipText = name;
+    return true;
+}
+
 SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
     if (element.kind != ElementKind::Picture && element.kind != ElementKind::Text)
         return {};

@@ -84,6 +84,11 @@ public:
     void deletePicture(int16_t slot);
     // Removes a text field.
     void deleteText(int16_t slot);
+    // The caption of a used text field; an empty caption becomes "Въведете текст", so a
+    // field never shows nothing. False when the slot holds no text field.
+    bool setTextCaption(int16_t slot, const QString& caption);
+    // The name (tooltip) of a used picture object. False when the slot holds no object.
+    bool setPictureName(int16_t slot, const QString& name);
     // Tells the views that elements were added or removed.
     void notifyElementsChanged() { emit elementsChanged(); }
 
