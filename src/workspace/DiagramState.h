@@ -3,6 +3,7 @@
 #include "workspace/ElementKind.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The status-bar texts of the diagram state and the current file.
@@ -46,4 +47,8 @@ struct DiagramState {
     // The element whose context menu was opened last; context-menu commands act on it.
     ElementRef contextElement;
     ConnectionState connection;
+    // The copy buffer: entry 0 names the kind of element ("Pic", "Tekst", "Shp", "Tab"), the
+    // others are its values as text. A copy overwrites the entries it uses and leaves the
+    // rest; it lives as long as the window, across loaded diagrams.
+    QStringList copyBuffer;
 };

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "workspace/ElementKind.h"
+
+#include <QRectF>
+
+class Workspace;
+
+// The four resize handles Manip(1..4) at the outer corners of one element's box: a picture
+// object ("Kartinka"), a shape ("Figura") or a grid ("Tablica"). Handle 1 is the top-left,
+// 2 the top-right, 3 the bottom-left and 4 the bottom-right one; the box lies exactly between
+// them.
+namespace ResizeHandles {
+
+constexpr double Size = 90; // twips
+
+// The kind tag of an element kind; empty for kinds that cannot be resized.
+QString kindTag(ElementKind kind);
+// The box the handles enclose: a picture object's rectangle, a shape's box from the smaller
+// and larger of its coordinates, a grid's rectangle.
+QRectF box(const Workspace& workspace, ElementRef element);
+// Shows the handles around `element` and the selection outline around them; sets Izbr and
+// the kind tag. The caller stops the drawing tools first.
+void show(Workspace& workspace, ElementRef element);
+// Puts the selection outline around the four handles again.
+void encloseHandles(Workspace& workspace);
+
+} // namespace ResizeHandles
