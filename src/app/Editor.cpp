@@ -6,7 +6,7 @@
 #include "lines/LineCommands.h"
 #include "objects/PictureCommands.h"
 #include "shapes/ShapeCommands.h"
-#include "text/TextLayer.h"
+#include "text/TextCommands.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
@@ -14,13 +14,12 @@
 Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     : m_window(std::make_unique<frmMain>(prompter, paths)) {
     frmMain& window = *m_window;
-    window.canvas().layers().add(std::make_unique<TextLayer>(window.workspace()),
-                                 LayerOrder::Texts);
     m_pictures = std::make_unique<PictureCommands>(window);
     m_files = std::make_unique<FileCommands>(window);
     m_lines = std::make_unique<LineCommands>(window);
     m_shapes = std::make_unique<ShapeCommands>(window);
     m_grids = std::make_unique<GridCommands>(window);
+    m_texts = std::make_unique<TextCommands>(window);
     // A marked area that no export waits for becomes a grid.
     m_files->selection().gridRequested = [grids = m_grids.get()](const QRectF& area) {
         grids->gridMarked(area);
@@ -29,6 +28,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
 
 Editor::~Editor() {
     // Commands first: they still talk to the window while they go.
+    m_texts.reset();
     m_grids.reset();
     m_shapes.reset();
     m_lines.reset();

@@ -10,6 +10,7 @@ class GridCommands;
 class LineCommands;
 class PictureCommands;
 class ShapeCommands;
+class TextCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
 // here and nowhere else. The commands end before the window they work on.
@@ -27,6 +28,7 @@ public:
     LineCommands& lines() const { return *m_lines; }
     ShapeCommands& shapes() const { return *m_shapes; }
     GridCommands& grids() const { return *m_grids; }
+    TextCommands& texts() const { return *m_texts; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -40,4 +42,5 @@ private:
     std::unique_ptr<LineCommands> m_lines;
     std::unique_ptr<ShapeCommands> m_shapes;
     std::unique_ptr<GridCommands> m_grids;
+    std::unique_ptr<TextCommands> m_texts;
 };

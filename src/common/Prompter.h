@@ -38,4 +38,12 @@ public:
 
     // Font dialog; nothing when cancelled.
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+
+    // The font dialog with effects (underline, strikethrough) and the text colour
+    // (0x00BBGGRR), preset from `initial`; nothing when cancelled.
+    struct FontChoice {
+        QFont font;
+        int32_t colour = 0;
+    };
+    virtual std::optional<FontChoice> chooseFontAndColour(const FontChoice& initial) = 0;
 };

@@ -3,12 +3,18 @@
 #include "common/Units.h"
 
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -132,4 +138,88 @@ std::optional<QFont> QtPrompter::chooseFont(const QFont& initial) {
     if (!ok)
         return std::nullopt;
     return font;
+}
+
+namespace {
+
+// The sixteen basic colours the font dialog offers, as 0x00BBGGRR.
+struct NamedColour {
+    int32_t colour;
+    const char* name;
+};
+constexpr NamedColour BasicColours[] = {
+    {0x000000, "Черно"},        {0x000080, "Тъмночервено"}, {0x008000, "Зелено"},
+    {0x008080, "Маслинено"},    {0x800000, "Тъмносиньо"},   {0x800080, "Лилаво"},
+    {0x808000, "Синьо-зелено"}, {0x808080, "Сиво"},         {0xC0C0C0, "Сребристо"},
+    {0x0000FF, "Червено"},      {0x00FF00, "Светлозелено"}, {0x00FFFF, "Жълто"},
+    {0xFF0000, "Синьо"},        {0xFF00FF, "Фуксия"},       {0xFFFF00, "Светлосиньо"},
+    {0xFFFFFF, "Бяло"},
+};
+
+QIcon Swatch(int32_t colour) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(ColourToQColor(colour));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::gray);
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+std::optional<Prompter::FontChoice> QtPrompter::chooseFontAndColour(const FontChoice& initial) {
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Шрифт"));
+    // The platform's font dialog without its buttons, with the colour below it.
+    auto* fonts = new QFontDialog(initial.font, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+
+    auto* colours = new QComboBox(&dialog);
+    colours->setObjectName(QStringLiteral("cboColour"));
+    const auto addColour = [colours](int32_t colour, const QString& name) {
+        colours->addItem(Swatch(colour), name, colour);
+    };
+    for (const NamedColour& basic : BasicColours)
+        addColour(basic.colour, QString::fromUtf8(basic.name));
+    int current = colours->findData(initial.colour & 0xFFFFFF);
+    if (current < 0) {
+        addColour(initial.colour & 0xFFFFFF, QStringLiteral("Собствен"));
+        current = colours->count() - 1;
+    }
+    colours->addItem(QStringLiteral("Друг цвят..."));
+    colours->setCurrentIndex(current);
+    // The last entry opens the colour dialog; its choice joins the list.
+    QObject::connect(
+        colours, qOverload<int>(&QComboBox::activated), &dialog, [&, colours](int index) {
+            if (index != colours->count() - 1) {
+                current = index;
+                return;
+            }
+            const QColor chosen =
+                QColorDialog::getColor(ColourToQColor(colours->itemData(current).toInt()), &dialog);
+            if (chosen.isValid()) {
+                colours->insertItem(index, Swatch(QColorToColour(chosen)),
+                                    QStringLiteral("Собствен"), QColorToColour(chosen));
+                current = index;
+            }
+            colours->setCurrentIndex(current);
+        });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отказ"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(new QLabel(QStringLiteral("Цвят:"), &dialog));
+    colourRow->addWidget(colours, 1);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+    fonts->show();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{fonts->currentFont(), colours->itemData(current).toInt()};
 }

@@ -24,6 +24,7 @@ public:
                          int* selectedFilter) override;
     std::optional<int32_t> chooseColour(int32_t initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<FontChoice> chooseFontAndColour(const FontChoice& initial) override;
 
     // Position of `chosen` among the ";;"-separated `filters`; -1 when it is not there, so a
     // caller never mistakes an unknown filter for the first one.

@@ -19,5 +19,8 @@ public:
         return {};
     }
     std::optional<int32_t> chooseColour(int32_t) override { return std::nullopt; }
+    std::optional<FontChoice> chooseFontAndColour(const FontChoice&) override {
+        return std::nullopt;
+    }
     std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
 };

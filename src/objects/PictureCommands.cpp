@@ -195,7 +195,8 @@ void PictureCommands::mouseDown(int slot, const CanvasMouse& mouse) {
         // While a connection is being made the click picks the object for it.
         if (Connections::pick(ws, static_cast<int16_t>(slot)))
             return;
-        if (!m_drag) {
+        // One drag at a time, whatever element it moves.
+        if (!m_drag && ws.canvas.drag.isNone()) {
             m_drag = ws.dragObject({ElementKind::Picture, static_cast<int16_t>(slot)});
             m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
             ws.canvas.drag = {ElementKind::Picture, static_cast<int16_t>(slot)};

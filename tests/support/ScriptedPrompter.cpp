@@ -119,6 +119,13 @@ std::optional<QFont> ScriptedPrompter::chooseFont(const QFont&) {
     return TakeFront<std::optional<QFont>>(fonts, std::nullopt);
 }
 
+std::optional<Prompter::FontChoice>
+ScriptedPrompter::chooseFontAndColour(const FontChoice& initial) {
+    ++fontDialogs;
+    fontChoicePresets.append(initial);
+    return TakeFront<std::optional<FontChoice>>(fontChoices, std::nullopt);
+}
+
 QStringList ScriptedPrompter::titles() const {
     QStringList out;
     for (const Message& m : messages)
@@ -137,5 +144,6 @@ void ScriptedPrompter::clear() {
     messages.clear();
     fileDialogs.clear();
     inputPrompts.clear();
+    fontChoicePresets.clear();
     colourDialogs = fontDialogs = 0;
 }

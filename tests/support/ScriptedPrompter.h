@@ -45,6 +45,9 @@ public:
     std::deque<int> filterIndices;
     std::deque<std::optional<int32_t>> colours;
     std::deque<std::optional<QFont>> fonts;
+    // The font-and-colour dialog: its answers, and what each showing was preset with.
+    std::deque<std::optional<FontChoice>> fontChoices;
+    QList<FontChoice> fontChoicePresets;
 
     Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
@@ -55,6 +58,7 @@ public:
                          int* selectedFilter) override;
     std::optional<int32_t> chooseColour(int32_t initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<FontChoice> chooseFontAndColour(const FontChoice& initial) override;
 
     QStringList titles() const;
     QStringList texts() const;

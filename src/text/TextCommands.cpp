@@ -1,0 +1,182 @@
+#include "text/TextCommands.h"
+
+#include "common/Prompter.h"
+#include "text/Dialog.h"
+#include "text/TextFields.h"
+#include "workspace/CanvasGeometry.h"
+#include "workspace/CanvasLayerStack.h"
+#include "workspace/EditorContext.h"
+#include "workspace/ElementMenu.h"
+#include "workspace/Pano.h"
+#include "workspace/TextFieldGeometry.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+TextCommands::TextCommands(EditorContext& context) : m_context(context) {
+    m_layer = &m_context.canvas().layers().add(
+        std::make_unique<TextLayer>(m_context.workspace(), this), LayerOrder::Texts);
+
+    const auto onAction = [this](const char* name, auto slot) {
+        connect(&m_context.action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    };
+    connect(&m_context.button(QStringLiteral("cmdTekst")), &QPushButton::clicked, this,
+            &TextCommands::cmdTekst_Click);
+    onAction("mnuAddText", &TextCommands::cmdTekst_Click);
+    onAction("mnuOptEdit", &TextCommands::mnuOptEdit_Click);
+    onAction("mnuOptFont", &TextCommands::mnuOptFont_Click);
+    connect(&m_context.button(QStringLiteral("cmdMakeEtiquetes")), &QPushButton::clicked, this,
+            &TextCommands::cmdMakeEtiquetes_Click);
+    const struct {
+        const char* one;
+        const char* all;
+        int position;
+    } sides[] = {{"mnuEtiketDown", "mnuEtiquetesDown", TextFields::Below},
+                 {"mnuEtiketUp", "mnuEtiquetesUp", TextFields::Above},
+                 {"mnuEtiketLeft", "mnuEtiquetesLeft", TextFields::Left},
+                 {"mnuEtiketRight", "mnuEtiquetesRight", TextFields::Right}};
+    for (const auto& side : sides) {
+        const int position = side.position;
+        connect(&m_context.action(QString::fromLatin1(side.one)), &QAction::triggered, this,
+                [this, position] { MakeEtiket(position); });
+        connect(&m_context.action(QString::fromLatin1(side.all)), &QAction::triggered, this,
+                [this, position] { MakeEtiquetes(position); });
+    }
+}
+
+TextCommands::~TextCommands() {
+    // The canvas outlives the commands (the wiring ends them first).
+    m_context.canvas().layers().remove(m_layer);
+    delete m_dialog.data();
+}
+
+Dialog* TextCommands::openDialog(int16_t slot, const QString& ImeNaKontrol) {
+    // One dialog at a time; a new one starts with the keyboard hidden, in Latin lower case.
+    delete m_dialog.data();
+    m_dialog = new Dialog(m_context.workspace(), m_context.prompter(), &m_context.mainWindow());
+    connect(m_dialog, &Dialog::presentationRequested, this, &TextCommands::presentationRequested);
+    m_dialog->show();
+    m_dialog->Kutiq = slot;
+    m_dialog->ImeNaKontrol = ImeNaKontrol;
+    return m_dialog;
+}
+
+void TextCommands::cmdTekst_Click() {
+    m_context.SpriInstrumentite();
+    const int16_t slot =
+        TextFields::create(m_context.workspace(), TextFields::templateCaption(),
+                           CanvasGeometry::NewObjectLeft, CanvasGeometry::NewObjectTop);
+    if (slot < 1)
+        return;
+    openDialog(slot, QStringLiteral("Tekst"));
+}
+
+void TextCommands::mnuOptEdit_Click() {
+    Workspace& ws = m_context.workspace();
+    const ElementRef element = ws.diagram.contextElement;
+    if (element.kind == ElementKind::Text) {
+        openDialog(element.slot, QStringLiteral("Tekst"))
+            ->txtTekst->setText(ws.store.texts[element.slot].Caption);
+    } else if (element.kind == ElementKind::Picture) {
+        openDialog(element.slot, QStringLiteral("Pic"))
+            ->txtTekst->setText(ws.store.objects[element.slot].ToolTipText);
+    }
+}
+
+void TextCommands::mnuOptFont_Click() {
+    Workspace& ws = m_context.workspace();
+    const ElementRef element = ws.diagram.contextElement;
+    if (element.kind != ElementKind::Text ||
+        ws.store.textStatus[element.slot] != ElementStore::Used)
+        return;
+    const TextField& before = ws.store.texts[element.slot];
+    const std::optional<Prompter::FontChoice> choice = m_context.prompter().chooseFontAndColour(
+        {TextFieldGeometry::font(before), before.ForeColor});
+    // Cancelling keeps what the dialog was preset with: the element's own font.
+    if (!choice)
+        return;
+    TextField& field = ws.store.texts[element.slot];
+    field.ForeColor = choice->colour;
+    field.FontBold = choice->font.bold();
+    field.FontItalic = choice->font.italic();
+    field.FontUnderline = choice->font.underline();
+    field.FontStrikethru = choice->font.strikeOut();
+    field.FontName = choice->font.family();
+    if (choice->font.pointSizeF() > 0)
+        field.FontSize = choice->font.pointSizeF();
+    ws.setOutline(1, ws.canvas.Ogr[1].visible,
+                  CanvasGeometry::outlineAround(CanvasGeometry::textRect(field)));
+    ws.notifyElementsChanged();
+}
+
+void TextCommands::MakeEtiket(int Position) {
+    Workspace& ws = m_context.workspace();
+    const ElementRef element = ws.diagram.contextElement;
+    m_context.SpriInstrumentite();
+    if (element.kind != ElementKind::Picture ||
+        ws.store.objectStatus[element.slot] != ElementStore::Used)
+        return;
+    TextFields::makeLabel(ws, element.slot, Position);
+}
+
+void TextCommands::MakeEtiquetes(int Position) {
+    Workspace& ws = m_context.workspace();
+    if (m_context.prompter().message(
+            QStringLiteral("Етикиране на обекти"),
+            QStringLiteral("Сигурни ли сте, че искате да етикирате обектите, притежаващи Текст ?"),
+            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    m_context.SpriInstrumentite();
+    if (TextFields::makeLabels(ws, Position) > 0) {
+        ws.markModified();
+        return;
+    }
+    m_context.prompter().message(QStringLiteral("Операция неуспешна"),
+                                 QStringLiteral("На екрана няма обекти, носещи атрибута текст."),
+                                 Prompter::Icon::Warning, Prompter::Buttons::Ok);
+}
+
+void TextCommands::cmdMakeEtiquetes_Click() {
+    m_context.SpriInstrumentite();
+    if (m_context.Opcii4ertane())
+        return;
+    m_context.popupAtCentreOf(m_context.menu(QStringLiteral("mnuFunct")),
+                              m_context.button(QStringLiteral("cmdMakeEtiquetes")));
+}
+
+// ---- mouse on a text field ----
+
+void TextCommands::mouseDown(int slot, const CanvasMouse& mouse) {
+    Workspace& ws = m_context.workspace();
+    if (mouse.button == Qt::LeftButton) {
+        // One drag at a time, whatever element it moves.
+        if (m_drag || !ws.canvas.drag.isNone())
+            return;
+        m_context.SpriInstrumentite();
+        const ElementRef element{ElementKind::Text, static_cast<int16_t>(slot)};
+        m_drag = ws.dragObject(element);
+        m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
+        ws.canvas.drag = element;
+    } else if (mouse.button == Qt::RightButton) {
+        m_context.SpriInstrumentite();
+        m_context.elementMenu().open({ElementKind::Text, static_cast<int16_t>(slot)});
+    }
+}
+
+void TextCommands::mouseMove(int, const CanvasMouse& mouse) {
+    if (m_drag)
+        m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
+}
+
+void TextCommands::mouseUp(int, const CanvasMouse&) {
+    if (!m_drag)
+        return;
+    Workspace& ws = m_context.workspace();
+    m_drag->DragObj(false, 0, 0);
+    m_drag.reset();
+    ws.canvas.drag = {};
+    ws.markModified();
+    m_context.Pre4ertai();
+}

@@ -1,0 +1,84 @@
+#include "text/TextFields.h"
+
+#include "common/Prompter.h"
+#include "workspace/CanvasGeometry.h"
+#include "workspace/TextFieldGeometry.h"
+#include "workspace/Workspace.h"
+
+namespace TextFields {
+
+QString templateCaption() {
+    return QStringLiteral("Текст 1");
+}
+
+void reportFullBuffer(Workspace& workspace) {
+    workspace.prompter().message(QStringLiteral("Програмна грешка"),
+                                 QStringLiteral("Буфера за текст е препълнен. Не могат да се "
+                                                "създадат повече обекти!"),
+                                 Prompter::Icon::Warning, Prompter::Buttons::Ok);
+}
+
+int16_t create(Workspace& workspace, const QString& caption, double left, double top) {
+    const int16_t slot = workspace.FindEmpty(ElementStore::Texts);
+    if (slot < 1) {
+        reportFullBuffer(workspace);
+        return 0;
+    }
+    TextField field;
+    field.Caption = caption.isEmpty() ? QStringLiteral("Въведете текст") : caption;
+    field.FontName = workspace.GetProgramFont();
+    field.Left = left;
+    field.Top = top;
+    field.Visible = true;
+    workspace.store.texts[slot] = field;
+    workspace.store.textStatus[slot] = ElementStore::Used;
+    workspace.notifyElementsChanged();
+    return slot;
+}
+
+QPointF labelPosition(const QRectF& object, const QSizeF& label, int position) {
+    const float left = float(object.left());
+    const float top = float(object.top());
+    const float width = float(object.width());
+    const float height = float(object.height());
+    const float labelWidth = float(label.width());
+    const float labelHeight = float(label.height());
+    const float gap = float(LabelGap);
+    switch (position) {
+    case Below:
+        return {left + width / 2 - labelWidth / 2, top + height + gap};
+    case Above:
+        return {left + width / 2 - labelWidth / 2, top - labelHeight - gap};
+    case Left:
+        return {left - labelWidth - gap, top + height / 2 - labelHeight / 2};
+    default:
+        return {left + width + gap, top + height / 2 - labelHeight / 2};
+    }
+}
+
+LabelResult makeLabel(Workspace& workspace, int16_t objectSlot, int position) {
+    const PictureObject& object = workspace.store.objects[objectSlot];
+    if (object.ToolTipText.isEmpty())
+        return LabelResult::Unnamed;
+    const int16_t slot = create(workspace, object.ToolTipText, 0, 0);
+    if (slot < 1)
+        return LabelResult::BufferFull;
+    TextField& label = workspace.store.texts[slot];
+    const QPointF at = labelPosition(CanvasGeometry::pictureRect(object),
+                                     TextFieldGeometry::size(label), position);
+    label.Left = at.x();
+    label.Top = at.y();
+    workspace.notifyElementsChanged();
+    return LabelResult::Made;
+}
+
+int makeLabels(Workspace& workspace, int position) {
+    int made = 0;
+    for (int16_t slot = 1; slot <= ElementStore::Capacity; ++slot)
+        if (workspace.store.objectStatus[slot] == ElementStore::Used &&
+            makeLabel(workspace, slot, position) == LabelResult::Made)
+            ++made;
+    return made;
+}
+
+} // namespace TextFields
