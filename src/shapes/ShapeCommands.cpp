@@ -1,11 +1,34 @@
 #include "shapes/ShapeCommands.h"
 
+#include "common/Prompter.h"
+#include "objects/ResizeHandles.h"
 #include "shapes/ShapeHandleLayer.h"
 #include "shapes/Shapes.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QMenu>
+#include <tuple>
+
+namespace {
+
+bool sameRecord(const ShapeRecord& a, const ShapeRecord& b) {
+    const auto fields = [](const ShapeRecord& s) {
+        return std::tie(s.Kind, s.X1, s.Y1, s.X2, s.Y2, s.BorderColour, s.LineWidth, s.FillStyle,
+                        s.FillColour, s.LineStyle);
+    };
+    return fields(a) == fields(b);
+}
+
+QRectF handleRect(const Workspace& ws, int slot) {
+    return QRectF(ws.canvas.shapeHandles[slot].topLeft,
+                  QSizeF(Shapes::HandleSize, Shapes::HandleSize));
+}
+
+} // namespace
 
 ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
@@ -20,11 +43,280 @@ ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
                  {ToolState::circle(), Mode::Circle}};
     for (const auto& t : tools)
         context.tools().add(t.mode, std::make_unique<Shapes::ShapeTool>(ws, t.tool));
-    m_layer = &context.canvas().layers().add(std::make_unique<ShapeHandleLayer>(ws),
+    m_layer = &context.canvas().layers().add(std::make_unique<ShapeHandleLayer>(ws, *this),
                                              LayerOrder::ShapeHandles);
+    buildMenu();
 }
 
 ShapeCommands::~ShapeCommands() {
+    // The canvas and the workspace outlive the commands (the wiring ends them first).
+    Workspace& ws = m_context.workspace();
+    if (m_dragSlot != 0)
+        ws.canvas.drag = {};
     m_context.canvas().layers().remove(m_layer);
-    m_context.workspace().renderer().setShapePainter({});
+    ws.renderer().setShapePainter({});
+    delete mnuFigures;
+}
+
+void ShapeCommands::buildMenu() {
+    mnuFigures = new QMenu(&m_context.mainWindow());
+    mnuFigures->setObjectName(QStringLiteral("mnuFigures"));
+    mnuFigures->setTitle(QStringLiteral("Фигури"));
+    const auto add = [this](QMenu* menu, const QString& name, const QString& caption,
+                            auto handler) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto submenu = [](QMenu* parent, const char* name, const char* caption) {
+        QMenu* sub = parent->addMenu(QString::fromUtf8(caption));
+        sub->setObjectName(QString::fromLatin1(name));
+        sub->menuAction()->setObjectName(QString::fromLatin1(name));
+        return sub;
+    };
+
+    add(mnuFigures, QStringLiteral("mnuCopyShape"), QStringLiteral("Копирай"),
+        [this] { mnuCopyShape_Click(); });
+    add(mnuFigures, QStringLiteral("mnuDeleteFig"), QStringLiteral("Изтрий"),
+        [this] { mnuDeleteFig_Click(); });
+    mnuFigures->addSeparator();
+    add(mnuFigures, QStringLiteral("mnuFlip"), QStringLiteral("Обърни"),
+        [this] { mnuFlip_Click(); });
+    add(mnuFigures, QStringLiteral("mnuShapeSize"), QStringLiteral("Оразмери"),
+        [this] { mnuShapeSize_Click(); });
+    add(mnuFigures, QStringLiteral("mnuShapeColor"), QStringLiteral("Цвят"),
+        [this] { mnuShapeColor_Click(); });
+
+    QMenu* mnuShapeWidth = submenu(mnuFigures, "mnuShapeWidth", "Дебелина");
+    for (int width = 1; width <= 5; ++width)
+        add(mnuShapeWidth, QStringLiteral("Width%1").arg(width), QString::number(width),
+            [this, width] { setWidth(width); });
+
+    QMenu* mnuShpLinSt = submenu(mnuFigures, "mnuShpLinSt", "Стил на линията");
+    const char* const lineStyles[][2] = {{"mnuShpLinSolid", "Непрекъснат"},
+                                         {"mnuShpLinDash", "Тирета"},
+                                         {"mnuShpLinDots", "Точки"},
+                                         {"mnuShpLinDashDot", "Тире-Точка"},
+                                         {"mnuShpLinDashDotDot", "Тире-Точка-Точка"}};
+    for (int style = 0; style < 5; ++style)
+        add(mnuShpLinSt, QString::fromLatin1(lineStyles[style][0]),
+            QString::fromUtf8(lineStyles[style][1]), [this, style] { setLineStyle(style); });
+
+    QMenu* mnuFill = submenu(mnuFigures, "mnuFill", "Запълнена фигура");
+    add(mnuFill, QStringLiteral("mnuFillCol"), QStringLiteral("Избери цвят"),
+        [this] { mnuFillCol_Click(); });
+    QMenu* mnuShpFillStyle = submenu(mnuFill, "mnuShpFillStyle", "Стил на запълването");
+    // "Диагонали надолу" gives the rising hatch and "Диагонали нагоре" the falling one.
+    const struct {
+        const char* name;
+        const char* caption;
+        int32_t style;
+    } fills[] = {{"mnuShpSolidColor", "Солиден цвят", Shapes::Solid},
+                 {"mnuShpHorLines", "Хоризонтални линии", Shapes::Horizontal},
+                 {"mnuShpVertLines", "Вертикални линии", Shapes::Vertical},
+                 {"mnuShpDiaDown", "Диагонали надолу", Shapes::Rising},
+                 {"mnuShpDiaUp", "Диагонали нагоре", Shapes::Falling},
+                 {"mnuShpCross", "Кръстчета", Shapes::Cross},
+                 {"mnuDiagCross", "Диагонални кръстчета", Shapes::DiagonalCross}};
+    for (const auto& f : fills) {
+        const int32_t style = f.style;
+        add(mnuShpFillStyle, QString::fromLatin1(f.name), QString::fromUtf8(f.caption),
+            [this, style] { setFillStyle(style); });
+    }
+    mnuShpFillStyle->addSeparator();
+    add(mnuShpFillStyle, QStringLiteral("mnuRemFil"), QStringLiteral("Без запълване"),
+        [this] { mnuRemFil_Click(); });
+}
+
+// ---- the mouse on a shape handle ----
+
+void ShapeCommands::mouseDown(int slot, const CanvasMouse& mouse) {
+    Workspace& ws = m_context.workspace();
+    if (mouse.button == Qt::LeftButton) {
+        m_context.SpriInstrumentite();
+        // One drag at a time, whatever element it moves.
+        if (m_dragSlot != 0 || !ws.canvas.drag.isNone())
+            return;
+        const ShapeRecord& s = ws.store.shapes[slot];
+        // Whole 64-bit differences: a shape from a file may be taller than 16 bits hold, and
+        // it has to keep its size when moved.
+        Shirina = int64_t(s.X2) - s.X1;
+        Visochina = int64_t(s.Y2) - s.Y1;
+        m_drag = SimpleDragAndDrop(
+            [&ws, slot] { return handleRect(ws, slot); },
+            [this, &ws, slot](double left, double top) {
+                const QRectF before = handleRect(ws, slot);
+                ws.canvas.shapeHandles[slot].topLeft = {left, top};
+                Shapes::followHandle(ws.store.shapes[slot], {left, top}, Shirina, Visochina);
+                emit ws.elementMoved(before, handleRect(ws, slot));
+            },
+            [&ws] { return QSizeF(ws.canvas.width, ws.canvas.height); });
+        m_drag.LimitMode = 1;
+        m_drag.DragObj(true, mouse.relative.x(), mouse.relative.y());
+        m_dragSlot = static_cast<int16_t>(slot);
+        ws.canvas.drag = {ElementKind::Shape, m_dragSlot};
+    } else if (mouse.button == Qt::RightButton && m_dragSlot == 0) {
+        // Not in the middle of a drag: the menu could delete the shape under the mouse.
+        openShapeMenu(static_cast<int16_t>(slot));
+    }
+}
+
+void ShapeCommands::mouseMove(int slot, const CanvasMouse& mouse) {
+    if (slot != m_dragSlot || !(mouse.buttons & Qt::LeftButton))
+        return;
+    m_drag.MoveObj(mouse.relative.x(), mouse.relative.y());
+    if (m_context.workspace().settings.Pre4ertaiPriMestene)
+        m_context.Pre4ertai();
+}
+
+void ShapeCommands::mouseUp(int slot, const CanvasMouse& mouse) {
+    if (slot != m_dragSlot || mouse.button != Qt::LeftButton)
+        return;
+    Workspace& ws = m_context.workspace();
+    m_drag.DragObj(false, 0, 0);
+    m_dragSlot = 0;
+    ws.canvas.drag = {};
+    ws.markChanged();
+    m_context.Pre4ertai();
+}
+
+// ---- the shape menu ----
+
+void ShapeCommands::openShapeMenu(int16_t slot) {
+    Workspace& ws = m_context.workspace();
+    ws.diagram.contextElement = {ElementKind::Shape, slot};
+    const bool line = ws.store.shapes[slot].Kind == Shapes::Line;
+    mnuFigures->findChild<QAction*>(QStringLiteral("mnuFlip"))->setVisible(line);
+    mnuFigures->findChild<QMenu*>(QStringLiteral("mnuFill"))->menuAction()->setVisible(!line);
+    m_context.popupAtPointer(*mnuFigures);
+}
+
+int16_t ShapeCommands::contextShape() const {
+    const Workspace& ws = m_context.workspace();
+    const ElementRef element = ws.diagram.contextElement;
+    if (element.kind != ElementKind::Shape || element.slot < 1 ||
+        element.slot > ElementStore::Capacity || ws.store.shapes[element.slot].Kind == 0)
+        return 0;
+    return element.slot;
+}
+
+void ShapeCommands::edit(const std::function<void(ShapeRecord&)>& change) {
+    const int16_t slot = contextShape();
+    if (!slot)
+        return;
+    Workspace& ws = m_context.workspace();
+    ShapeRecord& shape = ws.store.shapes[slot];
+    const ShapeRecord before = shape;
+    change(shape);
+    // Only a drag marks the state text; an edit must still not be lost unasked.
+    if (!sameRecord(before, shape))
+        ws.markModified();
+    m_context.Pre4ertai();
+}
+
+void ShapeCommands::mnuCopyShape_Click() {
+    if (const int16_t slot = contextShape()) {
+        Workspace& ws = m_context.workspace();
+        Shapes::copyToBuffer(ws.store.shapes[slot], ws.diagram.copyBuffer);
+        m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
+    }
+}
+
+void ShapeCommands::mnuDeleteFig_Click() {
+    const int16_t slot = contextShape();
+    if (!slot)
+        return;
+    if (m_context.prompter().message(
+            QStringLiteral("Въпрос"), QStringLiteral("Искате ли да изтриете Фигурата ?"),
+            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    m_context.SpriInstrumentite();
+    Workspace& ws = m_context.workspace();
+    // The other fields stay until the slot is used again.
+    ws.store.shapes[slot].Kind = Shapes::Free;
+    ws.canvas.shapeHandles[slot].visible = false;
+    ws.diagram.contextElement = {};
+    ws.markModified();
+    ws.notifyCanvasStateChanged();
+    m_context.Pre4ertai();
+}
+
+void ShapeCommands::mnuFlip_Click() {
+    // Mirrored about the vertical through its middle, which is where the handle stays.
+    edit([](ShapeRecord& s) {
+        if (s.Kind == Shapes::Line)
+            std::swap(s.X1, s.X2);
+    });
+}
+
+void ShapeCommands::mnuShapeSize_Click() {
+    const int16_t slot = contextShape();
+    if (!slot)
+        return;
+    m_context.SpriInstrumentite();
+    ResizeHandles::show(m_context.workspace(), {ElementKind::Shape, slot});
+    m_context.Pre4ertai();
+}
+
+void ShapeCommands::mnuShapeColor_Click() {
+    const int16_t slot = contextShape();
+    if (!slot)
+        return;
+    const int32_t border = m_context.workspace().store.shapes[slot].BorderColour;
+    m_dialogColour = border;
+    const auto chosen = m_context.prompter().chooseColour(border);
+    if (chosen)
+        m_dialogColour = *chosen;
+    edit([&](ShapeRecord& s) {
+        if (chosen)
+            s.BorderColour = *chosen;
+    });
+}
+
+void ShapeCommands::setWidth(int32_t width) {
+    edit([width](ShapeRecord& s) { s.LineWidth = width; });
+}
+
+void ShapeCommands::setLineStyle(int32_t style) {
+    edit([style](ShapeRecord& s) { s.LineStyle = style; });
+}
+
+void ShapeCommands::mnuFillCol_Click() {
+    const int16_t slot = contextShape();
+    if (!slot)
+        return;
+    Workspace& ws = m_context.workspace();
+    ws.diagram.Izbr = slot;
+    const ShapeRecord& shape = ws.store.shapes[slot];
+    if (shape.Kind == Shapes::Line)
+        return;
+    // An unfilled shape's fill colour means nothing: the dialog shows what it showed last.
+    if (shape.FillStyle != Shapes::Transparent)
+        m_dialogColour = shape.FillColour;
+    const auto chosen = m_context.prompter().chooseColour(m_dialogColour);
+    if (chosen)
+        m_dialogColour = *chosen;
+    // Cancelling leaves the shape alone; a hatch would otherwise turn solid unasked.
+    edit([&](ShapeRecord& s) {
+        if (chosen) {
+            s.FillStyle = Shapes::Solid;
+            s.FillColour = *chosen;
+        }
+    });
+}
+
+void ShapeCommands::setFillStyle(int32_t style) {
+    if (const int16_t slot = contextShape())
+        m_context.workspace().diagram.Izbr = slot;
+    // Only a filled shape takes a pattern; an unfilled one first needs "Избери цвят".
+    edit([style](ShapeRecord& s) {
+        if (s.Kind != Shapes::Line && s.FillStyle != Shapes::Transparent)
+            s.FillStyle = style;
+    });
+}
+
+void ShapeCommands::mnuRemFil_Click() {
+    // The fill colour stays, for the next time the shape is filled.
+    setFillStyle(Shapes::Transparent);
 }

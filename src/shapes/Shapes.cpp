@@ -8,8 +8,10 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QStringList>
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace Shapes {
 
@@ -94,6 +96,30 @@ QPointF handleTopLeft(const ShapeRecord& s) {
         return QPointF(s.X1 + (s.X2 - s.X1) / 2.0 - HandleOffset,
                        s.Y1 + (s.Y2 - s.Y1) / 2.0 - HandleOffset);
     return QPointF(s.X1, s.Y1);
+}
+
+void followHandle(ShapeRecord& s, QPointF handle, int64_t Shirina, int64_t Visochina) {
+    if (s.Kind == Rectangle) {
+        s.X1 = RoundHalfEven(handle.x());
+        s.Y1 = RoundHalfEven(handle.y());
+    } else {
+        s.X1 = RoundHalfEven(handle.x() + HandleOffset - Shirina / 2.0);
+        s.Y1 = RoundHalfEven(handle.y() + HandleOffset - Visochina / 2.0);
+    }
+    // In doubles: a record read from a file may hold coordinates near the ends of the range.
+    s.X2 = RoundHalfEven(double(s.X1) + double(Shirina));
+    s.Y2 = RoundHalfEven(double(s.Y1) + double(Visochina));
+}
+
+void copyToBuffer(const ShapeRecord& s, QStringList& buffer) {
+    const int32_t fields[] = {s.Kind,         s.X1,        s.Y1,        s.X2,         s.Y2,
+                              s.BorderColour, s.LineWidth, s.FillStyle, s.FillColour, s.LineStyle};
+    constexpr int count = int(std::size(fields)) + 1;
+    while (buffer.size() < count)
+        buffer.append(QString());
+    buffer[0] = QStringLiteral("Shp");
+    for (int i = 1; i < count; ++i)
+        buffer[i] = QString::number(fields[i - 1]);
 }
 
 void DrawBox(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {

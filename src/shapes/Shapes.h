@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
+#include <QStringList>
 #include <cstdint>
 
 class ElementStore;
@@ -54,6 +55,15 @@ Ellipse DrawEllipse(double X1, double Y1, double X2, double Y2, bool circle);
 
 // Where a shape's handle has its top-left corner (twips).
 QPointF handleTopLeft(const ShapeRecord& shape);
+
+// Puts a shape where its handle has been dragged to: a rectangle's top-left corner on the
+// handle's, a line's or an ellipse's middle 127 twips right of and below it. Shirina and
+// Visochina are X2 - X1 and Y2 - Y1 from the start of the drag, so size and direction stay.
+void followHandle(ShapeRecord& shape, QPointF handle, int64_t Shirina, int64_t Visochina);
+
+// Writes a shape into the copy buffer: "Shp", then kind, X1, Y1, X2, Y2, border colour, line
+// width, fill style, fill colour and line style as decimal text. Entries after those stay.
+void copyToBuffer(const ShapeRecord& shape, QStringList& buffer);
 
 // The three drawing tools. x, y: the mouse in whole twips; the start point is in the tool
 // state. While the button is held they show the rubber band; on release they make the shape
