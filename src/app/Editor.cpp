@@ -4,6 +4,7 @@
 #include "files/SelectionTool.h"
 #include "grids/GridCommands.h"
 #include "lines/LineCommands.h"
+#include "objects/OrientationCommands.h"
 #include "objects/PictureCommands.h"
 #include "shapes/ShapeCommands.h"
 #include "text/TextCommands.h"
@@ -15,6 +16,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     : m_window(std::make_unique<frmMain>(prompter, paths)) {
     frmMain& window = *m_window;
     m_pictures = std::make_unique<PictureCommands>(window);
+    m_orientation = std::make_unique<OrientationCommands>(window);
     m_files = std::make_unique<FileCommands>(window);
     m_lines = std::make_unique<LineCommands>(window);
     m_shapes = std::make_unique<ShapeCommands>(window);
@@ -28,6 +30,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
 
 Editor::~Editor() {
     // Commands first: they still talk to the window while they go.
+    m_orientation.reset();
     m_texts.reset();
     m_grids.reset();
     m_shapes.reset();

@@ -8,6 +8,7 @@
 class FileCommands;
 class GridCommands;
 class LineCommands;
+class OrientationCommands;
 class PictureCommands;
 class ShapeCommands;
 class TextCommands;
@@ -38,6 +39,7 @@ public:
 private:
     std::unique_ptr<frmMain> m_window;
     std::unique_ptr<PictureCommands> m_pictures;
+    std::unique_ptr<OrientationCommands> m_orientation;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<LineCommands> m_lines;
     std::unique_ptr<ShapeCommands> m_shapes;
