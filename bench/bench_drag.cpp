@@ -1,6 +1,7 @@
 // Dragging a picture object on a full canvas: mouse move -> MoveObj -> repaint.
 #include "app/Editor.h"
 #include "common/Units.h"
+#include "objects/ResizeHandles.h"
 #include "workspace/CanvasState.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
@@ -231,6 +232,35 @@ void BM_TenMovesOneFrame(benchmark::State& state) {
     sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
 }
 BENCHMARK(BM_TenMovesOneFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("median", median);
+
+// One move of a resize handle with every buffer full and "repaint while moving" on: the
+// shape follows the handle, the canvas bitmap is drawn again, the canvas painted whole.
+void BM_ResizeHandleStep(benchmark::State& state) {
+    FullCanvas canvas(true);
+    canvas.fillShapesAndGrids();
+    Workspace& ws = canvas.editor.workspace();
+    Pano* pano = canvas.editor.window().pano;
+    ResizeHandles::show(ws, {ElementKind::Shape, 120});
+    const QPointF handle = ws.canvas.Manip[4].topLeft;
+    QPoint at(TwipsToPixelRounded(handle.x()) + 3, TwipsToPixelRounded(handle.y()) + 3);
+    sendMouse(pano, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    QImage frame(pano->size(), QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        at += QPoint((step % 40) < 20 ? 3 : -3, (step % 40) < 20 ? 2 : -2);
+        ++step;
+        sendMouse(pano, QEvent::MouseMove, at, Qt::LeftButton);
+        pano->render(&frame);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    sendMouse(pano, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    if (ws.store.shapes[120].X2 == ws.store.shapes[120].X1)
+        state.SkipWithError("the handle did not resize the shape");
+}
+BENCHMARK(BM_ResizeHandleStep)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ComputeStatistics("median", median);

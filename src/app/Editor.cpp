@@ -6,6 +6,7 @@
 #include "lines/LineCommands.h"
 #include "objects/OrientationCommands.h"
 #include "objects/PictureCommands.h"
+#include "objects/ResizeCommands.h"
 #include "shapes/ShapeCommands.h"
 #include "text/TextCommands.h"
 #include "workspace/CanvasLayer.h"
@@ -22,6 +23,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_shapes = std::make_unique<ShapeCommands>(window);
     m_grids = std::make_unique<GridCommands>(window);
     m_texts = std::make_unique<TextCommands>(window);
+    m_resize = std::make_unique<ResizeCommands>(window);
     // A marked area that no export waits for becomes a grid.
     m_files->selection().gridRequested = [grids = m_grids.get()](const QRectF& area) {
         grids->gridMarked(area);
@@ -30,8 +32,9 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
 
 Editor::~Editor() {
     // Commands first: they still talk to the window while they go.
-    m_orientation.reset();
+    m_resize.reset();
     m_texts.reset();
+    m_orientation.reset();
     m_grids.reset();
     m_shapes.reset();
     m_lines.reset();

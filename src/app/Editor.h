@@ -10,6 +10,7 @@ class GridCommands;
 class LineCommands;
 class OrientationCommands;
 class PictureCommands;
+class ResizeCommands;
 class ShapeCommands;
 class TextCommands;
 
@@ -30,6 +31,7 @@ public:
     ShapeCommands& shapes() const { return *m_shapes; }
     GridCommands& grids() const { return *m_grids; }
     TextCommands& texts() const { return *m_texts; }
+    ResizeCommands& resizing() const { return *m_resize; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -45,4 +47,5 @@ private:
     std::unique_ptr<ShapeCommands> m_shapes;
     std::unique_ptr<GridCommands> m_grids;
     std::unique_ptr<TextCommands> m_texts;
+    std::unique_ptr<ResizeCommands> m_resize;
 };

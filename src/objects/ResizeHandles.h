@@ -25,4 +25,21 @@ void show(Workspace& workspace, ElementRef element);
 // Puts the selection outline around the four handles again.
 void encloseHandles(Workspace& workspace);
 
+// Handles closer than this (left to left, top to top) are pushed apart.
+constexpr double LeastSpacing = 300;
+constexpr double PushBack = 100;
+// However fast the mouse, an element keeps at least one pixel: a dragged handle stops this
+// far (its own size and a pixel) short of the handle across the element.
+constexpr double LeastGap = Size + 15;
+
+// After handle `index` was moved by the mouse: keeps the element at least a pixel wide and
+// high, pushes the handle back when it came too close to its neighbour, makes the element
+// and the other handles follow, and encloses the handles again. True when the push-back
+// ended the drag.
+bool handleMoved(Workspace& workspace, int index);
+// On release: a picture object takes the size between the handles, its picture stretched
+// smoothly to it, and becomes the diagram's own ("SKETCHPAD"). Shapes and grids already
+// have their size.
+void finishResize(Workspace& workspace);
+
 } // namespace ResizeHandles

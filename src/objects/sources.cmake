@@ -5,4 +5,6 @@ list(APPEND VX_CORE_SOURCES
 list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PictureLayer.h ${CMAKE_CURRENT_LIST_DIR}/PictureLayer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureCommands.h ${CMAKE_CURRENT_LIST_DIR}/PictureCommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResizeHandleLayer.h ${CMAKE_CURRENT_LIST_DIR}/ResizeHandleLayer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResizeCommands.h ${CMAKE_CURRENT_LIST_DIR}/ResizeCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OrientationCommands.h ${CMAKE_CURRENT_LIST_DIR}/OrientationCommands.cpp)

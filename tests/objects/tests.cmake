@@ -3,3 +3,5 @@ vx_add_test(tst_pictureobjects editor ${CMAKE_CURRENT_LIST_DIR}/tst_pictureobjec
 target_include_directories(tst_pictureobjects PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../workspace)
 vx_add_test(tst_orientation editor ${CMAKE_CURRENT_LIST_DIR}/tst_orientation.cpp)
 target_include_directories(tst_orientation PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../workspace)
+vx_add_test(tst_resizehandles editor ${CMAKE_CURRENT_LIST_DIR}/tst_resizehandles.cpp)
+target_include_directories(tst_resizehandles PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../workspace)

@@ -1,0 +1,79 @@
+#include "objects/ResizeCommands.h"
+
+#include "objects/ResizeHandleLayer.h"
+#include "objects/ResizeHandles.h"
+#include "workspace/CanvasLayer.h"
+#include "workspace/EditorContext.h"
+#include "workspace/Pano.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+
+ResizeCommands::ResizeCommands(EditorContext& context) : m_context(context) {
+    m_layer = &m_context.canvas().layers().add(
+        std::make_unique<ResizeHandleLayer>(m_context.workspace(), *this),
+        LayerOrder::ResizeHandles);
+    connect(&m_context.action(QStringLiteral("mnuSizePic")), &QAction::triggered, this,
+            &ResizeCommands::mnuSizePic_Click);
+}
+
+ResizeCommands::~ResizeCommands() {
+    m_context.canvas().layers().remove(m_layer);
+}
+
+void ResizeCommands::mnuSizePic_Click() {
+    m_context.SpriInstrumentite();
+    Workspace& ws = m_context.workspace();
+    const ElementRef element = ws.diagram.contextElement;
+    if (element.kind == ElementKind::Picture &&
+        ws.store.objectStatus[element.slot] == ElementStore::Used)
+        ResizeHandles::show(ws, element);
+}
+
+void ResizeCommands::mouseDown(int index, const CanvasMouse& mouse) {
+    if (m_index != 0)
+        return;
+    Workspace& ws = m_context.workspace();
+    // Any button takes the handle; only the left one moves it.
+    m_index = index;
+    m_drag.emplace(
+        [&ws, index] {
+            return QRectF(ws.canvas.Manip[index].topLeft,
+                          QSizeF(ResizeHandles::Size, ResizeHandles::Size));
+        },
+        [&ws, index](double left, double top) {
+            ws.canvas.Manip[index].topLeft = {left, top};
+        },
+        [&ws] { return QSizeF(ws.canvas.width, ws.canvas.height); });
+    m_drag->LimitMode = 1;
+    m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
+    ws.canvas.drag = {ElementKind::ResizeHandle, static_cast<int16_t>(index)};
+}
+
+void ResizeCommands::mouseMove(int, const CanvasMouse& mouse) {
+    if (m_index == 0 || !(mouse.buttons & Qt::LeftButton))
+        return;
+    Workspace& ws = m_context.workspace();
+    m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
+    if (ResizeHandles::handleMoved(ws, m_index))
+        m_drag->DragObj(false, 0, 0);
+    ws.notifyCanvasStateChanged();
+    if (ws.settings.Pre4ertaiPriMestene)
+        m_context.Pre4ertai();
+}
+
+void ResizeCommands::mouseUp(int, const CanvasMouse&) {
+    if (m_index == 0)
+        return;
+    Workspace& ws = m_context.workspace();
+    m_drag.reset();
+    m_index = 0;
+    ws.canvas.drag = {};
+    // A resize is a change to the diagram like any other: it must not be lost unasked.
+    ws.markModified();
+    if (ws.canvas.manipKind != ResizeHandles::kindTag(ElementKind::Picture)) {
+        m_context.Pre4ertai();
+        return;
+    }
+    ResizeHandles::finishResize(ws);
+}

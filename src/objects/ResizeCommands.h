@@ -1,0 +1,35 @@
+#pragma once
+
+#include "objects/SimpleDragAndDrop.h"
+
+#include <QObject>
+#include <optional>
+
+class CanvasLayer;
+class EditorContext;
+struct CanvasMouse;
+
+// The four resize handles on the canvas: "Оразмери" of a picture object, and dragging a
+// handle to resize whichever element they were shown for.
+class ResizeCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ResizeCommands(EditorContext& context);
+    ~ResizeCommands() override;
+
+    void mnuSizePic_Click();
+
+    // Mouse on resize handle `index` (1 to 4).
+    void mouseDown(int index, const CanvasMouse& mouse);
+    void mouseMove(int index, const CanvasMouse& mouse);
+    void mouseUp(int index, const CanvasMouse& mouse);
+
+private:
+    EditorContext& m_context;
+    CanvasLayer* m_layer = nullptr;
+    // The handle held since its button went down; its drag may have ended before the release
+    // when the handle came too close to its neighbour.
+    int m_index = 0;
+    std::optional<SimpleDragAndDrop> m_drag;
+};
