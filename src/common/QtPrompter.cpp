@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -170,8 +171,12 @@ QIcon Swatch(int32_t colour) {
 std::optional<Prompter::FontChoice> QtPrompter::chooseFontAndColour(const FontChoice& initial) {
     QDialog dialog(m_parent);
     dialog.setWindowTitle(QStringLiteral("Шрифт"));
+    // The dialog shows the typeface the text is really drawn in: a name this machine lacks
+    // would otherwise preset the first family of the list with its first style.
+    QFont shown = initial.font;
+    shown.setFamily(QFontInfo(initial.font).family());
     // The platform's font dialog without its buttons, with the colour below it.
-    auto* fonts = new QFontDialog(initial.font, &dialog);
+    auto* fonts = new QFontDialog(shown, &dialog);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts->setWindowFlags(Qt::Widget);
 

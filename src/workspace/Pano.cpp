@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -47,8 +48,8 @@ Pano::Pano(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace
         corner->setFocusPolicy(Qt::NoFocus);
         corner->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; font-size: 9px; }"));
     }
-    connect(&m_workspace, &Workspace::elementsChanged, this, qOverload<>(&QWidget::update));
-    connect(&m_workspace, &Workspace::persistentLayerChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_workspace, &Workspace::elementsChanged, this, &Pano::updateCanvas);
+    connect(&m_workspace, &Workspace::persistentLayerChanged, this, &Pano::updateCanvas);
     connect(&m_workspace, &Workspace::elementMoved, this,
             [this](const QRectF& before, const QRectF& after) {
                 updateTwips(before);
@@ -60,7 +61,7 @@ Pano::Pano(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace
                 updateTwips(after);
             });
     connect(&m_workspace, &Workspace::canvasStateChanged, this, [this] {
-        update();
+        updateCanvas();
         if (!underMouse())
             setCursor(m_workspace.canvas.pointer);
         else
@@ -87,6 +88,18 @@ void Pano::placeEdgeControls() {
 
 QPointF Pano::toTwips(QPointF pixels) {
     return QPointF(PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y()));
+}
+
+void Pano::updateCanvas() {
+    // The scroll bars and corner buttons lie over the canvas; leaving them out of the area
+    // keeps them from being painted again with every change of the diagram.
+    QRegion area(rect());
+    for (const QWidget* control :
+         {static_cast<QWidget*>(MoveVertikal), static_cast<QWidget*>(MoveHorizont),
+          static_cast<QWidget*>(Razmer), static_cast<QWidget*>(cmdHelp)})
+        if (control->isVisible())
+            area -= control->geometry();
+    update(area);
 }
 
 void Pano::updateTwips(const QRectF& twips) {

@@ -51,6 +51,8 @@ protected:
 
 private:
     static QPointF toTwips(QPointF pixels);
+    // Everything but the edge controls.
+    void updateCanvas();
     void updateTwips(const QRectF& twips);
     // A release of the bare canvas that a popup swallowed is finished now.
     void finishMissedCanvasRelease(QPointF twips);
