@@ -132,6 +132,10 @@ void Workspace::Iz4isti() {
         store.grids[slot].Used = 0;
         canvas.gridHandles[slot].visible = false;
     }
+    // The resize handles belonged to an element that is gone.
+    for (int k = 1; k <= 4; ++k)
+        canvas.Manip[k].visible = false;
+    canvas.shpSelection.visible = false;
     diagram.connection.step = ConnectionState::None;
     diagram.connection.lineType = 0;
     diagram.Promqna = false;

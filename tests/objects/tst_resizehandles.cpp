@@ -53,9 +53,12 @@ private slots:
         QVERIFY(c.shpSelection.visible);
         QCOMPARE(c.shpSelection.rect,
                  QRectF(p.Left - S, p.Top - S, p.Width + 2 * S, p.Height + 2 * S));
-        // Stopping the tools hides them.
+        // Stopping the tools hides them, and so does clearing the diagram.
         f.w().SpriInstrumentite();
         QVERIFY(!c.Manip[1].visible && !c.shpSelection.visible);
+        ResizeHandles::show(ws, {ElementKind::Picture, slot});
+        ws.Iz4isti();
+        QVERIFY(!c.Manip[4].visible && !c.shpSelection.visible);
     }
 
     void pictureMovesLiveAndStretchesOnRelease() {
