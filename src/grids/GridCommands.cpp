@@ -8,6 +8,7 @@
 #include "grids/frmEditTable.h"
 #include "objects/ResizeHandles.h"
 #include "workspace/EditorContext.h"
+#include "workspace/NamedMenu.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
@@ -34,13 +35,12 @@ GridCommands::~GridCommands() {
 }
 
 void GridCommands::buildMenu() {
-    mnuTables = new QMenu(&m_context.mainWindow());
-    mnuTables->setObjectName(QStringLiteral("mnuTables"));
-    mnuTables->setTitle(QStringLiteral("Таблици"));
+    mnuTables = NamedMenu::create(&m_context.mainWindow(), QStringLiteral("mnuTables"),
+                                  QStringLiteral("Таблици"));
     const auto add = [this](const char* name, const char* caption,
                             void (GridCommands::*handler)()) {
-        QAction* a = mnuTables->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
+        QAction* a =
+            NamedMenu::addEntry(mnuTables, QString::fromLatin1(name), QString::fromUtf8(caption));
         connect(a, &QAction::triggered, this, handler);
     };
     add("mnuDellTable", "Изтрий", &GridCommands::mnuDellTable_Click);

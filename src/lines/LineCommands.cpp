@@ -4,6 +4,7 @@
 #include "lines/Connections.h"
 #include "lines/LineHandleLayer.h"
 #include "workspace/EditorContext.h"
+#include "workspace/NamedMenu.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
@@ -43,21 +44,17 @@ LineCommands::~LineCommands() {
 }
 
 void LineCommands::buildMenu() {
-    mnuLines = new QMenu(&m_context.mainWindow());
-    mnuLines->setObjectName(QStringLiteral("mnuLines"));
-    mnuLines->setTitle(QStringLiteral("Линии"));
+    mnuLines = NamedMenu::create(&m_context.mainWindow(), QStringLiteral("mnuLines"),
+                                 QStringLiteral("Линии"));
     const auto add = [this](QMenu* menu, const QString& name, const QString& caption,
                             auto handler) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
+        QAction* a = NamedMenu::addEntry(menu, name, caption);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
     const auto submenu = [this](const char* name, const char* caption) {
-        QMenu* sub = mnuLines->addMenu(QString::fromUtf8(caption));
-        sub->setObjectName(QString::fromLatin1(name));
-        sub->menuAction()->setObjectName(QString::fromLatin1(name));
-        return sub;
+        return NamedMenu::addSubmenu(mnuLines, QString::fromLatin1(name),
+                                     QString::fromUtf8(caption));
     };
     add(mnuLines, QStringLiteral("mnuDelLine"), QStringLiteral("Изтрий"),
         [this] { mnuDelLine_Click(); });

@@ -6,6 +6,7 @@
 #include "shapes/Shapes.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/EditorContext.h"
+#include "workspace/NamedMenu.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
@@ -59,21 +60,16 @@ ShapeCommands::~ShapeCommands() {
 }
 
 void ShapeCommands::buildMenu() {
-    mnuFigures = new QMenu(&m_context.mainWindow());
-    mnuFigures->setObjectName(QStringLiteral("mnuFigures"));
-    mnuFigures->setTitle(QStringLiteral("Фигури"));
+    mnuFigures = NamedMenu::create(&m_context.mainWindow(), QStringLiteral("mnuFigures"),
+                                   QStringLiteral("Фигури"));
     const auto add = [this](QMenu* menu, const QString& name, const QString& caption,
                             auto handler) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
+        QAction* a = NamedMenu::addEntry(menu, name, caption);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
     const auto submenu = [](QMenu* parent, const char* name, const char* caption) {
-        QMenu* sub = parent->addMenu(QString::fromUtf8(caption));
-        sub->setObjectName(QString::fromLatin1(name));
-        sub->menuAction()->setObjectName(QString::fromLatin1(name));
-        return sub;
+        return NamedMenu::addSubmenu(parent, QString::fromLatin1(name), QString::fromUtf8(caption));
     };
 
     add(mnuFigures, QStringLiteral("mnuCopyShape"), QStringLiteral("Копирай"),

@@ -1,6 +1,7 @@
 #include "workspace/ElementMenu.h"
 
 #include "workspace/CanvasGeometry.h"
+#include "workspace/NamedMenu.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -8,19 +9,16 @@
 #include <QMenu>
 
 ElementMenu::ElementMenu(Workspace& workspace, QWidget* parent) : m_workspace(workspace) {
-    m_menu = new QMenu(parent);
-    m_menu->setObjectName(QStringLiteral("mnuOpt"));
-    m_menu->setTitle(QStringLiteral("Опции"));
+    m_menu = NamedMenu::create(parent, QStringLiteral("mnuOpt"), QStringLiteral("Опции"));
     const auto add = [this](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
+        QAction* a =
+            NamedMenu::addEntry(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
         m_actions.insert(a->objectName(), a);
         return a;
     };
     const auto submenu = [this](const char* name, const char* caption) {
-        QMenu* sub = m_menu->addMenu(QString::fromUtf8(caption));
-        sub->setObjectName(QString::fromLatin1(name));
-        sub->menuAction()->setObjectName(QString::fromLatin1(name));
+        QMenu* sub =
+            NamedMenu::addSubmenu(m_menu, QString::fromLatin1(name), QString::fromUtf8(caption));
         m_actions.insert(sub->objectName(), sub->menuAction());
         return sub;
     };

@@ -1,6 +1,7 @@
 // The menus of the main window: the main menu mnuMenu and the element menu mnuOpt.
 #include "common/Prompter.h"
 #include "workspace/ElementMenu.h"
+#include "workspace/NamedMenu.h"
 #include "workspace/frmMain.h"
 
 #include <QAction>
@@ -8,20 +9,18 @@
 #include <QPushButton>
 
 void frmMain::createMenu() {
-    mnuMenu = new QMenu(this);
-    mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
+    mnuMenu = NamedMenu::create(this, QStringLiteral("mnuMenu"));
     m_menus.insert(mnuMenu->objectName(), mnuMenu);
 
     const auto add = [this](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromLatin1(name));
+        QAction* action =
+            NamedMenu::addEntry(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
         m_actions.insert(action->objectName(), action);
         return action;
     };
     const auto submenu = [this](QMenu* menu, const char* name, const char* caption) {
-        QMenu* sub = menu->addMenu(QString::fromUtf8(caption));
-        sub->setObjectName(QString::fromLatin1(name));
-        sub->menuAction()->setObjectName(QString::fromLatin1(name));
+        QMenu* sub =
+            NamedMenu::addSubmenu(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
         m_actions.insert(sub->objectName(), sub->menuAction());
         m_menus.insert(sub->objectName(), sub);
         return sub;
