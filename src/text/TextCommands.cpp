@@ -37,6 +37,19 @@ TextCommands::TextCommands(EditorContext& context) : m_context(context) {
                  {"mnuEtiketUp", "mnuEtiquetesUp", TextFields::Above},
                  {"mnuEtiketLeft", "mnuEtiquetesLeft", TextFields::Left},
                  {"mnuEtiketRight", "mnuEtiquetesRight", TextFields::Right}};
+    // A dialog whose element went (deleted, the diagram cleared or another one loaded) closes
+    // before anything else can take the slot and receive its text.
+    connect(&m_context.workspace(), &Workspace::elementsChanged, this, [this] {
+        if (!m_dialog)
+            return;
+        const ElementStore& store = m_context.workspace().store;
+        const int16_t slot = m_dialog->Kutiq;
+        if (slot < 1 || slot > ElementStore::Capacity)
+            return;
+        const bool text = m_dialog->ImeNaKontrol == QStringLiteral("Tekst");
+        if ((text ? store.textStatus[slot] : store.objectStatus[slot]) != ElementStore::Used)
+            m_dialog->close();
+    });
     for (const auto& side : sides) {
         const int position = side.position;
         connect(&m_context.action(QString::fromLatin1(side.one)), &QAction::triggered, this,

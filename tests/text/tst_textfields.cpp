@@ -212,6 +212,23 @@ private slots:
         QCOMPARE(ws.store.objects[object].ToolTipText, QStringLiteral("Главен хъб"));
     }
 
+    // The dialog of a field that is deleted closes, so the field that takes the slot next
+    // never receives the text meant for the old one.
+    void dialogOfADeletedFieldCloses() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
+        ws.diagram.contextElement = {ElementKind::Text, slot};
+        f.w().action(QStringLiteral("mnuOptEdit")).trigger();
+        Dialog* dialog = f.editor->texts().dialog();
+        dialog->txtTekst->setText(QStringLiteral("Етаж 3"));
+        ws.deleteText(slot);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(TextFields::create(ws, QStringLiteral("Склад"), 0, 0), slot);
+        dialog->OKButton_Click();
+        QCOMPARE(ws.store.texts[slot].Caption, QStringLiteral("Склад"));
+    }
+
     void oneLabel() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
