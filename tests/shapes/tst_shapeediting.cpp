@@ -13,19 +13,10 @@
 
 namespace {
 
-// Also records what each colour dialog was preset with.
-struct PresetPrompter : ScriptedPrompter {
-    QList<int32_t> presets;
-    std::optional<int32_t> chooseColour(int32_t initial) override {
-        presets << initial;
-        return ScriptedPrompter::chooseColour(initial);
-    }
-};
-
 // The wired editor with one shape in slot 1: handle shown, context element of the menu.
 struct ShapeEditor {
     QTemporaryDir programDir, configDir;
-    PresetPrompter prompter;
+    ScriptedPrompter prompter;
     Editor editor{prompter, frmMain::Paths{programDir.path(), configDir.path()}};
     Workspace& ws = editor.workspace();
 
@@ -178,7 +169,7 @@ private slots:
         e.prompter.colours = {Rgb(0, 128, 0), Rgb(1, 2, 3), std::nullopt};
         for (const char* entry : {"mnuShapeColor", "mnuFillCol", "mnuFillCol"})
             e.choose(QString::fromLatin1(entry));
-        QCOMPARE(e.prompter.presets,
+        QCOMPARE(e.prompter.colourPresets,
                  (QList<int32_t>{Rgb(0, 0, 200), Rgb(0, 128, 0), Rgb(1, 2, 3)}));
         QCOMPARE(e.shape().BorderColour, Rgb(0, 128, 0));
     }

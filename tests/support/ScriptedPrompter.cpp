@@ -109,8 +109,9 @@ QString ScriptedPrompter::saveFileName(const QString& title, const QString& filt
     return fileDialog(true, title, filters, directory, selectedFilter);
 }
 
-std::optional<int32_t> ScriptedPrompter::chooseColour(int32_t) {
+std::optional<int32_t> ScriptedPrompter::chooseColour(int32_t initial) {
     ++colourDialogs;
+    colourPresets.append(initial);
     return TakeFront<std::optional<int32_t>>(colours, std::nullopt);
 }
 
@@ -145,5 +146,6 @@ void ScriptedPrompter::clear() {
     fileDialogs.clear();
     inputPrompts.clear();
     fontChoicePresets.clear();
+    colourPresets.clear();
     colourDialogs = fontDialogs = 0;
 }

@@ -44,6 +44,8 @@ public:
     // One per file chosen (cancelled dialogs take none); the first filter when empty.
     std::deque<int> filterIndices;
     std::deque<std::optional<int32_t>> colours;
+    // What each colour dialog was preset with.
+    QList<int32_t> colourPresets;
     std::deque<std::optional<QFont>> fonts;
     // The font-and-colour dialog: its answers, and what each showing was preset with.
     std::deque<std::optional<FontChoice>> fontChoices;
