@@ -89,10 +89,14 @@ void TextCommands::cmdTekst_Click() {
 void TextCommands::mnuOptEdit_Click() {
     Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
-    if (element.kind == ElementKind::Text) {
+    if (element.slot < 1 || element.slot > ElementStore::Capacity)
+        return;
+    if (element.kind == ElementKind::Text &&
+        ws.store.textStatus[element.slot] == ElementStore::Used) {
         openDialog(element.slot, QStringLiteral("Tekst"))
             ->txtTekst->setText(ws.store.texts[element.slot].Caption);
-    } else if (element.kind == ElementKind::Picture) {
+    } else if (element.kind == ElementKind::Picture &&
+               ws.store.objectStatus[element.slot] == ElementStore::Used) {
         openDialog(element.slot, QStringLiteral("Pic"))
             ->txtTekst->setText(ws.store.objects[element.slot].ToolTipText);
     }
@@ -101,7 +105,8 @@ void TextCommands::mnuOptEdit_Click() {
 void TextCommands::mnuOptFont_Click() {
     Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
-    if (element.kind != ElementKind::Text ||
+    if (element.kind != ElementKind::Text || element.slot < 1 ||
+        element.slot > ElementStore::Capacity ||
         ws.store.textStatus[element.slot] != ElementStore::Used)
         return;
     const TextField& before = ws.store.texts[element.slot];
