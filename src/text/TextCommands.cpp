@@ -133,7 +133,8 @@ void TextCommands::MakeEtiket(int Position) {
     Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
     m_context.SpriInstrumentite();
-    if (element.kind != ElementKind::Picture ||
+    if (element.kind != ElementKind::Picture || element.slot < 1 ||
+        element.slot > ElementStore::Capacity ||
         ws.store.objectStatus[element.slot] != ElementStore::Used)
         return;
     TextFields::makeLabel(ws, element.slot, Position);
