@@ -68,7 +68,8 @@ void GridCommands::gridMarked(const QRectF&) {
 
 // ---- the mouse on a grid handle ----
 
-void GridCommands::handleDown(int16_t slot, const CanvasMouse& mouse) {
+void GridCommands::mouseDown(int handle, const CanvasMouse& mouse) {
+    const auto slot = static_cast<int16_t>(handle);
     Workspace& ws = m_context.workspace();
     if (mouse.button == Qt::LeftButton) {
         m_context.SpriInstrumentite();
@@ -96,7 +97,7 @@ void GridCommands::handleDown(int16_t slot, const CanvasMouse& mouse) {
     }
 }
 
-void GridCommands::handleMove(int16_t, const CanvasMouse& mouse) {
+void GridCommands::mouseMove(int, const CanvasMouse& mouse) {
     if (!m_drag)
         return;
     m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
@@ -108,7 +109,7 @@ void GridCommands::handleMove(int16_t, const CanvasMouse& mouse) {
     }
 }
 
-void GridCommands::handleUp(int16_t, const CanvasMouse&) {
+void GridCommands::mouseUp(int, const CanvasMouse&) {
     if (!m_drag)
         return;
     Workspace& ws = m_context.workspace();

@@ -2,6 +2,8 @@
 
 #include "objects/SimpleDragAndDrop.h"
 
+#include "workspace/CanvasLayer.h"
+
 #include <QObject>
 #include <QRectF>
 #include <cstdint>
@@ -13,12 +15,11 @@ class EditorContext;
 class QMenu;
 class frmAddTable;
 class frmEditTable;
-struct CanvasMouse;
 
 // Grids in the editor: "Решетка", the area marked with the mouse, the rows-and-columns dialog,
 // the painting of stored grids and their handles, moving a grid by its handle and the grid
 // menu "Таблици" (mnuTables).
-class GridCommands : public QObject {
+class GridCommands : public QObject, public CanvasMouseHandler {
     Q_OBJECT
 
 public:
@@ -34,9 +35,9 @@ public:
 
     // The mouse on the handle of grid `slot`: the left button drags the grid, the right one
     // opens the grid menu.
-    void handleDown(int16_t slot, const CanvasMouse& mouse);
-    void handleMove(int16_t slot, const CanvasMouse& mouse);
-    void handleUp(int16_t slot, const CanvasMouse& mouse);
+    void mouseDown(int slot, const CanvasMouse& mouse) override;
+    void mouseMove(int slot, const CanvasMouse& mouse) override;
+    void mouseUp(int slot, const CanvasMouse& mouse) override;
     // Makes the grid the context element and pops the grid menu up at the mouse.
     void openGridMenu(int16_t slot);
 

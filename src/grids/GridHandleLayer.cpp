@@ -1,6 +1,5 @@
 #include "grids/GridHandleLayer.h"
 
-#include "grids/GridCommands.h"
 #include "grids/Grids.h"
 #include "workspace/DiagramRenderer.h"
 #include "workspace/Workspace.h"
@@ -44,16 +43,4 @@ void GridHandleLayer::paint(QPainter& painter) const {
 
 QString GridHandleLayer::toolTip(int) const {
     return QStringLiteral("Използвайте това като манипулатор за решетката");
-}
-
-void GridHandleLayer::mousePress(int slot, const CanvasMouse& mouse) {
-    m_commands.handleDown(static_cast<int16_t>(slot), mouse);
-}
-
-void GridHandleLayer::mouseMove(int slot, const CanvasMouse& mouse) {
-    m_commands.handleMove(static_cast<int16_t>(slot), mouse);
-}
-
-void GridHandleLayer::mouseRelease(int slot, const CanvasMouse& mouse) {
-    m_commands.handleUp(static_cast<int16_t>(slot), mouse);
 }

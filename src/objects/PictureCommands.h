@@ -2,6 +2,8 @@
 
 #include "objects/SimpleDragAndDrop.h"
 
+#include "workspace/CanvasLayer.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -10,12 +12,11 @@
 class CanvasLayer;
 class EditorContext;
 class frmAddObject;
-struct CanvasMouse;
 
 // Adding, dragging and deleting picture objects: the "Обекти" and "Последен" commands, the
 // library chooser, import from a file, the mouse on picture objects and "Изтрий" of the
 // element menu.
-class PictureCommands : public QObject {
+class PictureCommands : public QObject, public CanvasMouseHandler {
     Q_OBJECT
 
 public:
@@ -35,9 +36,9 @@ public:
     bool dragging() const { return m_drag.has_value(); }
 
     // Mouse on a picture object.
-    void mouseDown(int slot, const CanvasMouse& mouse);
-    void mouseMove(int slot, const CanvasMouse& mouse);
-    void mouseUp(int slot, const CanvasMouse& mouse);
+    void mouseDown(int slot, const CanvasMouse& mouse) override;
+    void mouseMove(int slot, const CanvasMouse& mouse) override;
+    void mouseUp(int slot, const CanvasMouse& mouse) override;
 
 private:
     EditorContext& m_context;

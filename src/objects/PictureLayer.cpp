@@ -1,6 +1,5 @@
 #include "objects/PictureLayer.h"
 
-#include "objects/PictureCommands.h"
 #include "workspace/CanvasGeometry.h"
 #include "workspace/Workspace.h"
 
@@ -23,16 +22,4 @@ void PictureLayer::paint(QPainter& painter) const {
 
 QString PictureLayer::toolTip(int slot) const {
     return m_workspace.store.objects[slot].ToolTipText;
-}
-
-void PictureLayer::mousePress(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseDown(slot, mouse);
-}
-
-void PictureLayer::mouseMove(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseMove(slot, mouse);
-}
-
-void PictureLayer::mouseRelease(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseUp(slot, mouse);
 }

@@ -2,15 +2,14 @@
 
 #include "workspace/CanvasLayer.h"
 
-class PictureCommands;
 class Workspace;
 
 // The picture objects on the canvas: painted by the renderer, named by their tooltips,
 // handled with the mouse by the picture commands.
 class PictureLayer : public CanvasLayer {
 public:
-    PictureLayer(const Workspace& workspace, PictureCommands& commands)
-        : m_workspace(workspace), m_commands(commands) {}
+    PictureLayer(const Workspace& workspace, CanvasMouseHandler& commands)
+        : CanvasLayer(&commands), m_workspace(workspace) {}
 
     ElementKind kind() const override { return ElementKind::Picture; }
     int slotCount() const override;
@@ -18,11 +17,7 @@ public:
     QRectF rect(int slot) const override;
     void paint(QPainter& painter) const override;
     QString toolTip(int slot) const override;
-    void mousePress(int slot, const CanvasMouse& mouse) override;
-    void mouseMove(int slot, const CanvasMouse& mouse) override;
-    void mouseRelease(int slot, const CanvasMouse& mouse) override;
 
 private:
     const Workspace& m_workspace;
-    PictureCommands& m_commands;
 };

@@ -2,16 +2,17 @@
 
 #include "objects/SimpleDragAndDrop.h"
 
+#include "workspace/CanvasLayer.h"
+
 #include <QObject>
 #include <optional>
 
 class CanvasLayer;
 class EditorContext;
-struct CanvasMouse;
 
 // The four resize handles on the canvas: "Оразмери" of a picture object, and dragging a
 // handle to resize whichever element they were shown for.
-class ResizeCommands : public QObject {
+class ResizeCommands : public QObject, public CanvasMouseHandler {
     Q_OBJECT
 
 public:
@@ -21,9 +22,9 @@ public:
     void mnuSizePic_Click();
 
     // Mouse on resize handle `index` (1 to 4).
-    void mouseDown(int index, const CanvasMouse& mouse);
-    void mouseMove(int index, const CanvasMouse& mouse);
-    void mouseUp(int index, const CanvasMouse& mouse);
+    void mouseDown(int index, const CanvasMouse& mouse) override;
+    void mouseMove(int index, const CanvasMouse& mouse) override;
+    void mouseUp(int index, const CanvasMouse& mouse) override;
 
 private:
     EditorContext& m_context;

@@ -1,6 +1,5 @@
 #include "objects/ResizeHandleLayer.h"
 
-#include "objects/ResizeCommands.h"
 #include "objects/ResizeHandles.h"
 #include "workspace/DiagramRenderer.h"
 #include "workspace/Workspace.h"
@@ -46,16 +45,4 @@ QString ResizeHandleLayer::toolTip(int) const {
 
 Qt::CursorShape ResizeHandleLayer::cursor(int) const {
     return Qt::SizeAllCursor;
-}
-
-void ResizeHandleLayer::mousePress(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseDown(slot, mouse);
-}
-
-void ResizeHandleLayer::mouseMove(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseMove(slot, mouse);
-}
-
-void ResizeHandleLayer::mouseRelease(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseUp(slot, mouse);
 }

@@ -2,6 +2,8 @@
 
 #include "objects/SimpleDragAndDrop.h"
 
+#include "workspace/CanvasLayer.h"
+
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -9,13 +11,12 @@
 class CanvasLayer;
 class EditorContext;
 class QMenu;
-struct CanvasMouse;
 struct ShapeRecord;
 
 // The shapes in the editor: the four drawing tools, the painting of stored shapes, their
 // handles on the canvas (dragging a handle moves its shape) and the shape menu "Фигури"
 // (mnuFigures) that a right click on a handle opens.
-class ShapeCommands : public QObject {
+class ShapeCommands : public QObject, public CanvasMouseHandler {
     Q_OBJECT
 
 public:
@@ -25,9 +26,9 @@ public:
     QMenu* mnuFigures = nullptr;
 
     // Mouse on the handle of shape `slot`.
-    void mouseDown(int slot, const CanvasMouse& mouse);
-    void mouseMove(int slot, const CanvasMouse& mouse);
-    void mouseUp(int slot, const CanvasMouse& mouse);
+    void mouseDown(int slot, const CanvasMouse& mouse) override;
+    void mouseMove(int slot, const CanvasMouse& mouse) override;
+    void mouseUp(int slot, const CanvasMouse& mouse) override;
     // Makes the shape the context element and pops the shape menu up at the mouse, with
     // "Обърни" for a line and "Запълнена фигура" for the others.
     void openShapeMenu(int16_t slot);

@@ -1,6 +1,5 @@
 #include "shapes/ShapeHandleLayer.h"
 
-#include "shapes/ShapeCommands.h"
 #include "shapes/Shapes.h"
 #include "workspace/DiagramRenderer.h"
 #include "workspace/Workspace.h"
@@ -90,16 +89,4 @@ QString ShapeHandleLayer::toolTip(int slot) const {
     default:
         return QStringLiteral("Четириъгълник");
     }
-}
-
-void ShapeHandleLayer::mousePress(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseDown(slot, mouse);
-}
-
-void ShapeHandleLayer::mouseMove(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseMove(slot, mouse);
-}
-
-void ShapeHandleLayer::mouseRelease(int slot, const CanvasMouse& mouse) {
-    m_commands.mouseUp(slot, mouse);
 }

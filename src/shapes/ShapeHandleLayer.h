@@ -4,15 +4,14 @@
 
 #include <QImage>
 
-class ShapeCommands;
 class Workspace;
 
 // The shape handles ManiShape: one small picture per shape, showing what kind of shape it
 // belongs to, by which the shape is moved (left button) and edited (right button).
 class ShapeHandleLayer : public CanvasLayer {
 public:
-    ShapeHandleLayer(const Workspace& workspace, ShapeCommands& commands)
-        : m_workspace(workspace), m_commands(commands) {}
+    ShapeHandleLayer(const Workspace& workspace, CanvasMouseHandler& commands)
+        : CanvasLayer(&commands), m_workspace(workspace) {}
 
     // The three handle pictures, 17 x 17 pixels: a rectangle, a line, a circle.
     static const QImage& RectPic();
@@ -25,13 +24,9 @@ public:
     QRectF rect(int slot) const override;
     void paint(QPainter& painter) const override;
     QString toolTip(int slot) const override;
-    void mousePress(int slot, const CanvasMouse& mouse) override;
-    void mouseMove(int slot, const CanvasMouse& mouse) override;
-    void mouseRelease(int slot, const CanvasMouse& mouse) override;
 
 private:
     const QImage& picture(int slot) const;
 
     const Workspace& m_workspace;
-    ShapeCommands& m_commands;
 };

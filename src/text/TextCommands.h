@@ -14,7 +14,7 @@ class EditorContext;
 
 // Text fields and labels: "Текст", the text and font of the element menu, dragging text
 // fields, the labels of one picture object or of them all, and the "Функции" button.
-class TextCommands : public QObject, public TextMouse {
+class TextCommands : public QObject, public CanvasMouseHandler {
     Q_OBJECT
 
 public:

@@ -19,18 +19,3 @@ QRectF TextLayer::rect(int slot) const {
 void TextLayer::paint(QPainter& painter) const {
     m_workspace.renderer().paintTexts(painter);
 }
-
-void TextLayer::mousePress(int slot, const CanvasMouse& mouse) {
-    if (m_mouse)
-        m_mouse->mouseDown(slot, mouse);
-}
-
-void TextLayer::mouseMove(int slot, const CanvasMouse& mouse) {
-    if (m_mouse)
-        m_mouse->mouseMove(slot, mouse);
-}
-
-void TextLayer::mouseRelease(int slot, const CanvasMouse& mouse) {
-    if (m_mouse)
-        m_mouse->mouseUp(slot, mouse);
-}

@@ -17,12 +17,23 @@ struct CanvasMouse {
     QPointF relative;                      // twips from the element's top-left corner
 };
 
+// What the elements of a layer do with the mouse; the commands of their subsystem answer it.
+class CanvasMouseHandler {
+public:
+    virtual ~CanvasMouseHandler() = default;
+    virtual void mouseDown(int slot, const CanvasMouse& mouse) = 0;
+    virtual void mouseMove(int slot, const CanvasMouse& mouse) = 0;
+    virtual void mouseUp(int slot, const CanvasMouse& mouse) = 0;
+};
+
 // One kind of thing on the canvas: picture objects, text fields, the handles of lines,
 // shapes and grids, the resize handles. The canvas keeps an ordered list of layers; the
 // order is the paint order and, walked backwards, the hit order. Within a layer higher
 // slots lie above lower ones. A new kind of thing on the canvas is a new layer.
 class CanvasLayer {
 public:
+    // The mouse on the layer's elements goes to `mouse`, when given.
+    explicit CanvasLayer(CanvasMouseHandler* mouse = nullptr) : m_mouse(mouse) {}
     virtual ~CanvasLayer() = default;
 
     virtual ElementKind kind() const = 0;
@@ -46,17 +57,23 @@ public:
         return Qt::ArrowCursor;
     }
     virtual void mousePress(int slot, const CanvasMouse& mouse) {
-        Q_UNUSED(slot);
-        Q_UNUSED(mouse);
+        if (m_mouse)
+            m_mouse->mouseDown(slot, mouse);
     }
     virtual void mouseMove(int slot, const CanvasMouse& mouse) {
-        Q_UNUSED(slot);
-        Q_UNUSED(mouse);
+        if (m_mouse)
+            m_mouse->mouseMove(slot, mouse);
     }
     virtual void mouseRelease(int slot, const CanvasMouse& mouse) {
-        Q_UNUSED(slot);
-        Q_UNUSED(mouse);
+        if (m_mouse)
+            m_mouse->mouseUp(slot, mouse);
     }
+
+protected:
+    CanvasMouseHandler* mouseHandler() const { return m_mouse; }
+
+private:
+    CanvasMouseHandler* m_mouse;
 };
 
 // Where layers stand in the list, bottom to top.
