@@ -35,10 +35,7 @@ QRectF GridHandleLayer::rect(int slot) const {
 }
 
 void GridHandleLayer::paint(QPainter& painter) const {
-    const QRectF area = DiagramRenderer::reachableArea(painter);
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
-        if (present(slot) && rect(slot).intersects(area))
-            DiagramRenderer::drawPicture(painter, rect(slot), picture());
+    DiagramRenderer::drawHandles(painter, *this, [](int) -> const QImage& { return picture(); });
 }
 
 QString GridHandleLayer::toolTip(int) const {

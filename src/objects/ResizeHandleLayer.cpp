@@ -33,10 +33,8 @@ QRectF ResizeHandleLayer::rect(int slot) const {
 }
 
 void ResizeHandleLayer::paint(QPainter& painter) const {
-    const QRectF area = DiagramRenderer::reachableArea(painter);
-    for (int slot = 1; slot <= 4; ++slot)
-        if (present(slot) && rect(slot).intersects(area))
-            DiagramRenderer::drawPicture(painter, rect(slot), handlePicture());
+    DiagramRenderer::drawHandles(painter, *this,
+                                 [](int) -> const QImage& { return handlePicture(); });
 }
 
 QString ResizeHandleLayer::toolTip(int) const {

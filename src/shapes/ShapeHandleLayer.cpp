@@ -74,10 +74,8 @@ const QImage& ShapeHandleLayer::picture(int slot) const {
 }
 
 void ShapeHandleLayer::paint(QPainter& painter) const {
-    const QRectF area = DiagramRenderer::reachableArea(painter);
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-        if (present(slot) && rect(slot).intersects(area))
-            DiagramRenderer::drawPicture(painter, rect(slot), picture(slot));
+    DiagramRenderer::drawHandles(painter, *this,
+                                 [this](int slot) -> const QImage& { return picture(slot); });
 }
 
 QString ShapeHandleLayer::toolTip(int slot) const {

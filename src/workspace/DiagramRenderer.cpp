@@ -3,6 +3,7 @@
 #include "common/Numeric.h"
 #include "common/Units.h"
 #include "workspace/CanvasGeometry.h"
+#include "workspace/CanvasLayer.h"
 #include "workspace/ElementStore.h"
 #include "workspace/TextFieldGeometry.h"
 
@@ -194,4 +195,12 @@ QImage DiagramRenderer::handleTile(int side) {
     p.setPen(handleEdge());
     p.drawRect(0, 0, side - 1, side - 1);
     return tile;
+}
+
+void DiagramRenderer::drawHandles(QPainter& painter, const CanvasLayer& layer,
+                                  const std::function<const QImage&(int slot)>& picture) {
+    const QRectF area = reachableArea(painter);
+    for (int slot = 1; slot <= layer.slotCount(); ++slot)
+        if (layer.present(slot) && layer.rect(slot).intersects(area))
+            drawPicture(painter, layer.rect(slot), picture(slot));
 }
