@@ -77,19 +77,7 @@ void GridCommands::mouseDown(int handle, const CanvasMouse& mouse) {
         if (m_drag || !ws.canvas.drag.isNone())
             return;
         const ElementRef grid{ElementKind::Grid, slot};
-        m_drag.emplace(
-            [&ws, slot] {
-                return QRectF(ws.canvas.gridHandles[slot].topLeft,
-                              QSizeF(Grids::HandleSize, Grids::HandleSize));
-            },
-            [&ws, slot](double left, double top) {
-                const QSizeF size(Grids::HandleSize, Grids::HandleSize);
-                const QRectF before(ws.canvas.gridHandles[slot].topLeft, size);
-                ws.canvas.gridHandles[slot].topLeft = QPointF(left, top);
-                emit ws.elementMoved(before, QRectF(QPointF(left, top), size));
-            },
-            [&ws] { return QSizeF(ws.canvas.width, ws.canvas.height); });
-        m_drag->LimitMode = 1;
+        m_drag = ws.dragHandle(ws.canvas.gridHandles[slot], Grids::HandleSize);
         m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
         ws.canvas.drag = grid;
     } else if (mouse.button == Qt::RightButton && !m_drag) {

@@ -36,16 +36,7 @@ void ResizeCommands::mouseDown(int index, const CanvasMouse& mouse) {
     Workspace& ws = m_context.workspace();
     // Any button takes the handle; only the left one moves it.
     m_index = index;
-    m_drag.emplace(
-        [&ws, index] {
-            return QRectF(ws.canvas.Manip[index].topLeft,
-                          QSizeF(ResizeHandles::Size, ResizeHandles::Size));
-        },
-        [&ws, index](double left, double top) {
-            ws.canvas.Manip[index].topLeft = {left, top};
-        },
-        [&ws] { return QSizeF(ws.canvas.width, ws.canvas.height); });
-    m_drag->LimitMode = 1;
+    m_drag = ws.dragHandle(ws.canvas.Manip[index], ResizeHandles::Size);
     m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
     ws.canvas.drag = {ElementKind::ResizeHandle, static_cast<int16_t>(index)};
 }

@@ -24,11 +24,6 @@ bool sameRecord(const ShapeRecord& a, const ShapeRecord& b) {
     return fields(a) == fields(b);
 }
 
-QRectF handleRect(const Workspace& ws, int slot) {
-    return QRectF(ws.canvas.shapeHandles[slot].topLeft,
-                  QSizeF(Shapes::HandleSize, Shapes::HandleSize));
-}
-
 } // namespace
 
 ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
@@ -139,16 +134,10 @@ void ShapeCommands::mouseDown(int slot, const CanvasMouse& mouse) {
         // it has to keep its size when moved.
         Shirina = int64_t(s.X2) - s.X1;
         Visochina = int64_t(s.Y2) - s.Y1;
-        m_drag = SimpleDragAndDrop(
-            [&ws, slot] { return handleRect(ws, slot); },
-            [this, &ws, slot](double left, double top) {
-                const QRectF before = handleRect(ws, slot);
-                ws.canvas.shapeHandles[slot].topLeft = {left, top};
-                Shapes::followHandle(ws.store.shapes[slot], {left, top}, Shirina, Visochina);
-                emit ws.elementMoved(before, handleRect(ws, slot));
-            },
-            [&ws] { return QSizeF(ws.canvas.width, ws.canvas.height); });
-        m_drag.LimitMode = 1;
+        m_drag = ws.dragHandle(
+            ws.canvas.shapeHandles[slot], Shapes::HandleSize, [this, &ws, slot](QPointF at) {
+                Shapes::followHandle(ws.store.shapes[slot], at, Shirina, Visochina);
+            });
         m_drag.DragObj(true, mouse.relative.x(), mouse.relative.y());
         m_dragSlot = static_cast<int16_t>(slot);
         ws.canvas.drag = {ElementKind::Shape, m_dragSlot};

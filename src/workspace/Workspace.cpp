@@ -224,6 +224,22 @@ SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
     return drag;
 }
 
+SimpleDragAndDrop Workspace::dragHandle(CanvasHandle& handle, double size,
+                                        std::function<void(QPointF)> moved) {
+    const QSizeF square(size, size);
+    SimpleDragAndDrop drag([&handle, square] { return QRectF(handle.topLeft, square); },
+                           [this, &handle, square, moved](double left, double top) {
+                               const QRectF before(handle.topLeft, square);
+                               handle.topLeft = QPointF(left, top);
+                               if (moved)
+                                   moved(handle.topLeft);
+                               emit elementMoved(before, QRectF(handle.topLeft, square));
+                           },
+                           [this] { return QSizeF(canvas.width, canvas.height); });
+    drag.LimitMode = 1;
+    return drag;
+}
+
 // ---- scrolling and extent ----
 
 void Workspace::shiftElements(int dx, int dy) {

@@ -94,6 +94,10 @@ public:
 
     // A drag object for a picture object or a text field, keeping it inside the canvas.
     SimpleDragAndDrop dragObject(ElementRef element);
+    // A drag object for a handle `size` twips square, kept inside the canvas; `moved` runs
+    // with the handle's new top-left corner after every move.
+    SimpleDragAndDrop dragHandle(CanvasHandle& handle, double size,
+                                 std::function<void(QPointF)> moved = {});
 
     // ---- scrolling and extent ----
     // Moves every element, and the outlines and handles that scroll with them, by (dx, dy).
