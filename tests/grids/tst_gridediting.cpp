@@ -17,17 +17,6 @@
 
 namespace {
 
-QByteArray optionsShown() {
-    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
-    for (int i = 0; i < 11; ++i)
-        bytes += "255\r\n";
-    return bytes + "#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n";
-}
-
-QPoint px(double xTwips, double yTwips) {
-    return QPoint(TwipsToPixelRounded(xTwips), TwipsToPixelRounded(yTwips));
-}
-
 // Grid 1: 3 rows, 4 columns, 1200 x 700 at (1500, 1500), width 2, blue.
 void oneGrid(Workspace& ws) {
     ws.store.grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, Rgb(0, 0, 200), 2};
@@ -76,7 +65,7 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, text);
         QFETCH(int, stored);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         oneGrid(ws);
         int result = -1;
@@ -128,7 +117,7 @@ private slots:
         QFETCH(int, presses);
         QFETCH(QString, shown);
         QFETCH(int, stored);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         oneGrid(f.ws());
         QString text;
         editGrid(f, [&](frmEditTable& dialog) {
@@ -152,7 +141,7 @@ private slots:
 
     // The dialog shows the grid; a new colour repaints the lattice in place; "Отказ" keeps all.
     void colourAndCancel() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         oneGrid(ws);
         QStringList shown;
@@ -199,7 +188,7 @@ private slots:
         QFETCH(QPoint, by);
         QFETCH(bool, live);
         QFETCH(QPointF, expected);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         oneGrid(ws);
         ws.settings.Pre4ertaiPriMestene = live;
@@ -224,7 +213,7 @@ private slots:
     }
 
     void oneDragAtATime() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         oneGrid(ws);
         ws.canvas.drag = {ElementKind::Text, 3};
@@ -245,7 +234,7 @@ private slots:
     // From the handle's menu, with the resize handles shown on the grid first.
     void deleting() {
         QFETCH(bool, yes);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         oneGrid(ws);
         GridCommands& grids = f.editor->grids();
@@ -299,7 +288,7 @@ private slots:
     void copying() {
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         oneGrid(ws);
         QAction& paste = f.w().action(QStringLiteral("mnuPaste"));

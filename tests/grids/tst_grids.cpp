@@ -14,17 +14,6 @@
 
 namespace {
 
-QByteArray optionsShown() {
-    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
-    for (int i = 0; i < 11; ++i)
-        bytes += "255\r\n";
-    return bytes + "#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n";
-}
-
-QPoint px(int xTwips, int yTwips) {
-    return QPoint(TwipsToPixelRounded(xTwips), TwipsToPixelRounded(yTwips));
-}
-
 GridRecord grid(int rows, int columns, int left, int top, int width, int height) {
     return GridRecord{1, rows, columns, top, left, width, height, Rgb(0, 0, 0), 1};
 }
@@ -120,7 +109,7 @@ private slots:
         QFETCH(QString, rows);
         QFETCH(QString, columns);
         QFETCH(QString, message);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         f.ws().canvas.shpSelection.rect = QRectF(100.4, 200.6, 1000, 700.5);
         frmAddTable dialog(f.w());
         dialog.txtRows->setCurrentText(rows);
@@ -141,7 +130,7 @@ private slots:
 
     // The whole way: the command, the marked area, the dialog, the repaint.
     void gridFromTheMenu() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         QAction& mnuTable = f.w().action(QStringLiteral("mnuTable"));
         // Cancelling the first question changes nothing.
@@ -179,7 +168,7 @@ private slots:
     }
 
     void eleventhGrid() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
             ws.store.grids[slot] = grid(1, 1, 0, 0, 100, 100);
@@ -191,7 +180,7 @@ private slots:
     }
 
     void cancelStopsTheTools() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         f.ws().tools.mode = ToolState::line();
         frmAddTable dialog(f.w());
         dialog.cmdCancel->click();

@@ -11,14 +11,6 @@
 
 namespace {
 
-// The drawing options shown at start, so a connect command never asks about them.
-QByteArray optionsShown() {
-    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
-    for (int i = 0; i < 11; ++i)
-        bytes += "255\r\n";
-    return bytes + "#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n";
-}
-
 // Three 40 x 40 pixel objects: 1 at the top left, 2 lower right, 3 higher right.
 void threeObjects(Workspace& ws) {
     QImage box(40, 40, QImage::Format_RGB32);
@@ -48,7 +40,7 @@ class TestLineCommands : public QObject {
 
 private slots:
     void connectingPicksTwoObjects() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.tools.lineColour = Rgb(200, 0, 0);
@@ -83,7 +75,7 @@ private slots:
     }
 
     void aNewCommandStartsOverWithItsType() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.settings.ShowInfo = false;
@@ -101,7 +93,7 @@ private slots:
     }
 
     void theLineBufferFull() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.settings.ShowInfo = false;
@@ -118,7 +110,7 @@ private slots:
 
     // The line menu on a handle, which lies over a picture object and still takes the click.
     void theLineMenuEditsAndDeletes() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.store.lines[1] = {1, 1, 1, 1, 0, 1, 2}; // an object joined to itself
@@ -173,7 +165,7 @@ private slots:
     }
 
     void hiddenHandlesStayHiddenForNewLines() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.settings.ShowInfo = false;
@@ -198,7 +190,7 @@ private slots:
 
     void linesFollowADraggedObject() {
         QFETCH(bool, live);
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.settings.Pre4ertaiPriMestene = live;
@@ -216,7 +208,7 @@ private slots:
 
     // Scrolling carries the lines with their objects; deleting an object takes its lines.
     void linesFollowScrollingAndGoWithTheirObject() {
-        MainWindowFixture f(optionsShown());
+        MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.store.lines[1] = {1, 1, 2, 3, 0, 1, 0};

@@ -32,11 +32,6 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton b
     QApplication::sendEvent(target, &event);
 }
 
-// Pixel position on the canvas of a twip point.
-QPoint px(double x, double y) {
-    return QPoint(TwipsToPixelRounded(x), TwipsToPixelRounded(y));
-}
-
 } // namespace
 
 class TestPictureObjects : public QObject {

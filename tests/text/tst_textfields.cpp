@@ -18,10 +18,6 @@
 
 namespace {
 
-QPoint px(double x, double y) {
-    return QPoint(TwipsToPixelRounded(x), TwipsToPixelRounded(y));
-}
-
 const QString FullText =
     QStringLiteral("Паметта препълнена - не могат да се изведат повече обекти !");
 const QString TextBufferFull =

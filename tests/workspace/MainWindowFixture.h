@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Editor.h"
+#include "common/Units.h"
 #include "grids/GridCommands.h"
 #include "grids/frmAddTable.h"
 #include "support/ScriptedPrompter.h"
@@ -8,10 +9,26 @@
 #include "workspace/Workspace.h"
 #include "workspace/frmMain.h"
 
+#include <QByteArray>
 #include <QFile>
+#include <QPoint>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+
+// settings.ini showing the drawing options at start, so no drawing or connecting command asks
+// about them first.
+inline QByteArray settingsShowingDrawOptions() {
+    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
+    for (int i = 0; i < 11; ++i)
+        bytes += "255\r\n";
+    return bytes + "#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n";
+}
+
+// The canvas pixel nearest to a twip position.
+inline QPoint px(double xTwips, double yTwips) {
+    return QPoint(TwipsToPixelRounded(xTwips), TwipsToPixelRounded(yTwips));
+}
 
 // The wired editor on temporary program and configuration folders, answering through a
 // scripted prompter. `ends` counts how often the program was asked to end, `saves` how

@@ -38,15 +38,8 @@ void recordTools(frmMain& window, QStringList& calls) {
 }
 
 // Canvas pixel of a twip position (the canvas works at 15 twips per pixel).
-QPoint px(int xTwips, int yTwips) {
+QPoint pixelOf(int xTwips, int yTwips) {
     return QPoint(xTwips / 15, yTwips / 15);
-}
-
-QByteArray settingsShowingDrawOptions() {
-    QByteArray bytes = "\"[NASTROIKIVX]\"\r\n\"MS Sans Serif\"\r\n";
-    for (int i = 0; i < 11; ++i)
-        bytes += "255\r\n";
-    return bytes + "#TRUE#\r\n#TRUE#\r\n#TRUE#\r\n";
 }
 
 } // namespace
@@ -142,12 +135,12 @@ private slots:
         ws.tools.drawingColour = 255;
         Pano* pano = f.w().pano;
 
-        QTest::mousePress(pano, Qt::LeftButton, {}, px(300, 450));
+        QTest::mousePress(pano, Qt::LeftButton, {}, pixelOf(300, 450));
         QCOMPARE(ws.tools.x0, int16_t(300));
         QCOMPARE(ws.tools.y0, int16_t(450));
         QVERIFY(ws.canvas.rubberBandMode);
-        QTest::mouseMove(pano, px(1500, 750));
-        QTest::mouseRelease(pano, Qt::LeftButton, {}, px(1500, 750));
+        QTest::mouseMove(pano, pixelOf(1500, 750));
+        QTest::mouseRelease(pano, Qt::LeftButton, {}, pixelOf(1500, 750));
         QCOMPARE(calls, QStringList({routine.arg(0), routine.arg(1)}));
         QVERIFY(!ws.canvas.rubberBandMode);
         QVERIFY(ws.diagram.Promqna);
@@ -161,7 +154,7 @@ private slots:
         QStringList calls;
         recordTools(f.w(), calls);
         f.ws().tools.mode = ToolState::box();
-        QTest::mouseMove(f.w().pano, px(900, 900));
+        QTest::mouseMove(f.w().pano, pixelOf(900, 900));
         QVERIFY(calls.isEmpty());
         QVERIFY(!f.ws().diagram.Promqna);
     }
@@ -172,12 +165,12 @@ private slots:
         recordTools(f.w(), calls);
         Workspace& ws = f.ws();
         f.w().optRect->click();
-        QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(600, 900));
+        QTest::mousePress(f.w().pano, Qt::RightButton, {}, pixelOf(600, 900));
         QVERIFY(f.w().mnuMenu->isVisible());
         QCOMPARE(ws.tools.rightClick, QPointF(600, 900));
         QVERIFY(!ws.canvas.rubberBandMode);
         f.w().mnuMenu->hide();
-        QTest::mouseRelease(f.w().pano, Qt::RightButton, {}, px(600, 900));
+        QTest::mouseRelease(f.w().pano, Qt::RightButton, {}, pixelOf(600, 900));
         QVERIFY(calls.isEmpty());
         QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.tools.mode, ToolState::box());
@@ -194,8 +187,8 @@ private slots:
         QCOMPARE(ws.tools.mode, ToolState::selection());
 
         // Marking the region of an export leaves the diagram state to the export.
-        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(150, 150));
-        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(1500, 1500));
+        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, pixelOf(150, 150));
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, pixelOf(1500, 1500));
         QCOMPARE(calls.last(), QStringLiteral("selection 1500,1500 c0 1"));
         QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::none());
@@ -205,13 +198,13 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         ws.tools.mode = ToolState::selection();
-        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(1500, 3000));
-        QTest::mouseMove(f.w().pano, px(450, 600));
+        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, pixelOf(1500, 3000));
+        QTest::mouseMove(f.w().pano, pixelOf(450, 600));
         QVERIFY(ws.canvas.shpSelection.visible);
         QCOMPARE(ws.canvas.shpSelection.rect, QRectF(450, 600, 1050, 2400));
         // Releasing ends the tool and takes the rectangle off the screen, for a grid as for
         // an export.
-        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(450, 600));
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, pixelOf(450, 600));
         QVERIFY(ws.tools.mode.isEmpty());
         QVERIFY(!ws.canvas.shpSelection.visible);
         // No export waits for it, so it asks for a grid's rows and columns.
@@ -253,13 +246,13 @@ private slots:
                               Qt::NoModifier);
             QApplication::sendEvent(pano, &event);
         };
-        send(QEvent::MouseButtonPress, px(300, 300), Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseMove, px(900, 900), Qt::NoButton, Qt::LeftButton);
-        send(QEvent::MouseButtonPress, px(900, 900), Qt::RightButton,
+        send(QEvent::MouseButtonPress, pixelOf(300, 300), Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, pixelOf(900, 900), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonPress, pixelOf(900, 900), Qt::RightButton,
              Qt::LeftButton | Qt::RightButton);
         QVERIFY(f.w().mnuMenu->isVisible());
         f.w().mnuMenu->hide();
-        send(QEvent::MouseMove, px(1200, 1200), Qt::NoButton, Qt::NoButton);
+        send(QEvent::MouseMove, pixelOf(1200, 1200), Qt::NoButton, Qt::NoButton);
         QCOMPARE(calls, QStringList({"butbox 900,900 c0 0", "butbox 1200,1200 c0 1"}));
         QVERIFY(!ws.canvas.rubberBandMode);
         QVERIFY(ws.diagram.Promqna);
