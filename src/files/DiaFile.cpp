@@ -8,6 +8,7 @@
 #include "workspace/Workspace.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -130,6 +131,7 @@ void writePixelBlock(std::string& out, const PictureObject& object,
 // The values of one line, at most eleven of them; what stands beyond is passed over.
 struct Values {
     Field field[FieldsPerRecord];
+    int count = 0; // how many values the line held, those passed over included
     const Field& operator[](int i) const { return field[i - 1]; } // 1-based, as in the records
     const QString& text(int i) const { return field[i - 1].toString(); }
 };
@@ -138,26 +140,35 @@ Values readLine(WriteNotationReader& reader, int count = FieldsPerRecord) {
     Values values;
     for (int i = 0; i < count && !reader.atEnd(); ++i) {
         values.field[i] = reader.next();
+        ++values.count;
         if (reader.endedLine())
             return values;
     }
-    reader.skipLine();
+    while (!reader.endedLine() && !reader.atEnd()) {
+        reader.next();
+        ++values.count;
+    }
     return values;
 }
 
 // The four numbers of a pixel-block line; what stands beyond is passed over.
 struct Four {
     std::optional<double> value[4];
+    int count = 0;
 };
 
 Four readFour(WriteNotationReader& reader) {
     Four four;
     for (int i = 0; i < 4 && !reader.atEnd(); ++i) {
         four.value[i] = reader.nextNumber();
+        ++four.count;
         if (reader.endedLine())
             return four;
     }
-    reader.skipLine();
+    while (!reader.endedLine() && !reader.atEnd()) {
+        reader.next();
+        ++four.count;
+    }
     return four;
 }
 
@@ -183,28 +194,25 @@ std::optional<int16_t> int16Of(const std::optional<double>& value) {
     return std::nullopt;
 }
 
-std::optional<int32_t> int32Field(const Field& field) {
-    return int32Of(field.toNumber());
-}
-
-std::optional<int16_t> int16Field(const Field& field) {
-    return int16Of(field.toNumber());
-}
-
-// Positions of pictures and texts: they are written in single precision, so only what comes
-// back the same through it is taken.
-constexpr double MaxPosition = 1e9;
-std::optional<double> positionField(const Field& field) {
-    const std::optional<double> value = field.toNumber();
-    if (!value || !std::isfinite(*value) || std::abs(*value) > MaxPosition)
-        return std::nullopt;
-    return *value;
-}
-
 template <typename T> void assign(T& target, const std::optional<T>& value) {
     if (value)
         target = *value;
 }
+
+bool withinReach(double twips) {
+    return std::abs(twips) <= DiaFile::LargestCoordinate;
+}
+
+// What the program itself writes, field by field; anything else marks the record damaged.
+constexpr int32_t LargestColour = 0xFFFFFF;
+constexpr int32_t LargestLineWidth = 32767;
+constexpr int32_t LastLineStyle = 4;
+constexpr int32_t LastFillStyle = 7;
+constexpr int32_t LastLineType = 3;
+constexpr int32_t StraightLine = 2;
+constexpr int32_t TransparentFill = 1;
+constexpr int32_t LastShapeKind = 3;
+constexpr int LargestGridCells = 10;
 
 class Reader {
 public:
@@ -214,12 +222,90 @@ public:
     DiaFile::ReadResult run();
 
 private:
+    void record(const Values& v);
     void picture(const Values& v);
     void pixelBlock(int16_t slot);
     void line(const Values& v);
     void text(const Values& v);
     void shape(const Values& v);
     void grid(const Values& v);
+    void reserveObjectSlot();
+    void dropLinesWithoutEnds();
+
+    // ---- checked values: each one that is not what the program writes damages the record ----
+    void damaged() { m_damaged = true; }
+    // A text without the control characters a one-line text cannot hold.
+    QString cleanText(const Field& field) {
+        const QString& raw = field.toString();
+        QString clean;
+        for (const QChar c : raw) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                damaged();
+            else
+                clean += c;
+        }
+        return clean.size() == raw.size() ? raw : clean;
+    }
+    void expectEmpty(const Values& v, int from) {
+        for (int i = from; i <= FieldsPerRecord; ++i)
+            if (!v[i].isEmpty())
+                damaged();
+    }
+    std::optional<double> number(const Field& field) {
+        const std::optional<double> value = field.toNumber();
+        if (!value || !std::isfinite(*value)) {
+            damaged();
+            return std::nullopt;
+        }
+        return value;
+    }
+    // A whole number in 32 bits.
+    std::optional<int32_t> int32(const Field& field) {
+        const std::optional<int32_t> value = int32Of(number(field));
+        if (!value)
+            damaged();
+        return value;
+    }
+    // One expected within [low, high]: outside it, it becomes `replacement` (the nearer end
+    // when there is none), so that saving again writes what the program would.
+    std::optional<int32_t> int32(const Field& field, int32_t low, int32_t high,
+                                 std::optional<int32_t> replacement = std::nullopt) {
+        const std::optional<int32_t> value = int32(field);
+        if (!value || (*value >= low && *value <= high))
+            return value;
+        damaged();
+        return replacement ? *replacement : std::clamp(*value, low, high);
+    }
+    // A colour keeps the three bytes it is painted with.
+    std::optional<int32_t> colour(const Field& field) {
+        const std::optional<int32_t> value = int32(field);
+        if (!value || (*value >= 0 && *value <= LargestColour))
+            return value;
+        damaged();
+        return *value & LargestColour;
+    }
+    std::optional<int32_t> int16(const Field& field) {
+        const std::optional<int16_t> value = int16Of(number(field));
+        if (!value) {
+            damaged();
+            return std::nullopt;
+        }
+        return int32_t(*value);
+    }
+    std::optional<bool> boolean(const Field& field) {
+        const std::optional<bool> value = field.toBool();
+        if (!value)
+            damaged();
+        return value;
+    }
+    // A position or size: within reach, or the element is left out.
+    std::optional<double> position(const Field& field, bool& outOfReach) {
+        const std::optional<double> value = number(field);
+        if (value && !withinReach(*value))
+            outOfReach = true;
+        return value;
+    }
+
     // A full buffer is told once per file (a damaged file may hold thousands of records):
     // true when it is full and the user has already heard so.
     bool full(ElementStore::Buffer buffer) {
@@ -242,6 +328,7 @@ private:
     int m_records = 0;
     bool m_fullTold[5] = {};
     int m_gridFullTold = 0;
+    bool m_damaged = false; // the record being read is not what the program writes
 };
 
 DiaFile::ReadResult Reader::run() {
@@ -255,47 +342,90 @@ DiaFile::ReadResult Reader::run() {
             QStringLiteral("Грешка - файла е повреден или не е създаден с Вексилардо!"),
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
     }
+    bool stopped = false; // by a blank record: what follows is not read
     while (m_result.recognised && !m_reader.atEnd()) {
         const Values v = readLine(m_reader);
         const QString& tag = v.text(1);
-        if (tag == PicTag) {
-            picture(v);
-        } else if (tag == EmptyPicTag) {
-            // The slot stays taken while the file is read, so the next picture keeps its
-            // number.
-            if (!full(ElementStore::Objects))
-                if (const int16_t slot = m_ws.FindEmpty(ElementStore::Objects))
-                    store.objectStatus[slot] = ElementStore::Reserved;
-        } else if (tag == LineTag) {
-            line(v);
-        } else if (tag == TextTag) {
-            text(v);
-        } else if (tag == ShapeTag) {
-            shape(v);
-        } else if (tag == GridTag) {
-            grid(v);
-        } else if (tag == DiaFile::endMarker()) {
-            m_result.ended = true;
+        if (tag == DiaFile::endMarker()) {
+            m_result.ended = !stopped;
             break;
-        } else if (tag.isEmpty()) {
+        }
+        if (tag.isEmpty()) {
             bool blank = true;
             for (int i = 2; i <= 9; ++i)
                 blank = blank && v[i].isEmpty();
-            if (blank)
-                break;
+            if (blank && !stopped) {
+                stopped = true;
+                continue;
+            }
         }
-        // Any other tag: the record is passed over.
+        if (stopped) {
+            ++m_result.damagedRecords;
+            continue;
+        }
+        m_damaged = v.count != FieldsPerRecord;
+        record(v);
+        if (m_damaged)
+            ++m_result.damagedRecords;
         report(++m_records % 256, 255);
     }
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
         if (store.objectStatus[slot] == ElementStore::Reserved)
             store.objectStatus[slot] = ElementStore::Free;
+    dropLinesWithoutEnds();
+    if (m_result.damagedRecords > 0)
+        m_ws.prompter().message(
+            QStringLiteral("Грешка"),
+            QStringLiteral("Част от файла е повредена: пропуснати са %1 записа.")
+                .arg(m_result.damagedRecords),
+            Prompter::Icon::Warning, Prompter::Buttons::Ok);
     m_ws.notifyElementsChanged();
     return m_result;
 }
 
+void Reader::record(const Values& v) {
+    const QString& tag = v.text(1);
+    if (tag == PicTag) {
+        picture(v);
+    } else if (tag == EmptyPicTag) {
+        expectEmpty(v, 2);
+        reserveObjectSlot();
+    } else if (tag == LineTag) {
+        line(v);
+    } else if (tag == TextTag) {
+        text(v);
+    } else if (tag == ShapeTag) {
+        shape(v);
+    } else if (tag == GridTag) {
+        grid(v);
+    } else {
+        // Any other tag: the record is passed over.
+        damaged();
+    }
+}
+
+// The slot stays taken while the file is read, so the next picture keeps its number.
+void Reader::reserveObjectSlot() {
+    if (!full(ElementStore::Objects))
+        if (const int16_t slot = m_ws.FindEmpty(ElementStore::Objects))
+            m_ws.store.objectStatus[slot] = ElementStore::Reserved;
+}
+
 void Reader::picture(const Values& v) {
-    const QString key = v.text(2);
+    const QString key = cleanText(v[2]);
+    bool outOfReach = false;
+    const std::optional<double> top = position(v[3], outOfReach);
+    const std::optional<double> left = position(v[4], outOfReach);
+    const QString name = cleanText(v[5]);
+    expectEmpty(v, 6);
+    if (outOfReach) {
+        // Left out, but its slot is kept so that the later pictures keep their numbers.
+        damaged();
+        reserveObjectSlot();
+        if (key == ImageStore::sketchpadKey())
+            pixelBlock(0);
+        return;
+    }
     if (key != ImageStore::sketchpadKey() && !m_ws.kartinki.contains(key) &&
         !m_result.missingKeys.contains(key))
         m_result.missingKeys << key;
@@ -306,10 +436,10 @@ void Reader::picture(const Values& v) {
     }
     if (slot >= 1) {
         PictureObject& o = m_ws.store.objects[slot];
-        assign(o.Top, positionField(v[3]));
-        assign(o.Left, positionField(v[4]));
-        if (!v[5].isEmpty())
-            o.ToolTipText = v.text(5);
+        assign(o.Top, top);
+        assign(o.Left, left);
+        if (!name.isEmpty())
+            o.ToolTipText = name;
     }
     // The pixels follow even when no slot was free, so reading stays in step.
     if (key == ImageStore::sketchpadKey())
@@ -322,6 +452,11 @@ void Reader::pixelBlock(int16_t slot) {
     const std::optional<int16_t> W = int16Of(header.value[1]);
     const std::optional<int16_t> widthTwips = int16Of(header.value[2]);
     const std::optional<int16_t> heightTwips = int16Of(header.value[3]);
+    const bool sound = header.count == 4 && H && W && *H > 0 && *W > 0 &&
+                       *H <= DiaFile::LargestPictureSide && *W <= DiaFile::LargestPictureSide &&
+                       widthTwips && *widthTwips > 0 && heightTwips && *heightTwips > 0;
+    if (!sound)
+        damaged();
     const bool usable = slot >= 1 && H && W && *H > 0 && *W > 0 &&
                         *H <= DiaFile::LargestPictureSide && *W <= DiaFile::LargestPictureSide;
     QImage picture;
@@ -336,21 +471,34 @@ void Reader::pixelBlock(int16_t slot) {
     // A valid block paints every pixel once; beyond twice that, runs are only read, so a
     // hostile file costs reading time but no more.
     qint64 budget = usable ? 2 * qint64(*W) * *H : 0;
+    const int rows = H ? *H : 0;
+    const int columns = W ? *W : 0;
     int lastRow = -1;
+    bool terminated = false;
     while (!m_reader.atEnd()) {
         const Four run = readFour(m_reader);
         const auto y = int32Of(run.value[0]);
         const auto x0 = int32Of(run.value[1]);
         const auto x1 = int32Of(run.value[2]);
         const auto colour = int32Of(run.value[3]);
-        if (y && x0 && x1 && colour && *y == 0 && *x0 == 0 && *x1 == 0 && *colour == 0)
+        if (y && x0 && x1 && colour && *y == 0 && *x0 == 0 && *x1 == 0 && *colour == 0) {
+            terminated = run.count == 4;
             break;
+        }
+        if (run.count != 4 || !y || !x0 || !x1 || !colour || *y < 0 || *y >= rows || *x0 < 0 ||
+            *x1 > columns || *x0 >= *x1 || *colour < 0 || *colour > LargestColour) {
+            damaged();
+        }
         if (!usable || !y || !x0 || !x1 || !colour || *y < 0 || *y >= *H)
             continue;
         const int from = std::max(*x0, 0);
         const int to = std::min(*x1, int32_t(*W));
-        if (from >= to || budget < to - from)
+        if (from >= to)
             continue;
+        if (budget < to - from) {
+            damaged();
+            continue;
+        }
         budget -= to - from;
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(*y));
         std::fill(row + from, row + to,
@@ -358,6 +506,8 @@ void Reader::pixelBlock(int16_t slot) {
         if (*y != lastRow)
             report(lastRow = *y, *H);
     }
+    if (!terminated)
+        damaged();
     if (!usable)
         return;
     PictureObject& o = m_ws.store.objects[slot];
@@ -367,24 +517,82 @@ void Reader::pixelBlock(int16_t slot) {
 }
 
 void Reader::line(const Values& v) {
+    LineRecord read;
+    assign(read.Used, int32(v[2], 1, 1, 1));
+    const std::optional<int32_t> ends[] = {int32(v[3]), int32(v[4])};
+    // Lines of an unknown routing are drawn straight, in an unknown style solid.
+    assign(read.LineType, int32(v[5], 1, LastLineType, StraightLine));
+    assign(read.Colour, colour(v[6]));
+    assign(read.LineWidth, int32(v[7], 0, LargestLineWidth));
+    assign(read.LineStyle, int32(v[8], 0, LastLineStyle, 0));
+    expectEmpty(v, 9);
+    const auto object = [](const std::optional<int32_t>& n) {
+        return n && *n >= 1 && *n <= ElementStore::Capacity;
+    };
+    if (read.Used <= 0 || !object(ends[0]) || !object(ends[1])) {
+        damaged();
+        return;
+    }
+    read.FromObject = *ends[0];
+    read.ToObject = *ends[1];
     if (full(ElementStore::Lines))
         return;
     const int16_t slot = m_ws.FindEmpty(ElementStore::Lines);
     if (slot < 1)
         return;
-    LineRecord& line = m_ws.store.lines[slot];
-    line = LineRecord{};
-    assign(line.Used, int32Field(v[2]));
-    assign(line.FromObject, int32Field(v[3]));
-    assign(line.ToObject, int32Field(v[4]));
-    assign(line.LineType, int32Field(v[5]));
-    assign(line.Colour, int32Field(v[6]));
-    assign(line.LineWidth, int32Field(v[7]));
-    assign(line.LineStyle, int32Field(v[8]));
+    m_ws.store.lines[slot] = read;
     m_ws.canvas.lineHandles[slot].visible = m_ws.canvas.showHandles;
 }
 
+// A line is drawn between two picture objects: one whose ends the file did not hold is left
+// out once the whole file is read, and the lines after it move down as if it had never been
+// there, so that saving and reading again gives the same slots.
+void Reader::dropLinesWithoutEnds() {
+    ElementStore& store = m_ws.store;
+    const auto present = [&store](int32_t object) {
+        return object >= 1 && object <= ElementStore::Capacity &&
+               store.objectStatus[object] == ElementStore::Used;
+    };
+    int kept = 0;
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        const LineRecord line = store.lines[slot];
+        if (line.Used <= 0)
+            continue;
+        store.lines[slot] = LineRecord{};
+        m_ws.canvas.lineHandles[slot].visible = false;
+        if (!present(line.FromObject) || !present(line.ToObject)) {
+            ++m_result.damagedRecords;
+            continue;
+        }
+        store.lines[++kept] = line;
+        m_ws.canvas.lineHandles[kept].visible = m_ws.canvas.showHandles;
+    }
+}
+
 void Reader::text(const Values& v) {
+    TextField t;
+    t.Caption = cleanText(v[2]);
+    // An empty caption is never kept.
+    if (t.Caption.isEmpty())
+        t.Caption = QStringLiteral("Въведете текст");
+    bool outOfReach = false;
+    assign(t.Top, position(v[3], outOfReach));
+    assign(t.Left, position(v[4], outOfReach));
+    assign(t.ForeColor, colour(v[5]));
+    assign(t.FontBold, boolean(v[6]));
+    assign(t.FontItalic, boolean(v[7]));
+    t.FontName = cleanText(v[8]);
+    if (const std::optional<double> size = number(v[9]); size && *size > 0 && *size <= 1638)
+        t.FontSize = *size;
+    else
+        damaged();
+    assign(t.FontStrikethru, boolean(v[10]));
+    assign(t.FontUnderline, boolean(v[11]));
+    t.Visible = true;
+    if (outOfReach) {
+        damaged();
+        return;
+    }
     if (full(ElementStore::Texts))
         return;
     const int16_t slot = m_ws.FindEmpty(ElementStore::Texts);
@@ -394,25 +602,33 @@ void Reader::text(const Values& v) {
                                 Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    TextField& t = m_ws.store.texts[slot];
-    t = TextField{};
-    t.Caption = v.text(2);
-    assign(t.Top, positionField(v[3]));
-    assign(t.Left, positionField(v[4]));
-    assign(t.ForeColor, int32Field(v[5]));
-    assign(t.FontBold, v[6].toBool());
-    assign(t.FontItalic, v[7].toBool());
-    t.FontName = v.text(8);
-    if (const std::optional<double> size = v[9].toNumber();
-        size && std::isfinite(*size) && *size > 0 && *size <= 1638)
-        t.FontSize = *size;
-    assign(t.FontStrikethru, v[10].toBool());
-    assign(t.FontUnderline, v[11].toBool());
-    t.Visible = true;
+    m_ws.store.texts[slot] = t;
     m_ws.store.textStatus[slot] = ElementStore::Used;
 }
 
 void Reader::shape(const Values& v) {
+    ShapeRecord s;
+    const std::optional<int32_t> kind = int16(v[2]);
+    const std::optional<int32_t> corners[] = {int16(v[3]), int16(v[4]), int16(v[5]), int16(v[6])};
+    assign(s.BorderColour, colour(v[7]));
+    assign(s.LineWidth, int32(v[8], 0, LargestLineWidth));
+    // An unknown fill is drawn transparent, an unknown line style solid.
+    assign(s.FillStyle, int32(v[9], 0, LastFillStyle, TransparentFill));
+    assign(s.FillColour, colour(v[10]));
+    assign(s.LineStyle, int32(v[11], 0, LastLineStyle, 0));
+    // Only the three kinds with their corners make a shape; anything else would take a slot
+    // that saving does not keep.
+    if (!kind || *kind < 1 || *kind > LastShapeKind ||
+        !std::all_of(std::begin(corners), std::end(corners),
+                     [](const std::optional<int32_t>& c) { return c.has_value(); })) {
+        damaged();
+        return;
+    }
+    s.Kind = *kind;
+    s.X1 = *corners[0];
+    s.Y1 = *corners[1];
+    s.X2 = *corners[2];
+    s.Y2 = *corners[3];
     if (full(ElementStore::Shapes))
         return;
     const int16_t slot = m_ws.FindEmpty(ElementStore::Shapes);
@@ -422,18 +638,7 @@ void Reader::shape(const Values& v) {
                                 Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    ShapeRecord& s = m_ws.store.shapes[slot];
-    s = ShapeRecord{};
-    assign(s.Kind, std::optional<int32_t>(int16Field(v[2])));
-    assign(s.X1, std::optional<int32_t>(int16Field(v[3])));
-    assign(s.Y1, std::optional<int32_t>(int16Field(v[4])));
-    assign(s.X2, std::optional<int32_t>(int16Field(v[5])));
-    assign(s.Y2, std::optional<int32_t>(int16Field(v[6])));
-    assign(s.BorderColour, int32Field(v[7]));
-    assign(s.LineWidth, int32Field(v[8]));
-    assign(s.FillStyle, int32Field(v[9]));
-    assign(s.FillColour, int32Field(v[10]));
-    assign(s.LineStyle, int32Field(v[11]));
+    m_ws.store.shapes[slot] = s;
     CanvasHandle& handle = m_ws.canvas.shapeHandles[slot];
     if (s.Kind == 2 || s.Kind == 3)
         handle.topLeft = QPointF(s.X1 + RoundHalfEven((s.X2 - s.X1) / 2.0) - 127,
@@ -444,6 +649,28 @@ void Reader::shape(const Values& v) {
 }
 
 void Reader::grid(const Values& v) {
+    GridRecord g;
+    g.Used = 1;
+    const std::optional<int32_t> rows = int16(v[2]);
+    const std::optional<int32_t> columns = int16(v[3]);
+    const std::optional<int32_t> box[] = {int32(v[4]), int32(v[5]), int32(v[6]), int32(v[7])};
+    assign(g.Colour, colour(v[8]));
+    assign(g.LineWidth, int32(v[9], 0, LargestLineWidth));
+    expectEmpty(v, 10);
+    const auto cells = [](const std::optional<int32_t>& n) {
+        return n && *n >= 1 && *n <= LargestGridCells;
+    };
+    const auto placed = [](const std::optional<int32_t>& n) { return n && withinReach(*n); };
+    if (!cells(rows) || !cells(columns) || !std::all_of(std::begin(box), std::end(box), placed)) {
+        damaged();
+        return;
+    }
+    g.Rows = *rows;
+    g.Columns = *columns;
+    g.Top = *box[0];
+    g.Left = *box[1];
+    g.Width = *box[2];
+    g.Height = *box[3];
     const int16_t slot = m_ws.PraznaTablica();
     if (slot < 1 && m_gridFullTold++ > 0)
         return;
@@ -454,17 +681,7 @@ void Reader::grid(const Values& v) {
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    GridRecord& g = m_ws.store.grids[slot];
-    g = GridRecord{};
-    g.Used = 1;
-    assign(g.Rows, std::optional<int32_t>(int16Field(v[2])));
-    assign(g.Columns, std::optional<int32_t>(int16Field(v[3])));
-    assign(g.Top, int32Field(v[4]));
-    assign(g.Left, int32Field(v[5]));
-    assign(g.Width, int32Field(v[6]));
-    assign(g.Height, int32Field(v[7]));
-    assign(g.Colour, int32Field(v[8]));
-    assign(g.LineWidth, int32Field(v[9]));
+    m_ws.store.grids[slot] = g;
     m_ws.canvas.gridHandles[slot] = CanvasHandle{true, QPointF(g.Left, g.Top)};
 }
 

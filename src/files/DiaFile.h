@@ -21,6 +21,8 @@ public:
     static QString endMarker() { return QStringLiteral("[/Vexilardo]"); }
     // Larger pictures in a file are not read (their runs are passed over).
     static constexpr int LargestPictureSide = 8192;
+    // Elements placed or sized beyond this many twips (about 176 m) either way are left out.
+    static constexpr double LargestCoordinate = 10'000'000;
 
     // The whole diagram as the program writes it (SaveFile without the file).
     static QByteArray write(const Workspace& workspace, const Progress& progress = {});
@@ -31,9 +33,12 @@ public:
         // Library keys the diagram names that the library lacks (each once); their objects
         // show the placeholder picture.
         QStringList missingKeys;
+        // Records left out or cut because they are not what the program writes; the user is
+        // told once when there are any.
+        int damagedRecords = 0;
     };
     // Reads a diagram into the workspace, which the caller has cleared (LoadFile without the
-    // file). Damaged input never stops it: what cannot be read is passed over.
+    // file). Damaged input never stops it: what cannot be read is passed over and counted.
     static ReadResult read(Workspace& workspace, const QByteArray& bytes,
                            const Progress& progress = {});
 };

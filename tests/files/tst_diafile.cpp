@@ -170,38 +170,49 @@ private slots:
 
     void damagedFilesLoadWhatTheyCan_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>(
-            "expected"); // objects by slot, texts, "end" when the end marker was read
+        // Objects by slot, then how many texts (t), shapes (s), grids (g) and lines (l), and
+        // "end" when the end marker was read.
+        QTest::addColumn<QString>("expected");
         QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("damaged"); // records left out or cut
         const QByteArray pic = "\"[PIC]\",\"HUB\",10,20,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
         const QByteArray txt =
             "\"[TXT]\",\"x\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n";
+        const auto shp = [](const QByteArray& kind) {
+            return "\"[SHP]\"," + kind + ",0,0,300,300,0,1,1,0,0\r\n";
+        };
+        const auto grid = [](const QByteArray& values) {
+            return "\"[TABLICA]\"," + values + ",0,1,\"\",\"\"\r\n";
+        };
+        const auto lin = [](const QByteArray& values) {
+            return "\"[LIN]\",1," + values + ",1,0,1,0,\"\",\"\",\"\"\r\n";
+        };
         const QString wrong =
             QStringLiteral("Грешка - файла е повреден или не е създаден с Вексилардо!");
-        QTest::newRow("wrong marker") << "\"[Other]\"\r\n" + pic << "" << QStringList{wrong};
+        QTest::newRow("wrong marker") << "\"[Other]\"\r\n" + pic << "" << QStringList{wrong} << 0;
         QTest::newRow("not a text file")
-            << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "" << QStringList{wrong};
-        QTest::newRow("no end marker") << Start + Empty + pic + txt << "2 t1" << QStringList{};
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "" << QStringList{wrong} << 0;
+        QTest::newRow("no end marker") << Start + Empty + pic + txt << "2 t1" << QStringList{} << 0;
         QTest::newRow("hand-written: LF, blanks, short and long lines")
             << "\"[Vexilardo]\"\n \"[PIC]\" , \"HUB\" ,10,20\n\"[TXT]\",\"y\",1,2,0,#TRUE#,#FALSE#,"
                "\"Arial\",9,#FALSE#,#FALSE#,extra,values\n" +
                    pic + End
-            << "1 2 t1 end" << QStringList{};
+            << "1 2 t1 end" << QStringList{} << 2;
         QTest::newRow("unknown tags are passed over")
-            << Start + "\"[CIRCLE]\",1,2,3\r\n" + pic + End << "1 end" << QStringList{};
+            << Start + "\"[CIRCLE]\",1,2,3\r\n" + pic + End << "1 end" << QStringList{} << 1;
         QTest::newRow("blank record ends the file")
-            << Start + pic + "\r\n" + pic + End << "1" << QStringList{};
+            << Start + pic + "\r\n" + pic + End << "1" << QStringList{} << 1;
         QTest::newRow("truncated inside a pixel block")
             << Start + "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n2,2,30,"
                        "30\r\n0,0,2,255\r\n"
-            << "1" << QStringList{};
+            << "1" << QStringList{} << 1;
         QTest::newRow("huge block skipped to its terminator")
             << Start +
                    "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n9000,9000,1,"
                    "1\r\n"
                    "0,0,9000,255\r\n0,0,0,0\r\n" +
                    pic + End
-            << "1 2 end" << QStringList{};
+            << "1 2 end" << QStringList{} << 1;
         QTest::newRow("negative sizes and runs outside")
             << Start +
                    "\"[PIC]\",\"SKETCHPAD\",0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n-2,-3,1,1\r\n"
@@ -209,18 +220,51 @@ private slots:
                    "\"\","
                    "\"\",\"\"\r\n2,2,30,30\r\n-1,0,2,1\r\n1,-5,99,255\r\n9,0,1,1\r\n0,0,0,0\r\n" +
                    End
-            << "1 2 end" << QStringList{};
+            << "1 2 end" << QStringList{} << 2;
         QTest::newRow("bytes no code page has")
             << Start +
                    "\"[TXT]\",\"a\x98z\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n" +
                    End
-            << "t1 end" << QStringList{};
+            << "t1 end" << QStringList{} << 0;
+        QTest::newRow("control bytes in a text")
+            << Start +
+                   "\"[TXT]\",\"a\x01\x7fz\",1,2,0,#FALSE#,#FALSE#,\"Ar\x02ial\",9,#FALSE#,#FALSE#"
+                   "\r\n" +
+                   End
+            << "t1 end" << QStringList{} << 1;
+        QTest::newRow("values that cannot be read")
+            << Start + "\"[TXT]\",\"x\",1,2,red,#FALSE#,yes,\"Arial\",big,#FALSE#,#FALSE#\r\n" + End
+            << "t1 end" << QStringList{} << 1;
+        QTest::newRow("shapes of unknown kinds take no slot")
+            << Start + shp("0") + shp("-1") + shp("99999") + shp("1") + shp("x") + shp("3") + End
+            << "s2 end" << QStringList{} << 4;
+        QTest::newRow("shape values the program never writes")
+            << Start + "\"[SHP]\",1,0,0,300,300,-1,1,8,16777216,5\r\n" + End << "s1 end"
+            << QStringList{} << 1;
+        QTest::newRow("grids of no or too many cells")
+            << Start + grid("0,1,0,0,100,100") + grid("200,1,0,0,100,100") +
+                   grid("1,11,0,0,100,100") + grid("10,10,0,0,100,100") + End
+            << "g1 end" << QStringList{} << 3;
+        QTest::newRow("elements far away are left out")
+            << Start + "\"[PIC]\",\"HUB\",0,-1000000000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n" +
+                   pic +
+                   "\"[TXT]\",\"x\",20000000,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n" +
+                   grid("1,1,0,-1000000000,100,100") + grid("1,1,0,0,2147483647,100") +
+                   grid("1,1,-10000000,10000000,100,100") + End
+            << "2 g1 end" << QStringList{} << 4;
+        QTest::newRow("lines need both their objects")
+            << Start + pic + lin("1,2") + pic + lin("1,3") + lin("2,1") + lin("0,1") + End
+            << "1 2 l2 end" << QStringList{} << 2;
+        QTest::newRow("line values the program never writes")
+            << Start + pic + pic + "\"[LIN]\",1,1,2,4,-5,1,9,\"\",\"\",\"\"\r\n" + End
+            << "1 2 l1 end" << QStringList{} << 1;
     }
 
     void damagedFilesLoadWhatTheyCan() {
         QFETCH(QByteArray, file);
         QFETCH(QString, expected);
         QFETCH(QStringList, messages);
+        QFETCH(int, damaged);
         Fixture f;
         const DiaFile::ReadResult result = f.load(file);
         QStringList seen;
@@ -229,17 +273,37 @@ private slots:
                 seen << QString::number(slot);
             else
                 QCOMPARE(f.ws.store.objectStatus[slot], int16_t(ElementStore::Free));
-        const int texts = f.ws.store.usedCount(ElementStore::Texts);
-        if (texts)
-            seen << QStringLiteral("t%1").arg(texts);
+        const std::pair<const char*, int> counts[] = {
+            {"t", f.ws.store.usedCount(ElementStore::Texts)},
+            {"s", f.ws.store.usedCount(ElementStore::Shapes)},
+            {"g", f.ws.store.usedGridCount()},
+            {"l", f.ws.store.usedCount(ElementStore::Lines)}};
+        for (const auto& [kind, count] : counts)
+            if (count)
+                seen << QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(count);
         if (result.ended)
             seen << QStringLiteral("end");
         QCOMPARE(seen.join(QLatin1Char(' ')), expected);
+        QCOMPARE(result.damagedRecords, damaged);
+        if (damaged)
+            messages << QStringLiteral("Част от файла е повредена: пропуснати са %1 записа.")
+                            .arg(damaged);
         QCOMPARE(f.prompter.texts(), messages);
-        // Whatever was read saves and reads back to the same file.
+        if (damaged)
+            QCOMPARE(f.prompter.messages.last().icon, Prompter::Icon::Warning);
+        // Whatever was read saves and reads back, whole, to the same file.
         Fixture g;
-        g.load(f.save());
+        QCOMPARE(g.load(f.save()).damagedRecords, 0);
         QCOMPARE(g.save(), f.save());
+    }
+
+    void aTextLoadedEmptyIsAskedFor() {
+        Fixture f;
+        f.load(Start + "\"[TXT]\",\"\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n" +
+               End);
+        QCOMPARE(f.ws.store.texts[1].Caption, QStringLiteral("Въведете текст"));
+        QVERIFY(f.save().contains(
+            "\"[TXT]\",\"\xc2\xfa\xe2\xe5\xe4\xe5\xf2\xe5 \xf2\xe5\xea\xf1\xf2\""));
     }
 
     void hostilePixelBlocksStayBounded() {
