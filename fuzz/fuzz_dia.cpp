@@ -1,11 +1,18 @@
-// The .dia reader: any bytes read into a diagram; whatever it accepts saves and reads back to
-// the same file, and the store it builds keeps its own rules.
+// The .dia reader: any bytes read into a diagram; whatever it accepts saves and reads back,
+// whole, to the same file, the store it builds keeps its own rules, and the diagram renders
+// as the export makes it (with a small size bound, so a run stays within memory and time).
 
 #include "FuzzSupport.h"
 
 #include "common/SilentPrompter.h"
 #include "files/DiaFile.h"
+#include "files/ImageExport.h"
+#include "grids/Grids.h"
+#include "lines/Connections.h"
+#include "shapes/Shapes.h"
 #include "workspace/Workspace.h"
+
+#include <cmath>
 
 namespace {
 
@@ -21,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SilentPrompter prompter;
     Workspace ws(prompter);
     withLibrary(ws);
+    Connections::install(ws);
+    Shapes::install(ws);
+    Grids::install(ws);
     DiaFile::read(ws, FuzzBytes(data, size));
 
     const ElementStore& store = ws.store;
@@ -35,14 +45,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(store.objects[slot].Width > 0 && store.objects[slot].Height > 0);
         }
         FUZZ_CHECK(store.textStatus[slot] != ElementStore::Used || store.texts[slot].Visible);
+        if (store.objectStatus[slot] == ElementStore::Used) {
+            const PictureObject& o = store.objects[slot];
+            FUZZ_CHECK(std::abs(o.Left) <= DiaFile::LargestCoordinate &&
+                       std::abs(o.Top) <= DiaFile::LargestCoordinate);
+        }
+        if (store.textStatus[slot] == ElementStore::Used) {
+            const TextField& t = store.texts[slot];
+            FUZZ_CHECK(!t.Caption.isEmpty());
+            FUZZ_CHECK(std::abs(t.Left) <= DiaFile::LargestCoordinate &&
+                       std::abs(t.Top) <= DiaFile::LargestCoordinate);
+        }
+        const ShapeRecord& s = store.shapes[slot];
+        FUZZ_CHECK(s.Kind >= 0 && s.Kind <= 3);
+        const LineRecord& l = store.lines[slot];
+        if (l.Used > 0)
+            FUZZ_CHECK(store.objectStatus[l.FromObject] == ElementStore::Used &&
+                       store.objectStatus[l.ToObject] == ElementStore::Used);
     }
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+        const GridRecord& g = store.grids[slot];
+        if (g.Used > 0)
+            FUZZ_CHECK(g.Rows >= 1 && g.Rows <= 10 && g.Columns >= 1 && g.Columns <= 10 &&
+                       std::abs(g.Left) <= DiaFile::LargestCoordinate &&
+                       std::abs(g.Width) <= DiaFile::LargestCoordinate);
+    }
+
+    // Rendered as the export does: within the bound, or refused with a reason.
+    ImageExport::SizeLimits limits;
+    limits.largestSide = 4096;
+    limits.largestBytes = qint64(4096) * 4096 * 4;
+    const ImageExport::Rendering rendering = ImageExport::wholeDiagram(ws, 0, 0, limits);
+    const bool anything = store.usedCount(ElementStore::Objects) +
+                              store.usedCount(ElementStore::Texts) +
+                              store.usedCount(ElementStore::Shapes) + store.usedGridCount() >
+                          0;
+    FUZZ_CHECK(rendering.picture.isNull() == (!anything || rendering.error.has_value()));
+    if (!rendering.picture.isNull())
+        FUZZ_CHECK(rendering.picture.width() <= 4096 && rendering.picture.height() <= 4096);
 
     // What was read saves, reads back and saves again to the very same bytes.
     const QByteArray saved = DiaFile::write(ws);
     Workspace again(prompter);
     withLibrary(again);
     const DiaFile::ReadResult read = DiaFile::read(again, saved);
-    FUZZ_CHECK(read.recognised && read.ended);
+    FUZZ_CHECK(read.recognised && read.ended && read.damagedRecords == 0);
     FUZZ_CHECK(DiaFile::write(again) == saved);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
         FUZZ_CHECK(again.store.objectStatus[slot] == store.objectStatus[slot]);

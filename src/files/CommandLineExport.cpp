@@ -71,7 +71,10 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     if (suffix == QLatin1String("dia")) {
         error = ImageExport::saveBytes(DiaFile::write(ws), output);
     } else {
-        const QImage picture = ImageExport::wholeDiagram(ws, 0, 0);
+        const ImageExport::Rendering rendering = ImageExport::wholeDiagram(ws, 0, 0);
+        if (rendering.error)
+            return fail(prompter, *rendering.error);
+        const QImage& picture = rendering.picture;
         if (picture.isNull())
             return fail(
                 prompter,

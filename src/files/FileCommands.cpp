@@ -165,12 +165,18 @@ void FileCommands::regionMarked(const QRectF& box) {
     // What the canvas shows inside the rectangle: the repaint's layer with every picture
     // object and text field over it.
     m_context.workspace().diagram.SelPicture = 0;
-    finishExport(m_exportFormat, m_context.workspace().renderRegion(box), m_exportFile,
+    finishExport(m_exportFormat, ImageExport::region(m_context.workspace(), box), m_exportFile,
                  QStringLiteral("Маркираният дял е празен и няма какво да се запише."));
 }
 
-void FileCommands::finishExport(int16_t format, const QImage& picture, const QString& fileName,
-                                const QString& whenEmpty) {
+void FileCommands::finishExport(int16_t format, const ImageExport::Rendering& rendering,
+                                const QString& fileName, const QString& whenEmpty) {
+    if (rendering.error) {
+        Warn(m_context.prompter(), *rendering.error);
+        m_context.Kontrolite(true);
+        return;
+    }
+    const QImage& picture = rendering.picture;
     if (picture.isNull()) {
         m_context.prompter().message(QStringLiteral("Запазване"), whenEmpty,
                                      Prompter::Icon::Information, Prompter::Buttons::Ok);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ImageExport.h"
+
 #include <QImage>
 #include <QObject>
 #include <QRectF>
@@ -54,8 +56,8 @@ private:
     // Writes a BMP or GIF picture; false after telling the user why it could not.
     bool writePicture(int16_t format, const QImage& picture, const QString& fileName);
     // Writes the picture of an export, or tells the user why there is none.
-    void finishExport(int16_t format, const QImage& picture, const QString& fileName,
-                      const QString& whenEmpty);
+    void finishExport(int16_t format, const ImageExport::Rendering& rendering,
+                      const QString& fileName, const QString& whenEmpty);
     void completeSave();
     void showFileName(const QString& fileName);
 

@@ -1,5 +1,6 @@
 #include "files/ImageExport.h"
 
+#include "common/Numeric.h"
 #include "common/Units.h"
 #include "export/GIF.h"
 #include "export/JpegWriter.h"
@@ -55,9 +56,42 @@ QRectF wholeDiagramBox(const Workspace& workspace, double innerWidth, double inn
                   double(e.maxBottom) - e.minTop + 2 * margin);
 }
 
-QImage wholeDiagram(const Workspace& workspace, double innerWidth, double innerHeight) {
+QSize regionPixels(const QRectF& twips) {
+    return QSize(RoundHalfEven(TwipsToPixelsExact(twips.width())),
+                 RoundHalfEven(TwipsToPixelsExact(twips.height())));
+}
+
+std::optional<QString> refusedSize(const QSize& pixels, const SizeLimits& limits) {
+    const qint64 bytes = qint64(pixels.width()) * pixels.height() * 4;
+    if (pixels.width() <= limits.largestSide && pixels.height() <= limits.largestSide &&
+        bytes <= limits.largestBytes)
+        return std::nullopt;
+    return QStringLiteral("Картината би била %1 x %2 пиксела, а може да бъде най-много %3 "
+                          "пиксела на страна и %4 MiB памет.")
+        .arg(pixels.width())
+        .arg(pixels.height())
+        .arg(limits.largestSide)
+        .arg(limits.largestBytes >> 20);
+}
+
+Rendering region(const Workspace& workspace, const QRectF& twips, const SizeLimits& limits) {
+    const QSize pixels = regionPixels(twips);
+    if (pixels.width() <= 0 || pixels.height() <= 0)
+        return {};
+    if (std::optional<QString> refused = refusedSize(pixels, limits))
+        return {QImage(), refused};
+    QImage picture = workspace.renderRegion(twips);
+    if (picture.isNull())
+        return {QImage(), QStringLiteral("Няма достатъчно памет за картина от %1 x %2 пиксела.")
+                              .arg(pixels.width())
+                              .arg(pixels.height())};
+    return {picture, std::nullopt};
+}
+
+Rendering wholeDiagram(const Workspace& workspace, double innerWidth, double innerHeight,
+                       const SizeLimits& limits) {
     const QRectF box = wholeDiagramBox(workspace, innerWidth, innerHeight);
-    return box.isEmpty() ? QImage() : workspace.renderRegion(box);
+    return box.isEmpty() ? Rendering{} : region(workspace, box, limits);
 }
 
 std::optional<QString> saveBmp(const QImage& picture, const QString& path) {

@@ -16,8 +16,29 @@ namespace ImageExport {
 // diagram holds no element. A canvas size of 0 means no canvas (the command line): the
 // extent is then the elements' own.
 QRectF wholeDiagramBox(const Workspace& workspace, double innerWidth, double innerHeight);
+
+// How large a picture of the diagram may be made: beyond either bound it is refused before
+// anything is allocated.
+struct SizeLimits {
+    int largestSide = 32767;               // pixels
+    qint64 largestBytes = qint64(1) << 30; // 1 GiB at four bytes a pixel
+};
+
+// A picture of the diagram, or why there is none. Null without a reason: nothing to show.
+struct Rendering {
+    QImage picture;
+    std::optional<QString> error;
+};
+
+// The size in pixels a region of the diagram is drawn at.
+QSize regionPixels(const QRectF& twips);
+// The reason, in Bulgarian, why a picture of that size is not made; none when it may be.
+std::optional<QString> refusedSize(const QSize& pixels, const SizeLimits& limits = {});
+// Any rectangle of the diagram as a picture, within the limits.
+Rendering region(const Workspace& workspace, const QRectF& twips, const SizeLimits& limits = {});
 // The whole diagram as a picture, elements left of or above the origin included.
-QImage wholeDiagram(const Workspace& workspace, double innerWidth, double innerHeight);
+Rendering wholeDiagram(const Workspace& workspace, double innerWidth, double innerHeight,
+                       const SizeLimits& limits = {});
 
 // Writes a picture whole (a temporary file renamed over the target); the reason, in
 // Bulgarian, when it could not.

@@ -56,6 +56,14 @@ private slots:
         QFile file(path(QStringLiteral("in.dia")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(Diagram);
+        // Two objects 18,000,000 twips apart: a picture of 1.2 million pixels a side.
+        QFile far(path(QStringLiteral("far.dia")));
+        QVERIFY(far.open(QIODevice::WriteOnly));
+        far.write("\"[Vexilardo]\"\r\n"
+                  "\"[PIC]\",\"HUB\",0,-9000000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                  "\"[PIC]\",\"HUB\",0,9000000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                  "\"[TABLICA]\",1,1,0,0,100,2147483647,0,1,\"\",\"\"\r\n"
+                  "\"[/Vexilardo]\"\r\n");
     }
 
     void exportWritesEveryFormat_data() {
@@ -148,6 +156,9 @@ private slots:
         QTest::newRow("not a diagram")
             << QStringList{"--export", QStringLiteral(VX_PROGRAM), path("x.bmp")} << 1
             << QStringLiteral("не е създаден с Вексилардо");
+        QTest::newRow("a picture too large to make")
+            << QStringList{"--export", path("far.dia"), path("far.png")} << 1
+            << QStringLiteral("пропуснати са 1 записа.\nГрешка: Картината би била 1200117 x 117 пиксела");
         QTest::newRow("no folder to write in") << QStringList{"--export", in, path("none/x.bmp")}
                                                << 1 << QStringLiteral("не може да бъде записан");
     }

@@ -1,3 +1,4 @@
+#include "files/ImageExport.h"
 #include "workspace/MainWindowFixture.h"
 
 #include "common/Units.h"
@@ -230,6 +231,50 @@ private slots:
                  QStringLiteral("Желаете ли да изберете само дял от диаграмата за съхранение ?"));
         QCOMPARE(ws.stateText(), DiagramStateText::saved());
         QCOMPARE(ws.fileText(), DiagramStateText::noFile()); // a picture is not the diagram's file
+    }
+
+    // Far-apart elements would make a picture of gigabytes: it is refused before it is made,
+    // and said so, not called empty.
+    void aWholeDiagramTooLargeIsRefused() {
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue), QStringLiteral("Кутия"));
+        for (const double left : {-9e6, 9e6}) {
+            ws.DobaviNov(QStringLiteral("BOX"));
+            ws.store.objects[ws.diagram.Nomer].Left = left;
+        }
+        const QString path = f.configDir.filePath(QStringLiteral("далеч.bmp"));
+        f.prompter.fileNames.push_back(path);
+        f.prompter.filterIndices.push_back(1);
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        f.w().cmdSave->click();
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(f.prompter.messages.size(), 2);
+        QCOMPARE(f.prompter.messages[1].title, QStringLiteral("Грешка"));
+        QVERIFY2(f.prompter.messages[1].text.startsWith(QStringLiteral("Картината би била 1200")),
+                 qPrintable(f.prompter.messages[1].text));
+        QVERIFY(f.w().cmdSave->isEnabled());
+    }
+
+    void pictureSizeLimits_data() {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("widest") << QSize(32767, 1) << true;
+        QTest::newRow("one too wide") << QSize(32768, 1) << false;
+        QTest::newRow("one too high") << QSize(1, 32768) << false;
+        QTest::newRow("a whole GiB") << QSize(16384, 16384) << true;
+        QTest::newRow("past a GiB") << QSize(16385, 16384) << false;
+        QTest::newRow("sides far past int") << QSize(2147483647, 2147483647) << false;
+    }
+
+    void pictureSizeLimits() {
+        QFETCH(QSize, pixels);
+        QFETCH(bool, made);
+        const std::optional<QString> refused = ImageExport::refusedSize(pixels);
+        QCOMPARE(!refused, made);
+        if (refused)
+            QVERIFY(refused->contains(
+                QStringLiteral("%1 x %2 пиксела").arg(pixels.width()).arg(pixels.height())));
     }
 
     void gifAndJpegOfTheWholeDiagram_data() {
