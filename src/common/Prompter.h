@@ -19,6 +19,12 @@ public:
     // Ok for a box with only Ok).
     virtual Answer message(const QString& title, const QString& text, Icon icon,
                            Buttons buttons) = 0;
+    // As message(), with the OK button captioned `okCaption` instead of the platform's word,
+    // for a text that tells the user which button to press.
+    virtual Answer messageWithOkCaption(const QString& title, const QString& text, Icon icon,
+                                        Buttons buttons, const QString& /*okCaption*/) {
+        return message(title, text, icon, buttons);
+    }
 
     // An input box; nothing when the user cancels.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
@@ -40,7 +46,9 @@ public:
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
 
     // The font dialog with effects (underline, strikethrough) and the text colour
-    // (0x00BBGGRR), preset from `initial`; nothing when cancelled.
+    // (0x00BBGGRR), preset from `initial`; nothing when cancelled. What the user left alone
+    // comes back exactly as given, even where the dialog could only show something near it
+    // (a typeface this machine lacks, a fractional size).
     struct FontChoice {
         QFont font;
         int32_t colour = 0;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace {
 
@@ -41,6 +43,12 @@ QtPrompter::QtPrompter(QWidget* parent) : m_parent(parent) {}
 
 Prompter::Answer QtPrompter::message(const QString& title, const QString& text, Icon icon,
                                      Buttons buttons) {
+    return messageWithOkCaption(title, text, icon, buttons, QString());
+}
+
+Prompter::Answer QtPrompter::messageWithOkCaption(const QString& title, const QString& text,
+                                                  Icon icon, Buttons buttons,
+                                                  const QString& okCaption) {
     QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
 
     // The escape button is also what closing the box from its title bar reports.
@@ -67,6 +75,9 @@ Prompter::Answer QtPrompter::message(const QString& title, const QString& text, 
         onClose = Answer::Cancel;
         break;
     }
+
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok && !okCaption.isEmpty())
+        ok->setText(okCaption);
 
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
@@ -157,6 +168,45 @@ constexpr NamedColour BasicColours[] = {
     {0xFFFFFF, "Бяло"},
 };
 
+// What the font dialog can show of `font`: the typeface it is really drawn in (a name this
+// machine lacks would preset the first family of the list), in the style of that typeface
+// with the font's weight and slant (the dialog matches styles by name, and a name it does
+// not find presets the first style of the list).
+QFont ShownFont(const QFont& font) {
+    QFont shown = font;
+    const QString family = QFontInfo(font).family();
+    shown.setFamily(family);
+    int nearest = -1;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::italic(family, style) != font.italic())
+            continue;
+        const int distance = std::abs(QFontDatabase::weight(family, style) - font.weight());
+        if (nearest < 0 || distance < nearest) {
+            nearest = distance;
+            shown.setStyleName(style);
+        }
+    }
+    return shown;
+}
+
+// `chosen` where the user changed it from what the dialog `presented`, `initial` elsewhere.
+QFont KeepUntouched(const QFont& initial, const QFont& presented, const QFont& chosen) {
+    QFont out = initial;
+    if (chosen.family() != presented.family())
+        out.setFamily(chosen.family());
+    if (chosen.pointSizeF() != presented.pointSizeF() && chosen.pointSizeF() > 0)
+        out.setPointSizeF(chosen.pointSizeF());
+    if (chosen.bold() != presented.bold())
+        out.setBold(chosen.bold());
+    if (chosen.italic() != presented.italic())
+        out.setItalic(chosen.italic());
+    if (chosen.underline() != presented.underline())
+        out.setUnderline(chosen.underline());
+    if (chosen.strikeOut() != presented.strikeOut())
+        out.setStrikeOut(chosen.strikeOut());
+    return out;
+}
+
 QIcon Swatch(int32_t colour) {
     QPixmap pixmap(16, 12);
     pixmap.fill(ColourToQColor(colour));
@@ -171,14 +221,14 @@ QIcon Swatch(int32_t colour) {
 std::optional<Prompter::FontChoice> QtPrompter::chooseFontAndColour(const FontChoice& initial) {
     QDialog dialog(m_parent);
     dialog.setWindowTitle(QStringLiteral("Шрифт"));
-    // The dialog shows the typeface the text is really drawn in: a name this machine lacks
-    // would otherwise preset the first family of the list with its first style.
-    QFont shown = initial.font;
-    shown.setFamily(QFontInfo(initial.font).family());
     // The platform's font dialog without its buttons, with the colour below it.
-    auto* fonts = new QFontDialog(shown, &dialog);
+    auto* fonts = new QFontDialog(&dialog);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts->setWindowFlags(Qt::Widget);
+    fonts->setCurrentFont(ShownFont(initial.font));
+    // What the dialog shows before the user touches it; whatever still matches this at the
+    // end was left alone.
+    const QFont presented = fonts->currentFont();
 
     auto* colours = new QComboBox(&dialog);
     colours->setObjectName(QStringLiteral("cboColour"));
@@ -192,6 +242,7 @@ std::optional<Prompter::FontChoice> QtPrompter::chooseFontAndColour(const FontCh
         addColour(initial.colour & 0xFFFFFF, QStringLiteral("Собствен"));
         current = colours->count() - 1;
     }
+    const int presetColour = current;
     colours->addItem(QStringLiteral("Друг цвят..."));
     colours->setCurrentIndex(current);
     // The last entry opens the colour dialog; its choice joins the list.
@@ -226,5 +277,7 @@ std::optional<Prompter::FontChoice> QtPrompter::chooseFontAndColour(const FontCh
     fonts->show();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{fonts->currentFont(), colours->itemData(current).toInt()};
+    return FontChoice{KeepUntouched(initial.font, presented, fonts->currentFont()),
+                      current == presetColour ? initial.colour
+                                              : colours->itemData(current).toInt()};
 }

@@ -16,6 +16,8 @@ public:
     void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
+    Answer messageWithOkCaption(const QString& title, const QString& text, Icon icon,
+                                Buttons buttons, const QString& okCaption) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     QString openFileName(const QString& title, const QString& filters, const QString& directory,

@@ -51,16 +51,25 @@ void GridCommands::buildMenu() {
 }
 
 void GridCommands::mnuTable_Click() {
-    const Prompter::Answer answer = m_context.prompter().message(
+    // The text tells the user to press "ОK", so the button must read so too and not carry
+    // the platform's translated word.
+    const Prompter::Answer answer = m_context.prompter().messageWithOkCaption(
         QStringLiteral("Решетка"),
         QStringLiteral("Ако искате да начертаете решетка натиснете ОK и маркирайте областта и "
                        "на екрана с мишката."),
-        Prompter::Icon::Information, Prompter::Buttons::OkCancel);
+        Prompter::Icon::Information, Prompter::Buttons::OkCancel, QStringLiteral("OK"));
     if (answer == Prompter::Answer::Ok)
         m_context.startTool(ToolState::selection());
 }
 
-void GridCommands::gridMarked(const QRectF&) {
+void GridCommands::gridMarked(const QRectF& area) {
+    // A click without dragging marks no area; a grid there would have no size at all.
+    if (area.isNull()) {
+        m_context.prompter().message(QStringLiteral("Решетка"),
+                                     QStringLiteral("Не е маркирана област за решетката."),
+                                     Prompter::Icon::Information, Prompter::Buttons::Ok);
+        return;
+    }
     // The area is in the selection rectangle, where the grid takes it from.
     frmAddTable dialog(m_context);
     runDialog(dialog);

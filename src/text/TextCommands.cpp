@@ -109,21 +109,31 @@ void TextCommands::mnuOptFont_Click() {
         element.slot > ElementStore::Capacity ||
         ws.store.textStatus[element.slot] != ElementStore::Used)
         return;
-    const TextField& before = ws.store.texts[element.slot];
-    const std::optional<Prompter::FontChoice> choice = m_context.prompter().chooseFontAndColour(
-        {TextFieldGeometry::font(before), before.ForeColor});
+    const Prompter::FontChoice preset{TextFieldGeometry::font(ws.store.texts[element.slot]),
+                                      ws.store.texts[element.slot].ForeColor};
+    const std::optional<Prompter::FontChoice> choice =
+        m_context.prompter().chooseFontAndColour(preset);
     // Cancelling keeps what the dialog was preset with: the element's own font.
     if (!choice)
         return;
+    // Only what the dialog changed is copied back: the preset stands in for an element without
+    // a font name or size, which must stay as it is when the user changes nothing.
     TextField& field = ws.store.texts[element.slot];
-    field.ForeColor = choice->colour;
-    field.FontBold = choice->font.bold();
-    field.FontItalic = choice->font.italic();
-    field.FontUnderline = choice->font.underline();
-    field.FontStrikethru = choice->font.strikeOut();
-    field.FontName = choice->font.family();
-    if (choice->font.pointSizeF() > 0)
-        field.FontSize = choice->font.pointSizeF();
+    const QFont& chosen = choice->font;
+    if (choice->colour != preset.colour)
+        field.ForeColor = choice->colour;
+    if (chosen.bold() != preset.font.bold())
+        field.FontBold = chosen.bold();
+    if (chosen.italic() != preset.font.italic())
+        field.FontItalic = chosen.italic();
+    if (chosen.underline() != preset.font.underline())
+        field.FontUnderline = chosen.underline();
+    if (chosen.strikeOut() != preset.font.strikeOut())
+        field.FontStrikethru = chosen.strikeOut();
+    if (chosen.family() != preset.font.family())
+        field.FontName = chosen.family();
+    if (chosen.pointSizeF() > 0 && chosen.pointSizeF() != preset.font.pointSizeF())
+        field.FontSize = chosen.pointSizeF();
     ws.setOutline(1, ws.canvas.Ogr[1].visible,
                   CanvasGeometry::outlineAround(CanvasGeometry::textRect(field)));
     ws.notifyElementsChanged();

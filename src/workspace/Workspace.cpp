@@ -371,7 +371,7 @@ void Workspace::setOutline(int index, bool visible, const QRectF& twips) {
     emit canvasStateChanged();
 }
 
-void Workspace::setSelection(bool visible, const QRectF& twips) {
+void Workspace::setSelection(bool visible, const std::optional<QRectF>& twips) {
     // The outline is one pixel wide: a pixel's margin around the box covers it.
     const auto area = [this] {
         const CanvasOutline& o = canvas.shpSelection;
@@ -379,8 +379,8 @@ void Workspace::setSelection(bool visible, const QRectF& twips) {
     };
     const QRectF before = area();
     canvas.shpSelection.visible = visible;
-    if (!twips.isNull())
-        canvas.shpSelection.rect = twips;
+    if (twips)
+        canvas.shpSelection.rect = *twips;
     emit overlayMoved(before, area());
 }
 

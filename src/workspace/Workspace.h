@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -127,7 +128,8 @@ public:
     // (true when it ended), and the resize handles, Ogr(1) and the selection are hidden.
     bool stopTools();
     void setOutline(int index, bool visible, const QRectF& twips = QRectF());
-    void setSelection(bool visible, const QRectF& twips = QRectF());
+    // Without `twips` the rectangle stays where it was; a given one is kept even when empty.
+    void setSelection(bool visible, const std::optional<QRectF>& twips = std::nullopt);
     void setRubberBand(const RubberBand& band);
     void setCanvasPointer(Qt::CursorShape shape);
     // Tells the views that the canvas state changed (outlines, handles, rubber band).

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 #include <functional>
 
@@ -28,6 +30,15 @@ void Click(QMessageBox* box, QMessageBox::StandardButton which) {
     box->button(which)->click();
 }
 
+// The program runs with Qt's Bulgarian texts, where OK reads "Добре".
+class OkInBulgarian : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return qstrcmp(source, "OK") == 0 ? QStringLiteral("Добре") : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 } // namespace
 
 class TestQtPrompter : public QObject {
@@ -40,6 +51,10 @@ private slots:
     void closingTheBox_data();
     void closingTheBox();
     void messageShowsTitleTextAndIcon();
+    void okCaption_data();
+    void okCaption();
+    void fontDialogKeepsWhatWasLeftAlone_data();
+    void fontDialogKeepsWhatWasLeftAlone();
     void inputText();
     void colourRoundTrip();
     void fileDialogHandsBackTheFilter_data();
@@ -126,6 +141,87 @@ void TestQtPrompter::messageShowsTitleTextAndIcon() {
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(parent, &owner);
     QCOMPARE(buttonCount, 3);
+}
+
+void TestQtPrompter::okCaption_data() {
+    QTest::addColumn<Buttons>("buttons");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("own caption") << Buttons::OkCancel << "OK"
+                                 << "OK";
+    QTest::newRow("own caption, only OK") << Buttons::Ok << "OK"
+                                          << "OK";
+    QTest::newRow("none: the platform's word") << Buttons::OkCancel << ""
+                                               << "Добре";
+}
+
+void TestQtPrompter::okCaption() {
+    QFETCH(Buttons, buttons);
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    OkInBulgarian bulgarian;
+    QCoreApplication::installTranslator(&bulgarian);
+    QtPrompter prompter;
+    QString text;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+        text = box->button(QMessageBox::Ok)->text();
+        Click(box, QMessageBox::Ok);
+    });
+    const Answer answer =
+        prompter.messageWithOkCaption(QStringLiteral("Т"), QStringLiteral("Текст"),
+                                      Prompter::Icon::Information, buttons, caption);
+    QCoreApplication::removeTranslator(&bulgarian);
+    QCOMPARE(answer, Answer::Ok);
+    QCOMPARE(text, shown);
+}
+
+void TestQtPrompter::fontDialogKeepsWhatWasLeftAlone_data() {
+    QTest::addColumn<QFont>("initial");
+    QTest::addColumn<double>("newSize"); // 0: accepted untouched
+    QTest::addColumn<QFont>("expected");
+    QFont missing(QStringLiteral("Липсващ Шрифт Sans"));
+    missing.setPointSizeF(8.25);
+    QFont decorated(QStringLiteral("DejaVu Serif"));
+    decorated.setPointSizeF(12);
+    decorated.setBold(true);
+    decorated.setItalic(true);
+    decorated.setUnderline(true);
+    decorated.setStrikeOut(true);
+    QFont plain(QStringLiteral("DejaVu Sans"));
+    plain.setPointSizeF(8.25);
+    QFont missingAt14 = missing;
+    missingAt14.setPointSizeF(14);
+    QTest::newRow("typeface not installed, 8.25 pt") << missing << 0.0 << missing;
+    QTest::newRow("installed, plain, 8.25 pt") << plain << 0.0 << plain;
+    QTest::newRow("bold italic underlined struck out") << decorated << 0.0 << decorated;
+    QTest::newRow("only the size changed") << missing << 14.0 << missingAt14;
+}
+
+void TestQtPrompter::fontDialogKeepsWhatWasLeftAlone() {
+    QFETCH(QFont, initial);
+    QFETCH(double, newSize);
+    QFETCH(QFont, expected);
+    QtPrompter prompter;
+    WhenShown<QDialog>([newSize](QDialog* dialog) {
+        auto* fonts = dialog->findChild<QFontDialog*>();
+        QVERIFY(fonts);
+        if (newSize > 0) {
+            QFont f = fonts->currentFont();
+            f.setPointSizeF(newSize);
+            fonts->setCurrentFont(f);
+        }
+        dialog->accept();
+    });
+    const std::optional<Prompter::FontChoice> choice =
+        prompter.chooseFontAndColour({initial, 0x0000FF});
+    QVERIFY(choice);
+    const QFont& got = choice->font;
+    QCOMPARE(got.family(), expected.family());
+    QCOMPARE(got.pointSizeF(), expected.pointSizeF());
+    QCOMPARE((QList<bool>{got.bold(), got.italic(), got.underline(), got.strikeOut()}),
+             (QList<bool>{expected.bold(), expected.italic(), expected.underline(),
+                          expected.strikeOut()}));
+    QCOMPARE(choice->colour, 0x0000FF);
 }
 
 void TestQtPrompter::inputText() {

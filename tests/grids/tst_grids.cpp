@@ -4,6 +4,7 @@
 #include "grids/GridCommands.h"
 #include "grids/Grids.h"
 #include "grids/frmAddTable.h"
+#include "objects/ResizeHandles.h"
 #include "workspace/DiagramState.h"
 
 #include <QAction>
@@ -141,7 +142,13 @@ private slots:
         f.prompter.answers.push_back(Prompter::Answer::Ok);
         mnuTable.trigger();
         QCOMPARE(ws.tools.mode, ToolState::selection());
-        QCOMPARE(f.prompter.messages.last().title, QStringLiteral("Решетка"));
+        const ScriptedPrompter::Message& question = f.prompter.messages.last();
+        QCOMPARE(question.title, QStringLiteral("Решетка"));
+        // The text names the button (its "ОK" starts with a Cyrillic О); the button reads "OK".
+        QCOMPARE(question.text,
+                 QStringLiteral("Ако искате да начертаете решетка натиснете ОK и маркирайте "
+                                "областта и на екрана с мишката."));
+        QCOMPARE(question.okCaption, QStringLiteral("OK"));
 
         // Hidden handles do not hide a new grid's.
         f.w().action(QStringLiteral("mnuHideManiFig")).trigger();
@@ -165,6 +172,44 @@ private slots:
         QVERIFY(ws.tools.mode.isEmpty());
         QVERIFY(ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::changed());
+    }
+
+    // Press, moves and release (twips) that end where they began mark no area, whatever
+    // rectangle a resize outline or an earlier marking left behind.
+    void markingWithoutAnArea_data() {
+        QTest::addColumn<QList<QPointF>>("path");
+        QTest::newRow("a click") << QList<QPointF>{{3000, 2400}, {3000, 2400}};
+        QTest::newRow("out and back to the start")
+            << QList<QPointF>{{3000, 2400}, {4500, 3600}, {3000, 2400}};
+    }
+
+    void markingWithoutAnArea() {
+        QFETCH(QList<QPointF>, path);
+        MainWindowFixture f(settingsShowingDrawOptions());
+        Workspace& ws = f.ws();
+        ws.store.grids[1] = grid(1, 1, 600, 600, 1500, 900);
+        ResizeHandles::show(ws, {ElementKind::Grid, 1});
+        f.prompter.answers.push_back(Prompter::Answer::Ok);
+        f.w().action(QStringLiteral("mnuTable")).trigger();
+        f.prompter.clear();
+        f.answerGridDialog = [](frmAddTable& dialog) { dialog.cmdGo->click(); };
+
+        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(path.first().x(), path.first().y()));
+        for (qsizetype i = 1; i + 1 < path.size(); ++i)
+            QTest::mouseMove(f.w().pano, px(path[i].x(), path[i].y()));
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(path.last().x(), path.last().y()));
+
+        QCOMPARE(f.gridDialogs, 0);
+        QCOMPARE(ws.store.usedGridCount(), 1);
+        QCOMPARE(f.prompter.messages.size(), 1);
+        const ScriptedPrompter::Message& m = f.prompter.messages.first();
+        QCOMPARE(m.title, QStringLiteral("Решетка"));
+        QCOMPARE(m.text, QStringLiteral("Не е маркирана област за решетката."));
+        QCOMPARE(m.icon, Prompter::Icon::Information);
+        QCOMPARE(m.buttons, Prompter::Buttons::Ok);
+        QVERIFY(ws.tools.mode.isEmpty());
+        QVERIFY(!ws.canvas.shpSelection.visible);
+        QCOMPARE(ws.canvas.shpSelection.rect, QRectF(path.last(), QSizeF(0, 0)));
     }
 
     void eleventhGrid() {

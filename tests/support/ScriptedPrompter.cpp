@@ -76,7 +76,15 @@ Prompter::Answer ScriptedPrompter::message(const QString& title, const QString& 
         if (!fault.isEmpty())
             QTest::qFail(fault.toUtf8().constData(), __FILE__, __LINE__);
     }
-    messages.append({title, text, icon, buttons, answer});
+    messages.append({title, text, icon, buttons, answer, QString()});
+    return answer;
+}
+
+Prompter::Answer ScriptedPrompter::messageWithOkCaption(const QString& title, const QString& text,
+                                                        Icon icon, Buttons buttons,
+                                                        const QString& okCaption) {
+    const Answer answer = message(title, text, icon, buttons);
+    messages.last().okCaption = okCaption;
     return answer;
 }
 

@@ -17,6 +17,7 @@ public:
         Icon icon;
         Buttons buttons;
         Answer answer;
+        QString okCaption; // empty: the platform's word
     };
 
     struct FileDialog {
@@ -52,6 +53,8 @@ public:
     QList<FontChoice> fontChoicePresets;
 
     Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
+    Answer messageWithOkCaption(const QString& title, const QString& text, Icon icon,
+                                Buttons buttons, const QString& okCaption) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     QString openFileName(const QString& title, const QString& filters, const QString& directory,

@@ -184,6 +184,57 @@ private slots:
         QCOMPARE(field.ForeColor, 0x008000);
     }
 
+    // The dialog hands back what it was preset with, but for `change`: the field keeps every
+    // property the user left alone, also where the preset had to stand in for it.
+    void fontDialogChangesOnlyWhatChanged_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QString>("change"); // "", "size", "bold" or "colour"
+        QTest::newRow("unchanged, typeface not installed") << "Липсващ Шрифт" << 8.25 << "";
+        QTest::newRow("unchanged, no font name") << "" << 8.25 << "";
+        QTest::newRow("unchanged, no size") << "DejaVu Sans" << 0.0 << "";
+        QTest::newRow("size only, no font name") << "" << 8.25 << "size";
+        QTest::newRow("bold only, no size") << "DejaVu Sans" << 0.0 << "bold";
+        QTest::newRow("colour only, no font name") << "" << 10.5 << "colour";
+    }
+
+    void fontDialogChangesOnlyWhatChanged() {
+        QFETCH(QString, name);
+        QFETCH(double, size);
+        QFETCH(QString, change);
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
+        TextField& field = ws.store.texts[slot];
+        field.FontName = name;
+        field.FontSize = size;
+        field.FontUnderline = true;
+        field.ForeColor = 0x0000FF;
+        TextField expected = field;
+        Prompter::FontChoice answer{TextFieldGeometry::font(field), field.ForeColor};
+        if (change == QLatin1String("size")) {
+            answer.font.setPointSizeF(14);
+            expected.FontSize = 14;
+        } else if (change == QLatin1String("bold")) {
+            answer.font.setBold(true);
+            expected.FontBold = true;
+        } else if (change == QLatin1String("colour")) {
+            answer.colour = 0x008000;
+            expected.ForeColor = 0x008000;
+        }
+        f.prompter.fontChoices.push_back(answer);
+        ws.diagram.contextElement = {ElementKind::Text, slot};
+        f.w().action(QStringLiteral("mnuOptFont")).trigger();
+        QCOMPARE(f.prompter.fontDialogs, 1);
+        QCOMPARE(field.FontName, expected.FontName);
+        QCOMPARE(field.FontSize, expected.FontSize);
+        QCOMPARE((QList<bool>{field.FontBold, field.FontItalic, field.FontUnderline,
+                              field.FontStrikethru}),
+                 (QList<bool>{expected.FontBold, expected.FontItalic, expected.FontUnderline,
+                              expected.FontStrikethru}));
+        QCOMPARE(field.ForeColor, expected.ForeColor);
+    }
+
     void editingTextOrName() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
