@@ -2,6 +2,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Prompter.h
     ${CMAKE_CURRENT_LIST_DIR}/Units.h ${CMAKE_CURRENT_LIST_DIR}/Units.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Numeric.h ${CMAKE_CURRENT_LIST_DIR}/Numeric.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogFolders.h ${CMAKE_CURRENT_LIST_DIR}/DialogFolders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureLimits.h
     ${CMAKE_CURRENT_LIST_DIR}/SilentPrompter.h
     ${CMAKE_CURRENT_LIST_DIR}/ConsolePrompter.h ${CMAKE_CURRENT_LIST_DIR}/ConsolePrompter.cpp)

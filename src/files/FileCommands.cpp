@@ -1,5 +1,6 @@
 #include "files/FileCommands.h"
 
+#include "common/DialogFolders.h"
 #include "common/Prompter.h"
 #include "export/frmJPGQuality.h"
 #include "files/BoundedFileReader.h"
@@ -88,10 +89,12 @@ void FileCommands::cmdSave_Click() {
     Workspace& ws = m_context.workspace();
     Prompter& prompter = m_context.prompter();
     int filter = 0;
-    QString fileName = prompter.saveFileName(QStringLiteral("Запазване на диаграмата"),
-                                             saveFilters(), QString(), &filter);
+    QString fileName =
+        prompter.saveFileName(QStringLiteral("Запазване на диаграмата"), saveFilters(),
+                              DialogFolders::folder(DialogFolders::Kind::Diagrams), &filter);
     if (fileName.isEmpty())
         return;
+    DialogFolders::remember(DialogFolders::Kind::Diagrams, fileName);
     m_context.Kontrolite(false);
     scrollToOrigin();
 
@@ -267,9 +270,12 @@ void FileCommands::cmdLoad_Click() {
         return;
     int filter = 0;
     const QString fileName = m_context.prompter().openFileName(
-        QStringLiteral("Зареждане на диаграма от файл"), loadFilters(), QString(), &filter);
-    if (!fileName.isEmpty())
-        openDiagram(fileName);
+        QStringLiteral("Зареждане на диаграма от файл"), loadFilters(),
+        DialogFolders::folder(DialogFolders::Kind::Diagrams), &filter);
+    if (fileName.isEmpty())
+        return;
+    DialogFolders::remember(DialogFolders::Kind::Diagrams, fileName);
+    openDiagram(fileName);
 }
 
 void FileCommands::openDiagram(const QString& fileName) {

@@ -134,6 +134,8 @@ void GridCommands::followHandle(int16_t slot) {
 // ---- the grid menu ----
 
 void GridCommands::openGridMenu(int16_t slot) {
+    // As on a picture: a menu of an element ends the drawing tool.
+    m_context.SpriInstrumentite();
     m_context.workspace().diagram.contextElement = {ElementKind::Grid, slot};
     m_context.popupAtPointer(*mnuTables);
 }

@@ -88,6 +88,8 @@ void LineCommands::connectCommand(int16_t lineType) {
 }
 
 void LineCommands::openLineMenu(int16_t slot) {
+    // As on a picture: a menu of an element ends the drawing tool.
+    m_context.SpriInstrumentite();
     m_context.workspace().diagram.contextElement = {ElementKind::Line, slot};
     m_context.popupAtPointer(*mnuLines);
 }

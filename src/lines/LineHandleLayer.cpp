@@ -20,6 +20,11 @@ QRectF LineHandleLayer::rect(int slot) const {
                   QSizeF(Connections::HandleSize, Connections::HandleSize));
 }
 
+QRectF LineHandleLayer::hitRect(int slot) const {
+    // Six pixels are hard to hit; the look stays, the reach grows.
+    return HandleHitArea(rect(slot));
+}
+
 void LineHandleLayer::paint(QPainter& painter) const {
     painter.save();
     painter.setPen(QPen(DiagramRenderer::handleEdge(), 0));

@@ -16,6 +16,7 @@ public:
     int slotCount() const override;
     bool present(int slot) const override;
     QRectF rect(int slot) const override;
+    QRectF hitRect(int slot) const override;
     void paint(QPainter& painter) const override;
     QString toolTip(int slot) const override;
     void mousePress(int slot, const CanvasMouse& mouse) override;

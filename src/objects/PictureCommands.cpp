@@ -1,5 +1,6 @@
 #include "objects/PictureCommands.h"
 
+#include "common/DialogFolders.h"
 #include "common/PictureLimits.h"
 #include "common/Prompter.h"
 #include "common/Units.h"
@@ -95,10 +96,13 @@ void PictureCommands::mnuAddLib_Click() {
 
 void PictureCommands::mnuAddFromFile_Click() {
     int filter = 0;
-    const QString path = m_context.prompter().openFileName(QStringLiteral("Добави от външен файл"),
-                                                           importFilters(), QString(), &filter);
-    if (!path.isEmpty())
-        addPictureFromFile(path);
+    const QString path = m_context.prompter().openFileName(
+        QStringLiteral("Добави от външен файл"), importFilters(),
+        DialogFolders::folder(DialogFolders::Kind::Pictures), &filter);
+    if (path.isEmpty())
+        return;
+    DialogFolders::remember(DialogFolders::Kind::Pictures, path);
+    addPictureFromFile(path);
 }
 
 bool PictureCommands::addPictureFromFile(const QString& path) {

@@ -32,6 +32,11 @@ QRectF ResizeHandleLayer::rect(int slot) const {
                   QSizeF(ResizeHandles::Size, ResizeHandles::Size));
 }
 
+QRectF ResizeHandleLayer::hitRect(int slot) const {
+    // Six pixels are hard to hit; the look stays, the reach grows.
+    return HandleHitArea(rect(slot));
+}
+
 void ResizeHandleLayer::paint(QPainter& painter) const {
     DiagramRenderer::drawHandles(painter, *this,
                                  [](int) -> const QImage& { return handlePicture(); });

@@ -14,6 +14,7 @@ public:
     int slotCount() const override { return 4; }
     bool present(int slot) const override;
     QRectF rect(int slot) const override;
+    QRectF hitRect(int slot) const override;
     void paint(QPainter& painter) const override;
     QString toolTip(int slot) const override;
     Qt::CursorShape cursor(int slot) const override;

@@ -169,6 +169,8 @@ void ShapeCommands::mouseUp(int slot, const CanvasMouse& mouse) {
 // ---- the shape menu ----
 
 void ShapeCommands::openShapeMenu(int16_t slot) {
+    // As on a picture: a menu of an element ends the drawing tool.
+    m_context.SpriInstrumentite();
     Workspace& ws = m_context.workspace();
     ws.diagram.contextElement = {ElementKind::Shape, slot};
     const bool line = ws.store.shapes[slot].Kind == Shapes::Line;

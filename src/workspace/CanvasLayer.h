@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Units.h"
 #include "workspace/ElementKind.h"
 
 #include <QPointF>
@@ -43,6 +44,8 @@ public:
     virtual bool present(int slot) const = 0;
     // Its box in twips.
     virtual QRectF rect(int slot) const = 0;
+    // Where it takes the mouse: its box, unless the element is too small to hit easily.
+    virtual QRectF hitRect(int slot) const { return rect(slot); }
     // Paints every present element; the painter works in twips.
     virtual void paint(QPainter& painter) const = 0;
 
@@ -75,6 +78,13 @@ protected:
 private:
     CanvasMouseHandler* m_mouse;
 };
+
+// The hit area of a small handle: four pixels beyond each edge of its box. A hit takes the
+// box's right and bottom edges too, which already reach one pixel past the picture there.
+inline QRectF HandleHitArea(const QRectF& box) {
+    constexpr double margin = 4 * TwipsPerPixel;
+    return box.adjusted(-margin, -margin, margin - TwipsPerPixel, margin - TwipsPerPixel);
+}
 
 // Where layers stand in the list, bottom to top.
 namespace LayerOrder {

@@ -45,7 +45,7 @@ CanvasLayerStack::Hit CanvasLayerStack::hitTest(QPointF twips) const {
         if (!layer->takesMouse())
             continue;
         for (int slot = layer->slotCount(); slot >= 1; --slot) {
-            if (layer->present(slot) && layer->rect(slot).contains(twips))
+            if (layer->present(slot) && layer->hitRect(slot).contains(twips))
                 return Hit{layer, slot};
         }
     }

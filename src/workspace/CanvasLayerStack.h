@@ -26,7 +26,8 @@ public:
 
     // Paints every layer in order.
     void paint(QPainter& painter) const;
-    // The topmost element under a point (twips) among layers that take the mouse.
+    // The topmost element whose hit area holds a point (twips), among layers that take the
+    // mouse: a handle's margin wins over what lies below the handle.
     Hit hitTest(QPointF twips) const;
 
     // The mouse. Each returns true when an element had it; false means the bare canvas.

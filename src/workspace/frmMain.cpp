@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
@@ -394,6 +395,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
     StatInfo->refreshCapsLock();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        cancelInProgress())
+        return;
     QWidget::keyPressEvent(event);
 }
 

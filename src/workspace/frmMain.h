@@ -111,6 +111,10 @@ public:
     void DebelinaLinii_Change();
     // Shifts every element by the change of the scroll bars since the last call.
     void Izmesti();
+    // Escape: cancels the most specific thing under way, first a region marked for export
+    // (which unlocks the commands), then a connection being picked, then a drawing tool.
+    // False when nothing was under way.
+    bool cancelInProgress();
 
     // Ends the program; replaceable so tests can watch it happen.
     std::function<void()> endProgram;

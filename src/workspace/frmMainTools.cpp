@@ -95,6 +95,43 @@ void frmMain::SpriInstrumentite() {
     syncToolButtons();
 }
 
+bool frmMain::cancelInProgress() {
+    Workspace& ws = *m_workspace;
+    // A rectangle still being dragged goes with what it was for.
+    const auto dropRubberBand = [&ws] {
+        ws.canvas.rubberBandMode = false;
+        ws.setRubberBand(RubberBand{});
+        ws.setSelection(false);
+    };
+    if (ws.diagram.SelPicture == -1) {
+        // Nothing is written; the commands come back as after Cancel in the JPEG dialog.
+        ws.diagram.SelPicture = 0;
+        ws.tools.mode.clear();
+        dropRubberBand();
+        ws.setCanvasPointer(Qt::ArrowCursor);
+        Kontrolite(true);
+        return true;
+    }
+    ConnectionState& connection = ws.diagram.connection;
+    if (connection.step != ConnectionState::None) {
+        connection.step = ConnectionState::None;
+        ws.setOutline(0, false);
+        ws.setOutline(1, false);
+        if (ws.tools.mode.isEmpty())
+            ws.setCanvasPointer(Qt::ArrowCursor);
+        return true;
+    }
+    if (!ws.tools.mode.isEmpty()) {
+        // Also the rectangle of a new grid, which stopping the tools would keep.
+        ws.tools.mode.clear();
+        dropRubberBand();
+        SpriInstrumentite();
+        ws.setCanvasPointer(Qt::ArrowCursor);
+        return true;
+    }
+    return false;
+}
+
 bool frmMain::Opcii4ertane() {
     ToolState& tools = m_workspace->tools;
     if (!(tools.drawingOptionsHidden && DrawOptions->isHidden()))

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -346,6 +347,69 @@ private slots:
         QCOMPARE(f.prompter.texts().last(),
                  QStringLiteral("Диаграмата е празна и няма какво да се запише като картина."));
         QVERIFY(f.w().cmdSave->isEnabled());
+    }
+
+    // Load and Save open in the folder last used for diagrams, exported pictures included;
+    // picture import keeps a folder of its own. Both last from run to run, and a folder that
+    // is no longer there gives the home folder.
+    void dialogsOpenInTheFolderLastUsed() {
+        QCoreApplication::setOrganizationName(QStringLiteral("Vexilardo"));
+        QCoreApplication::setApplicationName(QStringLiteral("Vexilardo"));
+        QSettings().clear();
+        const QString home = QDir::homePath();
+        QTemporaryDir folders;
+        const QString diagrams = folders.filePath(QStringLiteral("диаграми"));
+        const QString exports = folders.filePath(QStringLiteral("картини"));
+        const QString pictures = folders.filePath(QStringLiteral("снимки"));
+        for (const QString& folder : {diagrams, exports, pictures})
+            QVERIFY(QDir().mkpath(folder));
+        QVERIFY(solid(8, 8, Qt::green).save(pictures + QStringLiteral("/лого.png")));
+        {
+            MainWindowFixture f;
+            Workspace& ws = f.ws();
+            ws.settings.ShowInfo = false;
+            ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue),
+                            QStringLiteral("Кутия"));
+            ws.DobaviNov(QStringLiteral("BOX"));
+            const auto opened = [&f] { return f.prompter.fileDialogs.last().directory; };
+            f.prompter.fileNames.push_back(diagrams + QStringLiteral("/план.dia"));
+            f.w().cmdSave->click();
+            QCOMPARE(opened(), home);
+            f.w().cmdLoad->click(); // cancelled from here on, unless a name is given
+            QCOMPARE(opened(), diagrams);
+            f.prompter.fileNames.push_back(exports + QStringLiteral("/план.bmp"));
+            f.prompter.filterIndices.push_back(1);
+            f.prompter.answers.push_back(Prompter::Answer::No);
+            f.w().cmdSave->click();
+            QCOMPARE(opened(), diagrams);
+            QVERIFY(QFile::exists(exports + QStringLiteral("/план.bmp")));
+            f.w().cmdSave->click();
+            QCOMPARE(opened(), exports);
+            f.w().cmdLoad->click();
+            QCOMPARE(opened(), exports);
+
+            f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
+            QCOMPARE(opened(), home);
+            f.prompter.fileNames.push_back(pictures + QStringLiteral("/лого.png"));
+            f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
+            QCOMPARE(ws.store.usedCount(ElementStore::Objects), 2);
+            f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
+            QCOMPARE(opened(), pictures);
+        }
+        MainWindowFixture next;
+        const auto opened = [&next] { return next.prompter.fileDialogs.last().directory; };
+        next.w().cmdLoad->click();
+        QCOMPARE(opened(), exports);
+        QVERIFY(QDir(exports).removeRecursively());
+        next.w().cmdSave->click();
+        QCOMPARE(opened(), home);
+        next.w().action(QStringLiteral("mnuAddFromFile")).trigger();
+        QCOMPARE(opened(), pictures);
+        // Only a folder counts, whatever the configuration holds.
+        QSettings().setValue(QStringLiteral("FileDialogs/Pictures"),
+                             pictures + QStringLiteral("/лого.png"));
+        next.w().action(QStringLiteral("mnuAddFromFile")).trigger();
+        QCOMPARE(opened(), home);
     }
 
     // The region export spans two actions: the command leaves the selection tool waiting

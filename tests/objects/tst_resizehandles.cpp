@@ -119,6 +119,88 @@ private slots:
         QVERIFY(!p.picture.isNull());
     }
 
+    // Resize and line handles take the mouse four pixels beyond their edges, over whatever
+    // lies below them; where they overlap another handle, the one drawn above wins.
+    void handlesReachFourPixelsBeyondTheirEdges_data() {
+        QTest::addColumn<QString>("around"); // what the resize handles are shown for
+        QTest::addColumn<QString>("handle"); // whose top-left pixel the offset starts at
+        QTest::addColumn<QPoint>("offset");  // pixels; the handle covers 0..5
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("inside") << "picture"
+                                << "resize 1" << QPoint(2, 2) << "resize 1";
+        QTest::newRow("4 left, 4 up") << "picture"
+                                      << "resize 1" << QPoint(-4, -4) << "resize 1";
+        QTest::newRow("5 left") << "picture"
+                                << "resize 1" << QPoint(-5, 2) << "none";
+        QTest::newRow("5 up") << "picture"
+                              << "resize 1" << QPoint(2, -5) << "none";
+        QTest::newRow("4 right, over the picture") << "picture"
+                                                   << "resize 1" << QPoint(9, 9) << "resize 1";
+        QTest::newRow("5 right: the picture") << "picture"
+                                              << "resize 1" << QPoint(10, 9) << "picture 1";
+        QTest::newRow("4 left of handle 4, over the picture")
+            << "picture"
+            << "resize 4" << QPoint(-4, -4) << "resize 4";
+        QTest::newRow("4 below handle 4") << "picture"
+                                          << "resize 4" << QPoint(2, 9) << "resize 4";
+        QTest::newRow("over the shape handle it lies above")
+            << "shape"
+            << "resize 1" << QPoint(9, 9) << "resize 1";
+        QTest::newRow("past it: the shape handle") << "shape"
+                                                   << "resize 1" << QPoint(10, 10) << "shape 1";
+        QTest::newRow("line handle, 4 left") << ""
+                                             << "line 1" << QPoint(-4, 2) << "line 1";
+        QTest::newRow("line handle, 4 below") << ""
+                                              << "line 1" << QPoint(2, 9) << "line 1";
+        QTest::newRow("line handle, 5 right") << ""
+                                              << "line 1" << QPoint(10, 2) << "none";
+    }
+
+    void handlesReachFourPixelsBeyondTheirEdges() {
+        QFETCH(QString, around);
+        QFETCH(QString, handle);
+        QFETCH(QPoint, offset);
+        QFETCH(QString, expected);
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        QImage box(40, 40, QImage::Format_RGB32);
+        box.fill(Qt::gray);
+        ws.kartinki.add(QStringLiteral("BOX"), box, QStringLiteral("Кутия"));
+        for (const double left : {3000.0, 9000.0}) {
+            ws.DobaviNov(QStringLiteral("BOX"));
+            ws.store.objects[ws.diagram.Nomer].Left = left;
+            ws.store.objects[ws.diagram.Nomer].Top = 3000;
+        }
+        ws.store.lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
+        ws.canvas.lineHandles[1].visible = true;
+        ws.store.shapes[1] = ShapeRecord{1, 3000, 6000, 4500, 7000, 0, 1, 1, 0, 0};
+        ws.canvas.shapeHandles[1] = CanvasHandle{true, Shapes::handleTopLeft(ws.store.shapes[1])};
+        ws.Pre4ertai(); // the line handle goes onto its line
+        if (around == QLatin1String("picture"))
+            ResizeHandles::show(ws, {ElementKind::Picture, 1});
+        else if (around == QLatin1String("shape"))
+            ResizeHandles::show(ws, {ElementKind::Shape, 1});
+
+        const QStringList named = handle.split(QLatin1Char(' '));
+        const int index = named[1].toInt();
+        const QPointF corner = named[0] == QLatin1String("line")
+                                   ? ws.canvas.lineHandles[index].topLeft
+                                   : ws.canvas.Manip[index].topLeft;
+        const QPointF at = corner + QPointF(offset) * TwipsPerPixel;
+        const CanvasLayerStack::Hit hit = f.w().pano->layers().hitTest(at);
+        QString found = QStringLiteral("none");
+        if (hit) {
+            const ElementKind kind = hit.layer->kind();
+            found = kind == ElementKind::ResizeHandle ? QStringLiteral("resize")
+                    : kind == ElementKind::Line       ? QStringLiteral("line")
+                    : kind == ElementKind::Shape      ? QStringLiteral("shape")
+                    : kind == ElementKind::Picture    ? QStringLiteral("picture")
+                                                      : QStringLiteral("other");
+            found += QLatin1Char(' ') + QString::number(hit.slot);
+        }
+        QCOMPARE(found, expected);
+    }
+
     void shapeEdges_data() {
         QTest::addColumn<QRect>("line"); // X1, Y1 → X2, Y2 as a rectangle's corners
         QTest::addColumn<int>("handle");

@@ -1,8 +1,19 @@
 #include "support/ScriptedPrompter.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
+
+// The per-user settings of every test that answers dialogs live in a folder of its own,
+// never in the real configuration of whoever runs the tests.
+void IsolateUserSettings() {
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+Q_COREAPP_STARTUP_FUNCTION(IsolateUserSettings)
 
 template <typename T> T TakeFront(std::deque<T>& queue, T fallback) {
     if (!queue.empty()) {

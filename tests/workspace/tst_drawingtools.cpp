@@ -1,9 +1,14 @@
 #include "MainWindowFixture.h"
 
 #include "common/Units.h"
+#include "lines/LineCommands.h"
+#include "shapes/ShapeCommands.h"
+#include "shapes/Shapes.h"
+#include "text/TextFields.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/DrawOptionsPanel.h"
+#include "workspace/ElementMenu.h"
 #include "workspace/StatusBar.h"
 #include "workspace/Workspace.h"
 
@@ -302,6 +307,140 @@ private slots:
         QCOMPARE(f.prompter.colourDialogs, 4);
         f.w().DrawOptions->chkFilled->click();
         QVERIFY(ws.tools.filled);
+    }
+
+    // Escape cancels the most specific thing under way, one at a time, and nothing else.
+    void escapeCancelsWhatIsUnderWay_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("afterEachEscape"); // "mode/SelPicture/connection step"
+        QTest::newRow("region export") << "region" << QStringList{"/0/0", "/0/0"};
+        QTest::newRow("connection") << "connect" << QStringList{"/0/0"};
+        QTest::newRow("connection, second pick") << "connect first" << QStringList{"/0/0"};
+        QTest::newRow("rectangle tool") << "rect" << QStringList{"/0/0"};
+        QTest::newRow("rectangle half drawn") << "rect drag" << QStringList{"/0/0"};
+        QTest::newRow("grid rectangle") << "grid" << QStringList{"/0/0"};
+        QTest::newRow("connection over a grid rectangle")
+            << "grid connect" << QStringList{"selection/0/0", "/0/0"};
+        QTest::newRow("nothing") << "" << QStringList{"/0/0"};
+    }
+
+    void escapeCancelsWhatIsUnderWay() {
+        QFETCH(QString, start);
+        QFETCH(QStringList, afterEachEscape);
+        MainWindowFixture f(settingsShowingDrawOptions());
+        Workspace& ws = f.ws();
+        ws.settings.ShowInfo = false;
+        ws.DobaviNov(QStringLiteral("HUB"));
+        const PictureObject& hub = ws.store.objects[ws.diagram.Nomer];
+        const QPoint onHub = px(hub.Left + hub.Width / 2, hub.Top + hub.Height / 2);
+        const QString exported = f.configDir.filePath(QStringLiteral("дял.bmp"));
+        if (start == QLatin1String("region")) {
+            f.prompter.fileNames.push_back(exported);
+            f.prompter.filterIndices.push_back(1);
+            f.prompter.answers.push_back(Prompter::Answer::Yes);
+            f.w().cmdSave->click();
+            QVERIFY(!f.w().cmdSave->isEnabled());
+            QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(150, 150));
+            QTest::mouseMove(f.w().pano, px(1500, 1500));
+        }
+        if (start.contains(QLatin1String("grid"))) {
+            f.prompter.answers.push_back(Prompter::Answer::Ok);
+            f.w().action(QStringLiteral("mnuTable")).trigger();
+        }
+        if (start.contains(QLatin1String("connect")))
+            f.w().cmdCon1->click();
+        if (start.contains(QLatin1String("first")))
+            QTest::mouseClick(f.w().pano, Qt::LeftButton, {}, onHub);
+        if (start.startsWith(QLatin1String("rect")))
+            f.w().optRect->click();
+        if (start.contains(QLatin1String("drag"))) {
+            QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(3000, 3000));
+            QTest::mouseMove(f.w().pano, px(4500, 4500));
+        }
+        // With nothing else under way the resize handles must stay.
+        if (start.isEmpty()) {
+            ws.diagram.contextElement = {ElementKind::Picture, ws.diagram.Nomer};
+            f.w().action(QStringLiteral("mnuSizePic")).trigger();
+        }
+
+        for (const QString& expected : afterEachEscape) {
+            QTest::keyClick(&f.w(), Qt::Key_Escape);
+            QCOMPARE(QStringLiteral("%1/%2/%3")
+                         .arg(ws.tools.mode)
+                         .arg(ws.diagram.SelPicture)
+                         .arg(ws.diagram.connection.step),
+                     expected);
+        }
+        QCOMPARE(ws.canvas.Manip[1].visible, start.isEmpty());
+        QCOMPARE(ws.canvas.shpSelection.visible, start.isEmpty()); // it encloses the handles
+        QVERIFY(!ws.canvas.rubberBand.isVisible());
+        QVERIFY(!ws.canvas.Ogr[0].visible);
+        QVERIFY(!f.w().optRect->isChecked());
+        QVERIFY(f.w().cmdSave->isEnabled());
+        // Whatever the left button was doing, its release now draws and writes nothing.
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(4500, 4500));
+        QVERIFY(!QFile::exists(exported));
+        QCOMPARE(f.gridDialogs, 0);
+        QCOMPARE(ws.store.usedCount(ElementStore::Shapes), 0);
+        QCOMPARE(ws.store.usedCount(ElementStore::Lines), 0);
+        // The canvas menu comes on a right click, as usual.
+        QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(6000, 6000));
+        QVERIFY(f.w().mnuMenu->isVisible());
+        f.w().mnuMenu->hide();
+    }
+
+    // A right click that opens the menu of an element ends the drawing tool, as on a picture.
+    void elementMenusEndTheDrawingTool_data() {
+        QTest::addColumn<QString>("element");
+        for (const char* element : {"picture", "text", "shape", "grid", "line"})
+            QTest::newRow(element) << QString::fromLatin1(element);
+    }
+
+    void elementMenusEndTheDrawingTool() {
+        QFETCH(QString, element);
+        MainWindowFixture f(settingsShowingDrawOptions());
+        Workspace& ws = f.ws();
+        QPointF at; // the middle of what is clicked, twips
+        QMenu* menu = &f.w().elementMenu().menu();
+        if (element == QLatin1String("picture") || element == QLatin1String("line")) {
+            for (const double left : {1500.0, 6000.0}) {
+                ws.DobaviNov(QStringLiteral("HUB"));
+                ws.store.objects[ws.diagram.Nomer].Left = left;
+                ws.store.objects[ws.diagram.Nomer].Top = 1500;
+            }
+            const PictureObject& o = ws.store.objects[1];
+            at = QPointF(o.Left + o.Width / 2, o.Top + o.Height / 2);
+        }
+        if (element == QLatin1String("text")) {
+            TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
+            at = QPointF(1530, 1530);
+        } else if (element == QLatin1String("shape")) {
+            ws.store.shapes[1] = {1, 3000, 3000, 4500, 4000, 0, 1, 1, 0, 0};
+            ws.canvas.shapeHandles[1] =
+                CanvasHandle{true, Shapes::handleTopLeft(ws.store.shapes[1])};
+            at = ws.canvas.shapeHandles[1].topLeft + QPointF(127, 127);
+            menu = f.editor->shapes().mnuFigures;
+        } else if (element == QLatin1String("grid")) {
+            ws.store.grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, 0, 2};
+            ws.canvas.gridHandles[1] = CanvasHandle{true, QPointF(1500, 1500)};
+            at = QPointF(1627, 1627);
+            menu = f.editor->grids().mnuTables;
+        } else if (element == QLatin1String("line")) {
+            ws.store.lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
+            ws.canvas.lineHandles[1].visible = true;
+            ws.Pre4ertai(); // puts the handle on its line
+            at = ws.canvas.lineHandles[1].topLeft + QPointF(45, 45);
+            menu = f.editor->lines().mnuLines;
+        }
+        ws.Pre4ertai();
+        f.w().optLine->click();
+        QCOMPARE(ws.tools.mode, ToolState::line());
+        QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(at.x(), at.y()));
+        QVERIFY(menu->isVisible());
+        menu->close();
+        QTest::mouseRelease(f.w().pano, Qt::RightButton, {}, px(at.x(), at.y()));
+        QVERIFY(ws.tools.mode.isEmpty());
+        QVERIFY(!f.w().optLine->isChecked());
     }
 
     void drawOptionsPanelDragsInsideTheWindow() {
