@@ -14,6 +14,27 @@ namespace LineRaster {
 
 namespace {
 
+// The part of the segment from `from` to `to`, as fractions `t0` to `t1` of its length, that
+// comes within `margin` of `area`; false when none does.
+bool reachingPart(QPoint from, QPoint to, const QRectF& area, double margin, double& t0,
+                  double& t1) {
+    t0 = 0;
+    t1 = 1;
+    const auto clip = [&t0, &t1](double p, double d, double low, double high) {
+        if (d == 0)
+            return p >= low && p <= high;
+        double a = (low - p) / d;
+        double b = (high - p) / d;
+        if (a > b)
+            std::swap(a, b);
+        t0 = std::max(t0, a);
+        t1 = std::min(t1, b);
+        return t0 <= t1;
+    };
+    return clip(from.x(), double(to.x()) - from.x(), area.left() - margin, area.right() + margin) &&
+           clip(from.y(), double(to.y()) - from.y(), area.top() - margin, area.bottom() + margin);
+}
+
 // Where the dash pattern stands: the entry and how far into it.
 struct Phase {
     std::size_t entry = 0;
@@ -89,6 +110,12 @@ private:
         if (dy == 0 || dx == 0) {
             const bool horizontal = dy == 0;
             const long long length = std::llabs(dx) + std::llabs(dy);
+            const long long across = horizontal ? from.y() : from.x();
+            if (across < -m_width ||
+                across > (horizontal ? m_imageHeight : m_imageWidth) + m_width) {
+                m_done += double(length);
+                return;
+            }
             const int sign = (dx + dy) < 0 ? -1 : 1;
             long long start = 0;
             long long end = length;
@@ -132,20 +159,8 @@ private:
         // The steps whose pixels can reach the picture.
         double t0 = 0;
         double t1 = 1;
-        const auto clip = [&t0, &t1](double p, double d, double low, double high) {
-            if (d == 0)
-                return p >= low && p <= high;
-            double a = (low - p) / d;
-            double b = (high - p) / d;
-            if (a > b)
-                std::swap(a, b);
-            t0 = std::max(t0, a);
-            t1 = std::min(t1, b);
-            return t0 <= t1;
-        };
         const double margin = m_width + 1;
-        if (clip(from.x(), double(dx), -margin, m_imageWidth + margin) &&
-            clip(from.y(), double(dy), -margin, m_imageHeight + margin)) {
+        if (reachingPart(from, to, QRectF(0, 0, m_imageWidth, m_imageHeight), margin, t0, t1)) {
             const long long first = std::max(0LL, (long long)std::floor(t0 * steps) - 1);
             const long long last = std::min(steps, (long long)std::ceil(t1 * steps) + 1);
             const double stride = length / double(steps);
@@ -244,7 +259,10 @@ Qt::PenStyle penStyle(int32_t style) {
 class LinePen {
 public:
     LinePen(QPainter& painter, int width, int32_t style)
-        : m_painter(painter), m_width(width), m_pattern(dashPattern(style, width)) {}
+        : m_painter(painter), m_width(width), m_pattern(dashPattern(style, width)) {
+        if (const QPaintDevice* device = painter.device())
+            m_area = QRectF(0, 0, device->width(), device->height());
+    }
 
     void draw(const QVector<QPoint>& points, bool closed) {
         for (int i = 0; i + 1 < points.size(); ++i)
@@ -253,23 +271,43 @@ public:
 
 private:
     void segment(QPoint from, QPoint to, bool bendBefore, bool bendAfter) {
-        const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
-        double start = 0;
-        double end = length;
+        const double length = std::hypot(double(to.x()) - from.x(), double(to.y()) - from.y());
+        // Only the part that can reach the device is drawn: a line may run far outside it.
+        double t0 = 0;
+        double t1 = 1;
+        const double margin = m_width + 1;
+        const bool reaches = reachingPart(from, to, m_area, margin, t0, t1);
+        if (!reaches) {
+            skip(length);
+            return;
+        }
+        const bool whole = t0 <= 0 && t1 >= 1;
         if (m_pattern.empty()) {
+            double start = 0;
+            double end = length;
             if (bendBefore)
                 start -= m_width / 2;
             if (bendAfter)
                 end += m_width / 2;
+            if (!whole) {
+                start = std::max(start, std::floor(t0 * length) - margin);
+                end = std::min(end, std::ceil(t1 * length) + margin);
+            }
             piece(from, to, length, start, end);
             return;
         }
         // Walk the pattern from where the last segment left it.
         double at = 0;
-        while (at < length) {
+        double last = length;
+        if (!whole) {
+            at = std::max(0.0, std::floor(t0 * length) - margin);
+            last = std::min(length, std::ceil(t1 * length) + margin);
+            skip(at);
+        }
+        while (at < last) {
             const int index = m_patternIndex;
             const double left = m_pattern[index] - m_patternDone;
-            const double step = std::min(left, length - at);
+            const double step = std::min(left, last - at);
             if (index % 2 == 0)
                 piece(from, to, length, at, at + step);
             at += step;
@@ -278,6 +316,27 @@ private:
                 m_patternDone = 0;
                 m_patternIndex = (index + 1) % int(m_pattern.size());
             }
+        }
+        skip(length - at);
+    }
+
+    // Moves the pattern on by `distance` pixels without drawing.
+    void skip(double distance) {
+        double cycle = 0;
+        for (int length : m_pattern)
+            cycle += length;
+        if (distance <= 0 || cycle <= 0)
+            return;
+        distance = std::fmod(distance, cycle);
+        while (distance > 0) {
+            const double left = m_pattern[m_patternIndex] - m_patternDone;
+            if (distance < left) {
+                m_patternDone += distance;
+                return;
+            }
+            distance -= left;
+            m_patternDone = 0;
+            m_patternIndex = (m_patternIndex + 1) % int(m_pattern.size());
         }
     }
 
@@ -288,26 +347,26 @@ private:
         const int half = (m_width - 1) / 2;
         if (from.y() == to.y() || from.x() == to.x()) {
             // Along an axis: whole pixels, the line's own pixel row (column) in the middle.
-            const int sign =
-                (from.y() == to.y() ? to.x() - from.x() : to.y() - from.y()) < 0 ? -1 : 1;
-            const int p = int(std::lround(a));
-            const int q = int(std::lround(b));
-            if (from.y() == to.y()) {
-                const int x0 = from.x() + sign * p;
-                const int x1 = from.x() + sign * q;
-                m_painter.fillRect(QRect(std::min(x0, x1) + (sign < 0 ? 1 : 0), from.y() - half,
-                                         std::abs(x1 - x0), m_width),
-                                   m_painter.brush());
-            } else {
-                const int y0 = from.y() + sign * p;
-                const int y1 = from.y() + sign * q;
-                m_painter.fillRect(QRect(from.x() - half, std::min(y0, y1) + (sign < 0 ? 1 : 0),
-                                         m_width, std::abs(y1 - y0)),
-                                   m_painter.brush());
-            }
+            const bool horizontal = from.y() == to.y();
+            const long long sign =
+                (horizontal ? (long long)to.x() - from.x() : (long long)to.y() - from.y()) < 0 ? -1
+                                                                                               : 1;
+            const long long start = horizontal ? from.x() : from.y();
+            // The part drawn lies near the device, so these fit in an int.
+            const auto along = [&](double distance) {
+                return int(std::clamp<long long>(start + sign * std::llround(distance), -(1 << 29),
+                                                 1 << 29));
+            };
+            const int p0 = along(a);
+            const int p1 = along(b);
+            const int low = std::min(p0, p1) + (sign < 0 ? 1 : 0);
+            const int extent = std::abs(p1 - p0);
+            m_painter.fillRect(horizontal ? QRect(low, from.y() - half, extent, m_width)
+                                          : QRect(from.x() - half, low, m_width, extent),
+                               m_painter.brush());
             return;
         }
-        const QPointF d = QPointF(to - from) / length;
+        const QPointF d = (QPointF(to) - QPointF(from)) / length;
         const QPointF p = QPointF(from) + d * a;
         const QPointF q = QPointF(from) + d * b;
         if (m_width == 1) {
@@ -325,6 +384,7 @@ private:
     std::vector<int> m_pattern;
     int m_patternIndex = 0;
     double m_patternDone = 0;
+    QRectF m_area;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "text/TextLayer.h"
 #include "workspace/CanvasGeometry.h"
 #include "workspace/DiagramRenderer.h"
+#include "workspace/LineRaster.h"
 #include "workspace/TextFieldGeometry.h"
 #include "workspace/Workspace.h"
 
@@ -263,6 +264,60 @@ private slots:
         changed.clear();
         ws.Pre4ertai();
         QCOMPARE(changed.count(), 0);
+    }
+
+    // Lines whose ends lie anywhere in the 32-bit range: only the part near the picture is
+    // walked, so they draw at once and without overflow, and the painter's path (a clipped
+    // painter) draws the same pixels as the straight one along the axes.
+    void farLinesDrawOnlyWhatShows_data() {
+        QTest::addColumn<QVector<QPoint>>("points");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QPoint>("inked");
+        const int far = 2147483641;
+        QTest::newRow("horizontal, solid")
+            << QVector<QPoint>{{-far, 10}, {far, 10}} << 0 << 1 << QPoint(50, 10);
+        QTest::newRow("horizontal, dashed, wide")
+            << QVector<QPoint>{{far, 40}, {-far, 40}} << 1 << 5 << QPoint(-1, -1);
+        QTest::newRow("vertical from far above, dotted")
+            << QVector<QPoint>{{20, -far}, {20, 30}} << 2 << 1 << QPoint(-1, -1);
+        QTest::newRow("bends far away, dash-dot")
+            << QVector<QPoint>{{-far, 10}, {3000, 10}, {3000, far}, {60, far}, {60, -far}} << 3 << 3
+            << QPoint(-1, -1);
+        QTest::newRow("rows beyond the range")
+            << QVector<QPoint>{{-far, far}, {far, far}} << 1 << 1 << QPoint(-1, -1);
+        QTest::newRow("slanted, solid")
+            << QVector<QPoint>{{-far, -far}, {far, far}} << 0 << 1 << QPoint(50, 50);
+        QTest::newRow("slanted, dashed")
+            << QVector<QPoint>{{-far, -far + 7}, {far, far}} << 4 << 3 << QPoint(-1, -1);
+    }
+    void farLinesDrawOnlyWhatShows() {
+        QFETCH(QVector<QPoint>, points);
+        QFETCH(int, style);
+        QFETCH(int, width);
+        QFETCH(QPoint, inked);
+        QPolygonF twips;
+        for (const QPoint& p : points)
+            twips << QPointF(p) * TwipsPerPixel;
+        const auto draw = [&](bool clipped) {
+            QImage image = blank(100, 80);
+            QPainter painter(&image);
+            painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+            if (clipped)
+                painter.setClipRect(QRectF(0, 0, 100 * TwipsPerPixel, 80 * TwipsPerPixel));
+            LineRaster::stroke(painter, twips, width, style, Red);
+            painter.end();
+            return image;
+        };
+        const QImage straight = draw(false);
+        const QImage painted = draw(true);
+        if (inked.x() >= 0) {
+            QCOMPARE(QColor(straight.pixel(inked)), Red);
+            QCOMPARE(QColor(painted.pixel(inked)), Red);
+        }
+        const bool slanted = points[0].x() != points[1].x() && points[0].y() != points[1].y();
+        if (!slanted)
+            QCOMPARE(painted, straight);
     }
 };
 
