@@ -4,6 +4,8 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Numeric.h ${CMAKE_CURRENT_LIST_DIR}/Numeric.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFolders.h ${CMAKE_CURRENT_LIST_DIR}/DialogFolders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureLimits.h
+    ${CMAKE_CURRENT_LIST_DIR}/FileAccess.h ${CMAKE_CURRENT_LIST_DIR}/FileAccess.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AtomicSave.h ${CMAKE_CURRENT_LIST_DIR}/AtomicSave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SilentPrompter.h
     ${CMAKE_CURRENT_LIST_DIR}/ConsolePrompter.h ${CMAKE_CURRENT_LIST_DIR}/ConsolePrompter.cpp)
 list(APPEND VX_EDITOR_SOURCES

@@ -1,11 +1,8 @@
 #include "export/GIF.h"
 
+#include "common/AtomicSave.h"
 #include "common/Numeric.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QIODevice>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -66,7 +63,7 @@ Palette cubePalette() {
 // Bytes of the file being made; with a device they are passed on once enough gathered.
 class Output {
 public:
-    explicit Output(QIODevice* device) : m_device(device) {}
+    explicit Output(AtomicSave* file) : m_file(file) {}
 
     void byte(int value) { m_bytes.append(static_cast<char>(value)); }
     void word(int value) {
@@ -78,16 +75,16 @@ public:
     }
     // False once the device refused bytes: there is no point coding the rest.
     bool flush(bool always) {
-        if (!m_device || (!always && m_bytes.size() < FlushBytes))
+        if (!m_file || (!always && m_bytes.size() < FlushBytes))
             return true;
-        const bool written = m_device->write(m_bytes) == m_bytes.size();
+        const bool written = m_file->write(m_bytes);
         m_bytes.resize(0); // keeps the capacity for the next piece
         return written;
     }
     QByteArray take() { return std::move(m_bytes); }
 
 private:
-    QIODevice* m_device;
+    AtomicSave* m_file;
     QByteArray m_bytes;
 };
 
@@ -391,29 +388,19 @@ bool GIF::SaveGIF(const QImage& Pic, const QString& sFileName, bool UseTrans, in
         ~Idle() { busy = false; }
     } idle{m_busy};
 
-    // Own copies: the event loop runs between rows, and a handler may replace the caller's
+    // Own copies: a handler may run the event loop, and something may replace the caller's
     // picture or Progress itself meanwhile.
     const QImage picture = Pic;
     const std::function<void(int16_t)> handler = Progress;
     const auto progress = [&handler](int16_t percents) {
         if (handler)
             handler(percents);
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
     };
 
-    // QSaveFile leaves an existing file as it was unless everything was written. Unbuffered,
-    // so a write that falls short (a full disk) shows in the write itself: a buffered one
-    // fails only in the flush inside commit(), which does not report it.
-    QSaveFile file(sFileName);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (written) {
-        Output out(&file);
-        written = writeGif(picture, UseTrans, TransColor, progress, out) && file.commit();
-    }
-    if (!written) {
-        m_lastError = QStringLiteral("Файлът „%1“ не може да бъде записан: %2")
-                          .arg(QDir::toNativeSeparators(sFileName), file.errorString());
+    AtomicSave file(sFileName);
+    Output out(&file);
+    if (!(file.open() && writeGif(picture, UseTrans, TransColor, progress, out) && file.commit())) {
+        m_lastError = file.message();
         return false;
     }
     m_lastError.clear();

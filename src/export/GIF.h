@@ -14,7 +14,7 @@
 class GIF {
 public:
     // Raised after every tenth row with the share of rows done (0..100, halves to even).
-    // After each raise SaveGIF lets the event loop run once, so a handler may repaint.
+    // The encoder never runs the event loop itself; a handler may, to keep a window painted.
     std::function<void(int16_t Percents)> Progress;
 
     // Writes `Pic` to `sFileName`, replacing the file whole. UseTrans selects GIF89a with a

@@ -1,9 +1,9 @@
 #include "export/JpegWriter.h"
 
+#include "common/AtomicSave.h"
 #include "common/Prompter.h"
 #include "export/cDIBSection.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -126,15 +126,10 @@ int compress(jpeg_compress_struct& cinfo, ErrorManager& errors, MemoryDestinatio
 bool writeWhole(const QString& fileName, const std::vector<JOCTET>& bytes) {
     if (fileName.isEmpty())
         return false;
-    // A temporary file renamed over the target: a failure leaves any old file as it was.
-    QSaveFile file(fileName);
-    // Unbuffered: a short write (a full disk) must show here, not vanish in commit()'s flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const qint64 size = qint64(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
-        return false;
-    return file.commit();
+    AtomicSave file(fileName);
+    return file.open() &&
+           file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) &&
+           file.commit();
 }
 
 void warn(Prompter& prompter, const QString& text) {

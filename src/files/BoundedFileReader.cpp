@@ -1,5 +1,7 @@
 #include "files/BoundedFileReader.h"
 
+#include "common/FileAccess.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,6 +26,8 @@ Status OpenRegular(const QString& path, QFile& file) {
         return errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
     if (!S_ISREG(before.st_mode))
         return Status::NotRegular;
+    if (!FileAccess::readable(path))
+        return Status::Unreadable;
     // Non-blocking, so a FIFO swapped in after the check cannot hang the open.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -44,6 +48,8 @@ Status OpenRegular(const QString& path, QFile& file) {
         return Status::Missing;
     if (!info.isFile())
         return Status::NotRegular;
+    if (!FileAccess::readable(path))
+        return Status::Unreadable;
     file.setFileName(info.canonicalFilePath());
     return file.open(QIODevice::ReadOnly) ? Status::Read : Status::Unreadable;
 #endif

@@ -202,10 +202,18 @@ void FileCommands::finishExport(int16_t format, const ImageExport::Rendering& re
 
 bool FileCommands::writePicture(int16_t format, const QImage& picture, const QString& fileName) {
     std::optional<QString> error;
-    if (format == Bmp)
+    if (format == Bmp) {
         error = ImageExport::saveBmp(picture, fileName);
-    else
-        error = ImageExport::saveGif(picture, fileName);
+    } else {
+        // The window stays painted while the rows are coded, but takes no input: a click
+        // must not start a second command halfway through the file.
+        m_context.beginProgress(100);
+        error = ImageExport::saveGif(picture, fileName, [this](int percents) {
+            m_context.setProgress(percents, 100);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        m_context.endProgress();
+    }
     if (error)
         Warn(m_context.prompter(), *error);
     return !error;

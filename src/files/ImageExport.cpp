@@ -1,5 +1,6 @@
 #include "files/ImageExport.h"
 
+#include "common/AtomicSave.h"
 #include "common/Numeric.h"
 #include "common/Units.h"
 #include "export/GIF.h"
@@ -11,7 +12,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <limits>
 
 namespace ImageExport {
@@ -24,21 +24,16 @@ bool isEmpty(const ElementStore& store) {
            store.usedCount(ElementStore::Shapes) == 0 && store.usedGridCount() == 0;
 }
 
-QString cannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("Файлът „%1“ не може да бъде записан: %2")
-        .arg(QFileInfo(path).fileName(), reason);
-}
-
 std::optional<QString> savePicture(const QImage& picture, const QString& path, const char* format) {
     if (picture.isNull())
-        return cannotWrite(path, QStringLiteral("картината е празна."));
+        return AtomicSave::cannotWrite(path, QStringLiteral("картината е празна."));
     // Encoded in memory first: image writers do not all notice a failing device.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
-        return cannotWrite(path, QStringLiteral("картината не може да бъде кодирана."));
+        return AtomicSave::cannotWrite(path, QStringLiteral("картината не може да бъде кодирана."));
     return saveBytes(bytes, path);
 }
 
@@ -102,9 +97,12 @@ std::optional<QString> savePng(const QImage& picture, const QString& path) {
     return savePicture(picture, path, "PNG");
 }
 
-std::optional<QString> saveGif(const QImage& picture, const QString& path) {
+std::optional<QString> saveGif(const QImage& picture, const QString& path,
+                               const std::function<void(int percents)>& progress) {
     // The program's own exports: no transparency, so the colour is not looked at.
     GIF gif;
+    if (progress)
+        gif.Progress = [&progress](int16_t percents) { progress(percents); };
     const int32_t corner = picture.isNull() ? 0 : QColorToColour(picture.pixelColor(0, 0));
     if (!gif.SaveGIF(picture, path, false, corner))
         return gif.lastError();
@@ -120,18 +118,7 @@ std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int 
 }
 
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path) {
-    QSaveFile file(path);
-    // Unbuffered, so a write that falls short (a full disk) shows here: a buffered one fails
-    // only in the flush inside commit(), which does not report it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannotWrite(path, QStringLiteral("папката липсва или в нея не може да се пише."));
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return cannotWrite(path, QStringLiteral("записът прекъсна (няма ли място на диска?)."));
-    }
-    if (!file.commit())
-        return cannotWrite(path, QStringLiteral("старият файл не може да бъде заменен."));
-    return std::nullopt;
+    return AtomicSave::save(path, bytes);
 }
 
 } // namespace ImageExport

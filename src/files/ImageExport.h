@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class Prompter;
@@ -44,8 +45,10 @@ Rendering wholeDiagram(const Workspace& workspace, double innerWidth, double inn
 // Bulgarian, when it could not.
 std::optional<QString> saveBmp(const QImage& picture, const QString& path);
 std::optional<QString> savePng(const QImage& picture, const QString& path);
-// GIF87a on the fixed colour cube, as the program's exports are written.
-std::optional<QString> saveGif(const QImage& picture, const QString& path);
+// GIF87a on the fixed colour cube, as the program's exports are written. `progress` is told
+// the share of rows written (0..100) after every tenth row.
+std::optional<QString> saveGif(const QImage& picture, const QString& path,
+                               const std::function<void(int percents)>& progress = {});
 // JPEG at a quality of 1 to 100; the writer's own messages go through the prompter.
 std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int quality,
                                 Prompter& prompter);

@@ -1,5 +1,7 @@
 #include "settings/SettingsFile.h"
 
+#include "common/AtomicSave.h"
+#include "common/FileAccess.h"
 #include "common/Numeric.h"
 #include "files/BoundedFileReader.h"
 #include "files/Windows1251.h"
@@ -9,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -72,8 +73,9 @@ QString SettingsFile::resolvePath(const QString& programDir, const QString& user
         return programPath; // nowhere else to go
     const QFileInfo folder(programDir);
     const QFileInfo file(programPath);
-    const bool folderWritable = folder.isDir() && folder.isWritable();
-    const bool fileWritable = !file.exists() || (file.isFile() && file.isWritable());
+    const bool folderWritable = folder.isDir() && FileAccess::writable(programDir);
+    const bool fileWritable =
+        !file.exists() || (file.isFile() && FileAccess::writable(programPath));
     if (folderWritable && fileWritable)
         return programPath;
     return QDir(userConfigDir).filePath(fileName());
@@ -108,15 +110,7 @@ bool SettingsFile::save(const SettingsRecord& record) const {
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encode(record);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !AtomicSave::save(m_path, encode(record));
 }
 
 QByteArray SettingsFile::encode(const SettingsRecord& record) {

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -107,12 +108,13 @@ private slots:
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("says"); // the start of the last message
+        const QString full = QStringLiteral(": записът прекъсна (няма ли място на диска?).");
         QTest::newRow("dia") << 0 << "old.dia"
-                             << "Файлът „old.dia“ не може да бъде записан";
+                             << "Файлът „old.dia“ не може да бъде записан" + full;
         QTest::newRow("bmp") << 1 << "old.bmp"
-                             << "Файлът „old.bmp“ не може да бъде записан";
+                             << "Файлът „old.bmp“ не може да бъде записан" + full;
         QTest::newRow("gif") << 2 << "old.gif"
-                             << "Файлът „";
+                             << "Файлът „old.gif“ не може да бъде записан" + full;
         QTest::newRow("jpg") << 3 << "old.jpg"
                              << "Не може да се съхрани Jpg файла: '";
     }
@@ -303,7 +305,14 @@ private slots:
             if (auto* dialog = qobject_cast<frmJPGQuality*>(QApplication::activeModalWidget()))
                 dialog->cmdOK->click();
         });
+        // The GIF writer keeps the window painted: what waits in the event loop runs while
+        // the progress bar is up.
+        bool ranMidWrite = false;
+        QMetaObject::invokeMethod(
+            &f.w(), [&] { ranMidWrite = f.w().Progres->isVisible(); }, Qt::QueuedConnection);
         f.w().cmdSave->click();
+        QCOMPARE(ranMidWrite, filter == 2);
+        QVERIFY(!f.w().Progres->isVisible());
         const QImage image(path);
         QCOMPARE(image.size(), QSize(93, 93)); // 600 + 800 twips either way
         const QColor centre = image.pixelColor(46, 46);

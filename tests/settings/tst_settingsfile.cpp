@@ -1,5 +1,7 @@
 #include "settings/SettingsFile.h"
 
+#include "common/FileAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,10 +48,16 @@ SettingsRecord SampleRecord() {
     return record;
 }
 
-// Makes `path` read-only; false when the process can write there anyway (e.g. as root).
-bool MakeReadOnly(const QString& path) {
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    return !QFileInfo(path).isWritable();
+// Plays a user who may not do `denied` to `paths`, whoever runs the test (root may write to
+// read-only files).
+FileAccess::Override Deny(const QStringList& paths, FileAccess::Access denied) {
+    QStringList absolute;
+    for (const QString& path : paths)
+        absolute << QFileInfo(path).absoluteFilePath();
+    return FileAccess::Override([absolute, denied](const QString& path, FileAccess::Access access) {
+        return access == denied && absolute.contains(path) ? std::optional<bool>(false)
+                                                           : std::nullopt;
+    });
 }
 
 } // namespace
@@ -223,16 +231,14 @@ void TestSettingsFile::readOnlyProgramDirUsesUserDir() {
     const QString programFile = program.filePath(QStringLiteral("settings.ini"));
     const QString userFile = user.filePath(QStringLiteral("settings.ini"));
     QVERIFY(WriteBytes(programFile, DefaultFileBytes()));
-    if (!MakeReadOnly(programFile))
-        QSKIP("Permissions do not restrict this process");
-    QCOMPARE(SettingsFile::resolvePath(program.path(), user.path()), userFile);
+    {
+        const auto readOnly = Deny({programFile}, FileAccess::Access::Write);
+        QCOMPARE(SettingsFile::resolvePath(program.path(), user.path()), userFile);
+    }
+    QCOMPARE(SettingsFile::resolvePath(program.path(), user.path()), programFile);
 
     QVERIFY(QFile::remove(programFile));
-    MakeReadOnly(program.path());
-    const auto restore = qScopeGuard([&] {
-        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
-    });
+    const auto readOnly = Deny({program.path()}, FileAccess::Access::Write);
     const SettingsFile settings = SettingsFile::locate(program.path(), user.path());
     QCOMPARE(settings.path(), userFile);
     QVERIFY(settings.save(SampleRecord()));
@@ -273,13 +279,15 @@ void TestSettingsFile::unreadableFileIsNotOverwritten() {
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     const QByteArray content = SettingsFile::encode(SampleRecord());
     QVERIFY(WriteBytes(path, content));
-    QFile::setPermissions(path, QFileDevice::WriteOwner);
-    if (QFileInfo(path).isReadable())
-        QSKIP("Permissions do not restrict this process");
-
-    QCOMPARE(SettingsFile(path).load(), SettingsRecord());
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    {
+        const auto unreadable = Deny({path}, FileAccess::Access::Read);
+        QCOMPARE(SettingsFile(path).load(), SettingsRecord());
+        // Nor is a file the user may not write replaced.
+        const auto readOnly = Deny({path}, FileAccess::Access::Write);
+        QVERIFY(!SettingsFile(path).save(SettingsRecord()));
+    }
     QCOMPARE(ReadBytes(path), content);
+    QCOMPARE(SettingsFile(path).load(), SampleRecord());
 }
 
 void TestSettingsFile::oddFilesAreLeftAlone_data() {
