@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -176,11 +177,21 @@ QFont ShownFont(const QFont& font) {
     QFont shown = font;
     const QString family = QFontInfo(font).family();
     shown.setFamily(family);
+    // The style nearest the element's weight with its slant, of normal width: oblique styles
+    // count as slanted (the database calls only italic ones italic), and italic is preferred
+    // to oblique.
     int nearest = -1;
     for (const QString& style : QFontDatabase::styles(family)) {
-        if (QFontDatabase::italic(family, style) != font.italic())
+        const QFont candidate = QFontDatabase::font(family, style, 12);
+        if ((candidate.style() != QFont::StyleNormal) != font.italic())
             continue;
-        const int distance = std::abs(QFontDatabase::weight(family, style) - font.weight());
+        // The database tells no width; the style's name does.
+        static const QRegularExpression Width(
+            QStringLiteral("Condensed|Expanded|Narrow|Wide|Compressed|Extended"),
+            QRegularExpression::CaseInsensitiveOption);
+        const int distance = std::abs(candidate.weight() - font.weight()) * 4 +
+                             (style.contains(Width) ? 2 : 0) +
+                             (candidate.style() == QFont::StyleOblique ? 1 : 0);
         if (nearest < 0 || distance < nearest) {
             nearest = distance;
             shown.setStyleName(style);

@@ -202,15 +202,21 @@ void TestQtPrompter::fontDialogKeepsWhatWasLeftAlone() {
     QFETCH(double, newSize);
     QFETCH(QFont, expected);
     QtPrompter prompter;
-    WhenShown<QDialog>([newSize](QDialog* dialog) {
+    WhenShown<QDialog>([newSize, initial](QDialog* dialog) {
+        const auto close = qScopeGuard([dialog] { dialog->accept(); });
         auto* fonts = dialog->findChild<QFontDialog*>();
         QVERIFY(fonts);
+        // It shows a style of the element's weight and slant, of normal width.
+        const QFont shown = fonts->currentFont();
+        QCOMPARE((QList<bool>{shown.bold(), shown.italic()}),
+                 (QList<bool>{initial.bold(), initial.italic()}));
+        QVERIFY2(!shown.styleName().contains(QStringLiteral("Condensed")),
+                 qPrintable(shown.styleName()));
         if (newSize > 0) {
             QFont f = fonts->currentFont();
             f.setPointSizeF(newSize);
             fonts->setCurrentFont(f);
         }
-        dialog->accept();
     });
     const std::optional<Prompter::FontChoice> choice =
         prompter.chooseFontAndColour({initial, 0x0000FF});
