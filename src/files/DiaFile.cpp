@@ -518,6 +518,8 @@ void Reader::pixelBlock(int16_t slot) {
 
 void Reader::line(const Values& v) {
     LineRecord read;
+    // A routing that cannot be read is drawn straight too; the record's own 0 is no routing.
+    read.LineType = StraightLine;
     assign(read.Used, int32(v[2], 1, 1, 1));
     const std::optional<int32_t> ends[] = {int32(v[3]), int32(v[4])};
     // Lines of an unknown routing are drawn straight, in an unknown style solid.

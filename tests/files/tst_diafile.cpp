@@ -258,6 +258,9 @@ private slots:
         QTest::newRow("line values the program never writes")
             << Start + pic + pic + "\"[LIN]\",1,1,2,4,-5,1,9,\"\",\"\",\"\"\r\n" + End
             << "1 2 l1 end" << QStringList{} << 1;
+        QTest::newRow("line values that cannot be read")
+            << Start + pic + pic + "\"[LIN]\",1,1,2,1\"x\",\"\",\"\",\"\"\r\n" + End << "1 2 l1 end"
+            << QStringList{} << 1;
     }
 
     void damagedFilesLoadWhatTheyCan() {
