@@ -450,11 +450,18 @@ void Reader::pixelBlock(int16_t slot) {
     const Four header = readFour(m_reader);
     const std::optional<int16_t> H = int16Of(header.value[0]);
     const std::optional<int16_t> W = int16Of(header.value[1]);
-    const std::optional<int16_t> widthTwips = int16Of(header.value[2]);
-    const std::optional<int16_t> heightTwips = int16Of(header.value[3]);
+    // The box's size as it was written: any size the program gives a box, fractions and
+    // pictures over 2184 pixels included.
+    const auto boxSide = [](const std::optional<double>& twips) -> std::optional<double> {
+        if (twips && std::isfinite(*twips) && *twips > 0 && *twips <= DiaFile::LargestCoordinate)
+            return twips;
+        return std::nullopt;
+    };
+    const std::optional<double> widthTwips = boxSide(header.value[2]);
+    const std::optional<double> heightTwips = boxSide(header.value[3]);
     const bool sound = header.count == 4 && H && W && *H > 0 && *W > 0 &&
                        *H <= DiaFile::LargestPictureSide && *W <= DiaFile::LargestPictureSide &&
-                       widthTwips && *widthTwips > 0 && heightTwips && *heightTwips > 0;
+                       widthTwips && heightTwips;
     if (!sound)
         damaged();
     const bool usable = slot >= 1 && H && W && *H > 0 && *W > 0 &&
@@ -512,8 +519,8 @@ void Reader::pixelBlock(int16_t slot) {
         return;
     PictureObject& o = m_ws.store.objects[slot];
     o.picture = picture;
-    o.Width = widthTwips && *widthTwips > 0 ? *widthTwips : PixelsToTwips(*W);
-    o.Height = heightTwips && *heightTwips > 0 ? *heightTwips : PixelsToTwips(*H);
+    o.Width = widthTwips ? *widthTwips : PixelsToTwips(*W);
+    o.Height = heightTwips ? *heightTwips : PixelsToTwips(*H);
 }
 
 void Reader::line(const Values& v) {

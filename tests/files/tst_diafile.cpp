@@ -130,6 +130,12 @@ private slots:
         resized.picture = solid(6, 5, Qt::darkMagenta);
         resized.Width = 90;
         resized.Height = 75;
+        // A box of any size the handles give it: over 32767 twips, and fractions.
+        PictureObject& stretched = f.add(3);
+        stretched.Tag = QStringLiteral("SKETCHPAD");
+        stretched.picture = solid(3, 2, Qt::darkCyan);
+        stretched.Width = 40000.5;
+        stretched.Height = 310.25;
         f.add(4); // untouched: by key only
         // Texts, shapes and grids come back in the lowest slots, so they start there.
         f.ws.store.textStatus[1] = ElementStore::Used;
@@ -154,8 +160,10 @@ private slots:
         QVERIFY(bytes.contains("\"[TABLICA]\",3,4,500,600,1500,900,16711680,2,\"\",\"\"\r\n"));
 
         Fixture g;
-        g.load(bytes);
+        QCOMPARE(g.load(bytes).damagedRecords, 0);
         QCOMPARE(g.save(), bytes);
+        QCOMPARE(QSizeF(g.ws.store.objects[3].Width, g.ws.store.objects[3].Height),
+                 QSizeF(40000.5, 310.25));
         const TextField& back = g.ws.store.texts[1];
         QCOMPARE(back.FontSize, 8.25);
         QVERIFY(back.FontBold && back.FontUnderline && !back.FontItalic);
