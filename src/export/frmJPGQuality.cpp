@@ -107,7 +107,7 @@ void frmJPGQuality::cmdOK_Click() {
                                  QStringLiteral("Диаграмата е съхранена. Може да продължите "
                                                 "работата си"),
                                  Prompter::Icon::Information, Prompter::Buttons::Ok);
-            workspace.diagram.Promqna = false;
+            // A picture of the diagram is no copy of it: its changes are still unsaved.
             workspace.setStateText(DiagramStateText::saved());
             workspace.diagram.SelPicture = 0;
         } else {

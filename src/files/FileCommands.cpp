@@ -109,7 +109,7 @@ void FileCommands::cmdSave_Click() {
             return;
         }
         showFileName(fileName);
-        completeSave();
+        completeSave(true);
         return;
     }
 
@@ -195,7 +195,7 @@ void FileCommands::finishExport(int16_t format, const ImageExport::Rendering& re
     const bool written = writePicture(format, picture, fileName);
     m_context.Pre4ertai();
     if (written)
-        completeSave();
+        completeSave(false);
     else
         m_context.Kontrolite(true);
 }
@@ -219,14 +219,16 @@ bool FileCommands::writePicture(int16_t format, const QImage& picture, const QSt
     return !error;
 }
 
-void FileCommands::completeSave() {
+void FileCommands::completeSave(bool diagramWritten) {
     Workspace& ws = m_context.workspace();
     if (ws.settings.ShowInfo)
         m_context.prompter().message(
             QStringLiteral("Съобщение"),
             QStringLiteral("Диаграмата е съхранена. Може да продължите работата си"),
             Prompter::Icon::Information, Prompter::Buttons::Ok);
-    ws.diagram.Promqna = false;
+    // A picture of the diagram is no copy of it: its changes are still unsaved.
+    if (diagramWritten)
+        ws.setModified(false);
     ws.setStateText(DiagramStateText::saved());
     m_context.Kontrolite(true);
 }
@@ -234,8 +236,12 @@ void FileCommands::completeSave() {
 void FileCommands::showFileName(const QString& fileName) {
     Workspace& ws = m_context.workspace();
     ws.setFileText(DiagramStateText::file(fileName));
-    m_context.mainWindow().setWindowTitle(ws.diagram.ImeForma + QStringLiteral(" - ") +
-                                          QFileInfo(fileName).fileName());
+    // "[*]" is where the window puts its mark of unsaved changes; a name holding those three
+    // characters shows them as they are.
+    QString name = QFileInfo(fileName).fileName();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_context.mainWindow().setWindowTitle(ws.diagram.ImeForma + QStringLiteral(" - ") + name +
+                                          QStringLiteral("[*]"));
 }
 
 bool FileCommands::SaveFile(const QString& fileName) {

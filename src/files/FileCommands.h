@@ -58,7 +58,8 @@ private:
     // Writes the picture of an export, or tells the user why there is none.
     void finishExport(int16_t format, const ImageExport::Rendering& rendering,
                       const QString& fileName, const QString& whenEmpty);
-    void completeSave();
+    // The end of a successful save; only writing the diagram itself clears its changes.
+    void completeSave(bool diagramWritten);
     void showFileName(const QString& fileName);
 
     EditorContext& m_context;

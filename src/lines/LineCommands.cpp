@@ -117,12 +117,14 @@ void LineCommands::mnuDelLine_Click() {
     line.Used = line.FromObject = line.ToObject = line.LineType = line.Colour = line.LineWidth = 0;
     ws.canvas.lineHandles[slot].visible = false;
     ws.diagram.contextElement = {};
+    ws.markModified();
     m_context.Pre4ertai();
 }
 
 void LineCommands::setType(int32_t type) {
     if (const int16_t slot = contextLine()) {
         m_context.workspace().store.lines[slot].LineType = type;
+        m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
 }
@@ -130,6 +132,7 @@ void LineCommands::setType(int32_t type) {
 void LineCommands::setWidth(int32_t width) {
     if (const int16_t slot = contextLine()) {
         m_context.workspace().store.lines[slot].LineWidth = width;
+        m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
 }
@@ -137,6 +140,7 @@ void LineCommands::setWidth(int32_t width) {
 void LineCommands::setStyle(int32_t style) {
     if (const int16_t slot = contextLine()) {
         m_context.workspace().store.lines[slot].LineStyle = style;
+        m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
 }
@@ -144,8 +148,10 @@ void LineCommands::setStyle(int32_t style) {
 void LineCommands::mnuColLine_Click() {
     if (const int16_t slot = contextLine()) {
         LineRecord& line = m_context.workspace().store.lines[slot];
-        if (const auto colour = m_context.prompter().chooseColour(line.Colour))
+        if (const auto colour = m_context.prompter().chooseColour(line.Colour)) {
             line.Colour = *colour;
+            m_context.workspace().markModified();
+        }
         m_context.Pre4ertai();
     }
 }

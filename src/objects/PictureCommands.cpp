@@ -76,8 +76,11 @@ void PictureCommands::cmdAdd_Click() {
 void PictureCommands::cmdAddLast_Click() {
     m_context.SpriInstrumentite();
     Workspace& ws = m_context.workspace();
-    if (!ws.diagram.Posledno.isEmpty())
-        ws.DobaviNov(ws.diagram.Posledno);
+    if (ws.diagram.Posledno.isEmpty())
+        return;
+    ws.DobaviNov(ws.diagram.Posledno);
+    if (ws.diagram.Nomer > 0)
+        ws.markModified();
 }
 
 void PictureCommands::mnuAddLib_Click() {
@@ -160,6 +163,7 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
     object.Height = PixelsToTwips(picture.height());
     object.ToolTipText = QStringLiteral("Импортирана картинка");
     ws.notifyElementsChanged();
+    ws.markModified();
     return true;
 }
 
@@ -187,6 +191,7 @@ void PictureCommands::mnuOptDelete_Click() {
         return;
     }
     ws.diagram.contextElement = {};
+    ws.markModified();
     m_context.Pre4ertai();
 }
 

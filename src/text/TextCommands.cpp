@@ -83,6 +83,7 @@ void TextCommands::cmdTekst_Click() {
                            CanvasGeometry::NewObjectLeft, CanvasGeometry::NewObjectTop);
     if (slot < 1)
         return;
+    m_context.workspace().markModified();
     openDialog(slot, QStringLiteral("Tekst"));
 }
 
@@ -147,7 +148,8 @@ void TextCommands::MakeEtiket(int Position) {
         element.slot > ElementStore::Capacity ||
         ws.store.objectStatus[element.slot] != ElementStore::Used)
         return;
-    TextFields::makeLabel(ws, element.slot, Position);
+    if (TextFields::makeLabel(ws, element.slot, Position) == TextFields::LabelResult::Made)
+        ws.markModified();
 }
 
 void TextCommands::MakeEtiquetes(int Position) {

@@ -52,12 +52,19 @@ void Workspace::setFileText(const QString& text) {
 }
 
 void Workspace::markChanged() {
-    diagram.Promqna = true;
+    setModified(true);
     setStateText(DiagramStateText::changed());
 }
 
 void Workspace::markModified() {
-    diagram.Promqna = true;
+    setModified(true);
+}
+
+void Workspace::setModified(bool modified) {
+    if (diagram.Promqna == modified)
+        return;
+    diagram.Promqna = modified;
+    emit modifiedChanged(modified);
 }
 
 // ---- element store ----
@@ -138,7 +145,7 @@ void Workspace::Iz4isti() {
     canvas.shpSelection.visible = false;
     diagram.connection.step = ConnectionState::None;
     diagram.connection.lineType = 0;
-    diagram.Promqna = false;
+    setModified(false);
     setStateText(DiagramStateText::none());
     Pre4ertai();
     emit elementsChanged();

@@ -63,6 +63,8 @@ public:
     void markChanged();
     // Marks an unsaved change without touching the state text (dragging an element).
     void markModified();
+    // Sets or clears the unsaved-changes flag (diagram.Promqna); the window shows it.
+    void setModified(bool modified);
 
     // ---- element store ----
     // The free-slot search of the four large buffers (1 objects, 2 texts, 3 shapes,
@@ -154,6 +156,7 @@ public:
 
 signals:
     void stateTextChanged(const QString& text);
+    void modifiedChanged(bool modified);
     void fileTextChanged(const QString& text);
     // Elements were added or removed, or many moved.
     void elementsChanged();

@@ -96,6 +96,8 @@ frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
             [this](const QString& text) { StatInfo->setPanelText(2, text); });
     connect(m_workspace.get(), &Workspace::fileTextChanged, this,
             [this](const QString& text) { StatInfo->setPanelText(3, text); });
+    // The title carries Qt's mark of unsaved changes: "*" after it while there are any.
+    connect(m_workspace.get(), &Workspace::modifiedChanged, this, &QWidget::setWindowModified);
 
     resize(1000, 700);
     Form_Load();
@@ -180,11 +182,11 @@ void frmMain::Form_Load() {
     Workspace& ws = *m_workspace;
     ws.tools = ToolState{};
     ws.diagram.connection = ConnectionState{};
-    ws.diagram.Promqna = false;
+    ws.setModified(false);
     ws.canvas.scrollX = 0;
     ws.canvas.scrollY = 0;
     ws.diagram.ImeForma = QStringLiteral("Вексилардо");
-    setWindowTitle(ws.diagram.ImeForma);
+    setWindowTitle(ws.diagram.ImeForma + QStringLiteral("[*]"));
 
     const SettingsFile settingsFile =
         SettingsFile::locate(m_paths.programDir, m_paths.userConfigDir);
@@ -357,7 +359,7 @@ void frmMain::cmdNewDia_Click() {
     Proveri();
     m_workspace->setFileText(DiagramStateText::noFile());
     action(QStringLiteral("mnuPaste")).setEnabled(false);
-    setWindowTitle(m_workspace->diagram.ImeForma);
+    setWindowTitle(m_workspace->diagram.ImeForma + QStringLiteral("[*]"));
 }
 
 void frmMain::Razmer_Click() {

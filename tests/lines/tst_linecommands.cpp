@@ -67,7 +67,7 @@ private slots:
         const QPointF b = Connections::anchor(ws.store.objects[2]);
         QVERIFY(ws.canvas.lineHandles[1].visible);
         QCOMPARE(ws.canvas.lineHandles[1].topLeft, QPointF(a.x() - 45, b.y() - 45));
-        QVERIFY(!ws.diagram.Promqna); // connecting is no change of the diagram state
+        QVERIFY(ws.diagram.Promqna); // a new line is worth saving
         // The line is on the canvas: the bend's corner is painted in the line colour.
         const QImage canvas = f.w().pano->grab().toImage();
         QCOMPARE(canvas.pixelColor(TwipsToPixelRounded(a.x()) + 5, TwipsToPixelRounded(b.y())),
@@ -127,30 +127,44 @@ private slots:
         QCOMPARE(ws.diagram.contextElement, (ElementRef{ElementKind::Line, 1}));
         menu->hide();
         QTest::mouseRelease(f.w().pano, Qt::RightButton);
+        // Every edit is a change worth saving; what changes nothing is none.
+        const auto changed = [&ws](bool expected) {
+            const bool was = ws.diagram.Promqna;
+            ws.setModified(false);
+            return was == expected;
+        };
+        QVERIFY(changed(false));
 
         for (QAction* a : menu->findChildren<QAction*>())
             if (a->objectName() == QStringLiteral("mnuLineType2"))
                 a->trigger();
         QCOMPARE(ws.store.lines[1].LineType, 2);
+        QVERIFY(changed(true));
         // Type 2 on one spot: the handle is one handle size off the object's centre.
         const QPointF centre = Connections::anchor(ws.store.objects[1]);
         QCOMPARE(ws.canvas.lineHandles[1].topLeft, centre + QPointF(45, 45));
         f.editor->lines().setWidth(4);
+        QVERIFY(changed(true));
         f.editor->lines().setStyle(3);
+        QVERIFY(changed(true));
         QCOMPARE(ws.store.lines[1].LineWidth, 4);
         QCOMPARE(ws.store.lines[1].LineStyle, 3);
         f.prompter.colours.push_back(std::nullopt);
         f.editor->lines().mnuColLine_Click();
         QCOMPARE(ws.store.lines[1].Colour, 0);
+        QVERIFY(changed(false));
         f.prompter.colours.push_back(Rgb(0, 128, 0));
         f.editor->lines().mnuColLine_Click();
         QCOMPARE(ws.store.lines[1].Colour, Rgb(0, 128, 0));
+        QVERIFY(changed(true));
 
         f.prompter.answers.push_back(Prompter::Answer::No);
         f.editor->lines().mnuDelLine_Click();
         QCOMPARE(ws.store.lines[1].Used, 1);
+        QVERIFY(changed(false));
         f.prompter.answers.push_back(Prompter::Answer::Yes);
         f.editor->lines().mnuDelLine_Click();
+        QVERIFY(changed(true));
         QCOMPARE(f.prompter.texts().last(), QStringLiteral("Искате ли да изтриете тази линия ?"));
         QCOMPARE(ws.store.lines[1].Used, 0);
         QCOMPARE(ws.store.lines[1].LineStyle, 3); // kept until the slot is used again

@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(o.Tag, QStringLiteral("HUB"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
         QCOMPARE(o.picture, ws.store.objects[1].picture);
-        QVERIFY(!ws.diagram.Promqna);
+        QVERIFY(ws.diagram.Promqna); // a new object is worth saving
     }
 
     void draggingStopsAtTheCanvasEdges() {
@@ -151,6 +151,7 @@ private slots:
         QCOMPARE(ws.store.lines[3].Used, 1);
         QCOMPARE(ws.store.lines[3].FromObject, 1);
         QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
+        QCOMPARE(ws.diagram.Promqna, confirm);
         // The outline stays until the tools are stopped (which deleting does).
         QCOMPARE(ws.canvas.Ogr[1].visible, !confirm);
     }
@@ -170,6 +171,7 @@ private slots:
         QCOMPARE(f.prompter.messages.last().text,
                  QStringLiteral("Искате ли да изтриете текстовото поле ?"));
         QCOMPARE(ws.store.textStatus[4], int16_t(ElementStore::Free));
+        QVERIFY(ws.diagram.Promqna);
     }
 
     void importedPictureIsASketchpadObject() {
@@ -186,10 +188,13 @@ private slots:
         QCOMPARE(o.ToolTipText, QStringLiteral("Импортирана картинка"));
         QCOMPARE(QSizeF(o.Width, o.Height), QSizeF(750, 300));
         QCOMPARE(o.picture.size(), QSize(50, 20));
+        QVERIFY(ws.diagram.Promqna);
 
         // Cancelling the dialog creates nothing.
+        ws.setModified(false);
         f.editor->pictures().mnuAddFromFile_Click();
         QCOMPARE(ws.store.usedCount(ElementStore::Objects), 1);
+        QVERIFY(!ws.diagram.Promqna);
     }
 
     void unreadablePicturesAreRefusedBeforeTakingASlot_data() {

@@ -295,7 +295,7 @@ private slots:
         const PictureObject& o = ws.store.objects[named];
         QCOMPARE(label.Top, o.Top + o.Height + 255);
         QCOMPARE(label.Left, o.Left + o.Width / 2 - TextFieldGeometry::size(label).width() / 2);
-        QVERIFY(!ws.diagram.Promqna);
+        QVERIFY(ws.diagram.Promqna);
 
         // A label does not follow its object.
         ws.store.objects[named].Left += 600;

@@ -34,6 +34,16 @@ inline QPoint px(double xTwips, double yTwips) {
 // scripted prompter. `ends` counts how often the program was asked to end, `saves` how
 // often the save command ran, `gridDialogs` how often the rows-and-columns dialog came up;
 // `answerGridDialog` answers it (left alone, the dialog is simply not shown).
+// The title as the window shows it: Qt's "[*]" becomes "*" while there are unsaved changes
+// and goes otherwise; "[*][*]" stands for "[*]" itself.
+inline QString shownTitle(const QWidget& window) {
+    const QStringList parts = window.windowTitle().split(QStringLiteral("[*][*]"));
+    QStringList shown;
+    for (QString part : parts)
+        shown << part.replace(QStringLiteral("[*]"), window.isWindowModified() ? "*" : "");
+    return shown.join(QStringLiteral("[*]"));
+}
+
 struct MainWindowFixture {
     QTemporaryDir programDir;
     QTemporaryDir configDir;
