@@ -97,7 +97,7 @@ QByteArray ToWindows1251(const QString& text) {
     return ascii;
 }
 
-QString FromWindows1251(const QByteArray& bytes) {
+QString FromWindows1251(QByteArrayView bytes) {
     // One character per byte: the 256 of them are converted once, then looked up, which keeps
     // reading a large diagram quick.
     static const std::array<char16_t, 256> table = [] {
