@@ -39,6 +39,8 @@ private slots:
     void numbersInPlace();
     void wholeNumberLines_data();
     void wholeNumberLines();
+    void stringsAtTheirEdges_data();
+    void stringsAtTheirEdges();
     void readFile();
     void boundedRead_data();
     void boundedRead();
@@ -362,6 +364,29 @@ void TestWriteNotation::wholeNumberLines() {
     }
     QCOMPARE(reader.endedLine(), general.endedLine());
     QCOMPARE(reader.next().toString(), after);
+}
+
+void TestWriteNotation::stringsAtTheirEdges_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("lone high surrogate last") << QString(QChar(0xD83D)) << QByteArray("\"?\"");
+    QTest::newRow("lone low surrogate first")
+        << QString(QChar(0xDE00)) + QStringLiteral("Я") << QByteArray("\"?\xDF\"");
+    QTest::newRow("quote next to cyrillic") << QStringLiteral("\"Я\"") << QByteArray("\"'\xDF'\"");
+    QTest::newRow("control characters") << QStringLiteral("a\r\n\tb") << QByteArray("\"a\r\n\tb\"");
+    QTest::newRow("nul") << QString(QChar(0)) << QByteArray("\"\0\"", 3);
+}
+
+// Strings are converted one by one: a character at either end converts as it would
+// inside a longer text, and what was written reads back.
+void TestWriteNotation::stringsAtTheirEdges() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    WriteNotationWriter writer;
+    writer.writeString(text);
+    QCOMPARE(writer.bytes(), bytes);
+    QCOMPARE(WriteNotationReader(bytes).next().toString(),
+             FromWindows1251(bytes.mid(1, bytes.size() - 2)));
 }
 
 void TestWriteNotation::readFile() {
