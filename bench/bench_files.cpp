@@ -97,8 +97,10 @@ void BM_LoadFullDiagram(benchmark::State& state) {
         Workspace ws(prompter);
         ws.kartinki.add(QStringLiteral("HUB"), d.ws.kartinki.find(QStringLiteral("HUB"))->picture,
                         QStringLiteral("Хъб"));
-        const BoundedFileReader::Result file = BoundedFileReader::read(d.path, 1 << 30);
-        DiaFile::read(ws, file.bytes);
+        // As the Load command reads it: parsed as it is read.
+        BoundedFileReader::stream(d.path, 1 << 30, [&ws](const BoundedFileReader::Source& source) {
+            DiaFile::read(ws, source);
+        });
         benchmark::DoNotOptimize(ws.store.objects[1].picture.constBits());
         if (ws.store.objects[1].picture.size() != QSize(2000, 1500))
             state.SkipWithError("the picture did not come back");

@@ -159,6 +159,13 @@ struct Four {
 
 Four readFour(WriteNotationReader& reader) {
     Four four;
+    qint64 whole[4];
+    if (reader.nextWholeNumbers(whole, 4)) {
+        for (int i = 0; i < 4; ++i)
+            four.value[i] = double(whole[i]);
+        four.count = 4;
+        return four;
+    }
     for (int i = 0; i < 4 && !reader.atEnd(); ++i) {
         four.value[i] = reader.nextNumber();
         ++four.count;
@@ -216,8 +223,8 @@ constexpr int LargestGridCells = 10;
 
 class Reader {
 public:
-    Reader(Workspace& ws, const QByteArray& bytes, const DiaFile::Progress& progress)
-        : m_ws(ws), m_reader(bytes), m_progress(progress) {}
+    Reader(Workspace& ws, WriteNotationReader reader, const DiaFile::Progress& progress)
+        : m_ws(ws), m_reader(std::move(reader)), m_progress(progress) {}
 
     DiaFile::ReadResult run();
 
@@ -775,5 +782,10 @@ QByteArray DiaFile::write(const Workspace& ws, const Progress& progress) {
 
 DiaFile::ReadResult DiaFile::read(Workspace& workspace, const QByteArray& bytes,
                                   const Progress& progress) {
-    return Reader(workspace, bytes, progress).run();
+    return Reader(workspace, WriteNotationReader(bytes), progress).run();
+}
+
+DiaFile::ReadResult DiaFile::read(Workspace& workspace, const Source& source,
+                                  const Progress& progress) {
+    return Reader(workspace, WriteNotationReader(source), progress).run();
 }

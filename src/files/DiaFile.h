@@ -41,4 +41,9 @@ public:
     // file). Damaged input never stops it: what cannot be read is passed over and counted.
     static ReadResult read(Workspace& workspace, const QByteArray& bytes,
                            const Progress& progress = {});
+    // The same, the bytes taken from `source` as they are read (WriteNotationReader::Source):
+    // a large file is never held whole.
+    using Source = std::function<qsizetype(char* buffer, qsizetype capacity)>;
+    static ReadResult read(Workspace& workspace, const Source& source,
+                           const Progress& progress = {});
 };

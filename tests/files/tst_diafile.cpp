@@ -297,6 +297,38 @@ private slots:
         QCOMPARE(g.save(), f.save());
     }
 
+    void damagedFilesFromASource_data() { damagedFilesLoadWhatTheyCan_data(); }
+
+    // Taken from a source a byte at a time, a file reads as it does whole.
+    void damagedFilesFromASource() {
+        QFETCH(QByteArray, file);
+        Fixture whole;
+        Fixture streamed;
+        QStringList progress[2];
+        const DiaFile::ReadResult expected =
+            DiaFile::read(whole.ws, file, [&](int value, int maximum) {
+                progress[0] << QStringLiteral("%1/%2").arg(value).arg(maximum);
+            });
+        qsizetype at = 0;
+        const auto source = [&](char* buffer, qsizetype) {
+            const qsizetype size = qMin<qsizetype>(1, file.size() - at);
+            std::copy_n(file.constData() + at, size, buffer);
+            at += size;
+            return size;
+        };
+        const DiaFile::ReadResult result =
+            DiaFile::read(streamed.ws, source, [&](int value, int maximum) {
+                progress[1] << QStringLiteral("%1/%2").arg(value).arg(maximum);
+            });
+        QCOMPARE(result.recognised, expected.recognised);
+        QCOMPARE(result.ended, expected.ended);
+        QCOMPARE(result.damagedRecords, expected.damagedRecords);
+        QCOMPARE(result.missingKeys, expected.missingKeys);
+        QCOMPARE(progress[1], progress[0]);
+        QCOMPARE(streamed.prompter.texts(), whole.prompter.texts());
+        QCOMPARE(streamed.save(), whole.save());
+    }
+
     void aTextLoadedEmptyIsAskedFor() {
         Fixture f;
         f.load(Start + "\"[TXT]\",\"\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n" +

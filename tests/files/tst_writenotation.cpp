@@ -465,6 +465,19 @@ void TestWriteNotation::boundedRead() {
     QCOMPARE(result.bytes.size(), bytes);
     if (kind == QLatin1String("file") || kind == QLatin1String("link"))
         QCOMPARE(result.bytes, content.left(bytes));
+
+    // Streamed, the same status; the bytes only when the file can be read whole.
+    QByteArray streamed;
+    int consumed = 0;
+    const auto consume = [&](const BoundedFileReader::Source& source) {
+        ++consumed;
+        char buffer[7000];
+        while (const qsizetype got = source(buffer, sizeof buffer))
+            streamed.append(buffer, got);
+    };
+    QCOMPARE(BoundedFileReader::stream(path, cap, consume), status);
+    QCOMPARE(consumed, status == BoundedFileReader::Status::Read ? 1 : 0);
+    QCOMPARE(streamed, status == BoundedFileReader::Status::Read ? result.bytes : QByteArray());
 }
 
 QTEST_APPLESS_MAIN(TestWriteNotation)
