@@ -77,10 +77,16 @@ void BM_SaveFullDiagram(benchmark::State& state) {
     Diagram& d = TheDiagram();
     qint64 size = 0;
     for (auto _ : state) {
-        const QByteArray bytes = DiaFile::write(d.ws);
-        if (ImageExport::saveBytes(bytes, d.path))
+        // As the Save command writes it: into the file as it is made.
+        size = 0;
+        const auto produce = [&d, &size](const ImageExport::ByteSink& sink) {
+            return DiaFile::write(d.ws, [&sink, &size](const char* data, qsizetype length) {
+                size += length;
+                return sink(data, length);
+            });
+        };
+        if (ImageExport::saveStream(produce, d.path))
             state.SkipWithError("the file could not be written");
-        size = bytes.size();
     }
     state.counters["MiB"] = double(size) / (1 << 20);
 }

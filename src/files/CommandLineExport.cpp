@@ -71,7 +71,8 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
 
     std::optional<QString> error;
     if (suffix == QLatin1String("dia")) {
-        error = ImageExport::saveBytes(DiaFile::write(ws), output);
+        error = ImageExport::saveStream(
+            [&ws](const ImageExport::ByteSink& sink) { return DiaFile::write(ws, sink); }, output);
     } else {
         const ImageExport::Rendering rendering = ImageExport::wholeDiagram(ws, 0, 0);
         if (rendering.error)

@@ -234,9 +234,14 @@ bool FileCommands::SaveFile(const QString& fileName) {
     Workspace& ws = m_context.workspace();
     m_context.beginProgress(ElementStore::Capacity);
     m_context.Kontrolite(false);
-    const QByteArray bytes = DiaFile::write(
-        ws, [this](int value, int maximum) { m_context.setProgress(value, maximum); });
-    const std::optional<QString> error = ImageExport::saveBytes(bytes, fileName);
+    // Written to the file as it is made: a large diagram is never held whole.
+    const std::optional<QString> error = ImageExport::saveStream(
+        [this, &ws](const ImageExport::ByteSink& sink) {
+            return DiaFile::write(ws, sink, [this](int value, int maximum) {
+                m_context.setProgress(value, maximum);
+            });
+        },
+        fileName);
     m_context.endProgress();
     m_context.Kontrolite(true);
     if (error)

@@ -120,12 +120,20 @@ std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int 
 }
 
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path) {
+    return saveStream(
+        [&bytes](const ByteSink& sink) { return sink(bytes.constData(), bytes.size()); }, path);
+}
+
+std::optional<QString> saveStream(const std::function<bool(const ByteSink&)>& produce,
+                                  const QString& path) {
     QSaveFile file(path);
     // Unbuffered, so a write that falls short (a full disk) shows here: a buffered one fails
     // only in the flush inside commit(), which does not report it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return cannotWrite(path, QStringLiteral("папката липсва или в нея не може да се пише."));
-    if (file.write(bytes) != bytes.size()) {
+    const bool written = produce(
+        [&file](const char* data, qsizetype size) { return file.write(data, size) == size; });
+    if (!written) {
         file.cancelWriting();
         return cannotWrite(path, QStringLiteral("записът прекъсна (няма ли място на диска?)."));
     }
