@@ -77,10 +77,16 @@ void BM_SaveFullDiagram(benchmark::State& state) {
     Diagram& d = TheDiagram();
     qint64 size = 0;
     for (auto _ : state) {
-        const QByteArray bytes = DiaFile::write(d.ws);
-        if (ImageExport::saveBytes(bytes, d.path))
+        // As the Save command writes it: into the file as it is made.
+        size = 0;
+        const auto produce = [&d, &size](const ImageExport::ByteSink& sink) {
+            return DiaFile::write(d.ws, [&sink, &size](const char* data, qsizetype length) {
+                size += length;
+                return sink(data, length);
+            });
+        };
+        if (ImageExport::saveStream(produce, d.path))
             state.SkipWithError("the file could not be written");
-        size = bytes.size();
     }
     state.counters["MiB"] = double(size) / (1 << 20);
 }
@@ -97,8 +103,10 @@ void BM_LoadFullDiagram(benchmark::State& state) {
         Workspace ws(prompter);
         ws.kartinki.add(QStringLiteral("HUB"), d.ws.kartinki.find(QStringLiteral("HUB"))->picture,
                         QStringLiteral("Хъб"));
-        const BoundedFileReader::Result file = BoundedFileReader::read(d.path, 1 << 30);
-        DiaFile::read(ws, file.bytes);
+        // As the Load command reads it: parsed as it is read.
+        BoundedFileReader::stream(d.path, 1 << 30, [&ws](const BoundedFileReader::Source& source) {
+            DiaFile::read(ws, source);
+        });
         benchmark::DoNotOptimize(ws.store.objects[1].picture.constBits());
         if (ws.store.objects[1].picture.size() != QSize(2000, 1500))
             state.SkipWithError("the picture did not come back");

@@ -12,6 +12,7 @@
 #include "shapes/Shapes.h"
 #include "workspace/Workspace.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -86,6 +87,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // What was read saves, reads back and saves again to the very same bytes.
     const QByteArray saved = DiaFile::write(ws);
+
+    // Taken from a source a few bytes at a time, as a file is, the input reads the same.
+    Workspace streamed(prompter);
+    withLibrary(streamed);
+    Connections::install(streamed);
+    Shapes::install(streamed);
+    Grids::install(streamed);
+    std::size_t at = 0;
+    const std::size_t block = 1 + size % 7;
+    DiaFile::read(streamed, [&](char* buffer, qsizetype capacity) {
+        const std::size_t n = std::min({block, std::size_t(capacity), size - at});
+        std::copy_n(data + at, n, buffer);
+        at += n;
+        return qsizetype(n);
+    });
+    FUZZ_CHECK(DiaFile::write(streamed) == saved);
     Workspace again(prompter);
     withLibrary(again);
     const DiaFile::ReadResult read = DiaFile::read(again, saved);

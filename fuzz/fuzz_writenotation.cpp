@@ -44,6 +44,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(past.isMissing() && past.isEmpty() && !past.toNumber() && !past.isBool());
     FUZZ_CHECK(reader.atEnd());
 
+    // Taken from a source a few bytes at a time, the same fields.
+    std::size_t at = 0;
+    const std::size_t block = 1 + size % 5;
+    WriteNotationReader streamed([&](char* buffer, qsizetype capacity) {
+        const std::size_t n = std::min({block, std::size_t(capacity), size - at});
+        std::copy_n(data + at, n, buffer);
+        at += n;
+        return qsizetype(n);
+    });
+    for (const Field& field : fields) {
+        const Field same = streamed.next();
+        FUZZ_CHECK(same.toString() == field.toString() && same.isQuoted() == field.isQuoted() &&
+                   !same.isMissing());
+    }
+    FUZZ_CHECK(streamed.atEnd());
+
     // Written back (numbers and marks as such, everything else as a string) and read again,
     // every field keeps its value: what a diagram reads, it can save.
     WriteNotationWriter writer;

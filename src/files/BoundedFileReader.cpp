@@ -70,11 +70,15 @@ BoundedFileReader::Result BoundedFileReader::read(const QString& path, qint64 ma
     // it is read. One byte past the cap tells a file that is too large.
     const qint64 limit = qMax<qint64>(maxBytes, 0) + 1;
     QByteArray bytes;
-    bytes.reserve(qBound<qint64>(0, file.size(), limit));
+    // Room for the reported size and the one byte that shows the end, so that a file which
+    // keeps its size is read in place, without moving what was read.
+    bytes.reserve(qBound<qint64>(0, file.size(), limit - 1) + 1);
     constexpr qint64 Chunk = 64 * 1024;
     while (bytes.size() < limit) {
         const qsizetype used = bytes.size();
-        bytes.resize(used + qMin(Chunk, limit - used));
+        // All the reserved room at once; a file that grew, a chunk at a time.
+        const qint64 room = bytes.capacity() - used;
+        bytes.resize(used + qMin(room > 0 ? room : Chunk, limit - used));
         const qint64 got = file.read(bytes.data() + used, bytes.size() - used);
         if (got < 0) {
             result.status = Status::Unreadable;
@@ -90,4 +94,44 @@ BoundedFileReader::Result BoundedFileReader::read(const QString& path, qint64 ma
     }
     result.bytes = bytes;
     return result;
+}
+
+BoundedFileReader::Status
+BoundedFileReader::stream(const QString& path, qint64 maxBytes,
+                          const std::function<void(const Source&)>& consume) {
+    if (path.isEmpty())
+        return Status::Missing;
+    QFile file;
+    const Status opened = OpenRegular(path, file);
+    if (opened != Status::Read)
+        return opened;
+
+    // The first reading, as read() does it, into one block used over and over.
+    constexpr qint64 Block = 256 * 1024;
+    const qint64 cap = qMax<qint64>(maxBytes, 0);
+    QByteArray block(Block, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const qint64 got = file.read(block.data(), qMin(Block, cap + 1 - total));
+        if (got < 0)
+            return Status::Unreadable;
+        total += got;
+        if (total > cap)
+            return Status::TooLarge;
+        if (got == 0)
+            break;
+    }
+    if (!file.seek(0))
+        return Status::Unreadable;
+
+    // The second: a failure now, or a file grown past the bound meanwhile, ends the text.
+    qint64 handed = 0;
+    consume([&file, &handed, cap](char* buffer, qsizetype capacity) -> qsizetype {
+        const qint64 got = file.read(buffer, qBound<qint64>(0, capacity, cap - handed));
+        if (got <= 0)
+            return 0;
+        handed += got;
+        return qsizetype(got);
+    });
+    return Status::Read;
 }

@@ -52,12 +52,14 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     CatalogueLoader(QDir(programFolder).filePath(CatalogueLoader::folderName()), ws.kartinki)
         .loadAll();
 
-    const BoundedFileReader::Result file =
-        BoundedFileReader::read(diagram, WriteNotationReader::MaxFileBytes);
-    if (file.status != BoundedFileReader::Status::Read)
+    DiaFile::ReadResult read;
+    // Read as it is parsed: a large diagram is never held whole.
+    if (BoundedFileReader::stream(diagram, WriteNotationReader::MaxFileBytes,
+                                  [&ws, &read](const BoundedFileReader::Source& source) {
+                                      read = DiaFile::read(ws, source);
+                                  }) != BoundedFileReader::Status::Read)
         return fail(prompter, QStringLiteral("Файлът „%1“ не може да бъде прочетен.")
                                   .arg(QFileInfo(diagram).fileName()));
-    const DiaFile::ReadResult read = DiaFile::read(ws, file.bytes);
     if (!read.recognised)
         return Failed;
     if (!read.missingKeys.isEmpty())
@@ -69,7 +71,8 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
 
     std::optional<QString> error;
     if (suffix == QLatin1String("dia")) {
-        error = ImageExport::saveBytes(DiaFile::write(ws), output);
+        error = ImageExport::saveStream(
+            [&ws](const ImageExport::ByteSink& sink) { return DiaFile::write(ws, sink); }, output);
     } else {
         const ImageExport::Rendering rendering = ImageExport::wholeDiagram(ws, 0, 0);
         if (rendering.error)

@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,6 +29,51 @@ const QString ShapeTag = QStringLiteral("[SHP]");
 const QString GridTag = QStringLiteral("[TABLICA]");
 
 // ---- writing ----
+
+// The file's bytes on their way to the sink, handed over a block at a time: a large
+// diagram is never held whole. Once the sink refuses a block, nothing more is handed over.
+class Output {
+public:
+    // What room() always has.
+    static constexpr std::size_t Slack = 128;
+
+    explicit Output(const DiaFile::Sink& sink) : m_sink(sink), m_buffer(Block) {}
+
+    void append(const char* data, std::size_t size) {
+        if (size > Block - m_used)
+            flush();
+        if (size > Block) {
+            // Larger than a block (a long text): handed on as it is.
+            m_ok = m_ok && m_sink(data, qsizetype(size));
+            return;
+        }
+        std::memcpy(m_buffer.data() + m_used, data, size);
+        m_used += size;
+    }
+    void append(const QByteArray& bytes) { append(bytes.constData(), std::size_t(bytes.size())); }
+    // At least Slack bytes to write into; what was written is kept by commit(), which is given
+    // the end of it.
+    char* room() {
+        if (Block - m_used < Slack)
+            flush();
+        return m_buffer.data() + m_used;
+    }
+    void commit(const char* end) { m_used = std::size_t(end - m_buffer.data()); }
+    bool flush() {
+        if (m_ok && m_used > 0)
+            m_ok = m_sink(m_buffer.data(), qsizetype(m_used));
+        m_used = 0;
+        return m_ok;
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    static constexpr std::size_t Block = 256 * 1024;
+    const DiaFile::Sink& m_sink;
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+    bool m_ok = true;
+};
 
 // One record: the tag and its fields, padded with empty strings to eleven values.
 class Record {
@@ -52,12 +99,11 @@ public:
         ++m_count;
         return *this;
     }
-    void appendTo(std::string& out) {
+    void appendTo(Output& out) {
         while (m_count < FieldsPerRecord)
             string(QString());
         m_writer.endRecord();
-        const QByteArray bytes = m_writer.bytes();
-        out.append(bytes.constData(), std::size_t(bytes.size()));
+        out.append(m_writer.bytes());
     }
 
 private:
@@ -65,26 +111,31 @@ private:
     int m_count = 0;
 };
 
-void appendInteger(char*& at, char* end, qint64 value) {
-    at = std::to_chars(at, end, value).ptr;
-}
+// The decimal text of the columns of a picture, made once: the runs of every row name them.
+class ColumnTexts {
+public:
+    explicit ColumnTexts(int width) : m_count(std::clamp(width + 1, 0, Largest + 1)) {
+        m_text.resize(std::size_t(m_count) * Slot);
+        for (int x = 0; x < m_count; ++x) {
+            char* slot = &m_text[std::size_t(x) * Slot];
+            slot[Slot - 1] = char(std::to_chars(slot, slot + Slot - 1, x).ptr - slot);
+        }
+    }
+    // Writes the text of `x` at `at` (which has a slot's room) and returns its end.
+    char* put(char* at, int x) const {
+        if (x < 0 || x >= m_count)
+            return std::to_chars(at, at + Slot, x).ptr;
+        const char* slot = &m_text[std::size_t(x) * Slot];
+        std::memcpy(at, slot, Slot - 1);
+        return at + slot[Slot - 1];
+    }
+    static constexpr int Slot = 12; // the digits of an int, and their count last
 
-// A line of four whole numbers, written straight as bytes: pixel blocks are most of a file.
-void appendFour(std::string& out, qint64 a, qint64 b, qint64 c, qint64 d) {
-    char buffer[96];
-    char* at = buffer;
-    char* const end = buffer + sizeof buffer;
-    appendInteger(at, end, a);
-    *at++ = ',';
-    appendInteger(at, end, b);
-    *at++ = ',';
-    appendInteger(at, end, c);
-    *at++ = ',';
-    appendInteger(at, end, d);
-    *at++ = '\r';
-    *at++ = '\n';
-    out.append(buffer, at - buffer);
-}
+private:
+    static constexpr int Largest = 16384;
+    int m_count;
+    std::vector<char> m_text;
+};
 
 // What the picture shows, as plain RGB: transparent parts over the canvas white.
 QImage opaquePicture(const QImage& picture) {
@@ -98,8 +149,7 @@ QImage opaquePicture(const QImage& picture) {
     return flat;
 }
 
-void writePixelBlock(std::string& out, const PictureObject& object,
-                     const DiaFile::Progress& progress) {
+void writePixelBlock(Output& out, const PictureObject& object, const DiaFile::Progress& progress) {
     const QImage picture = opaquePicture(object.picture);
     const int W = picture.width();
     const int H = picture.height();
@@ -109,21 +159,39 @@ void writePixelBlock(std::string& out, const PictureObject& object,
     header.writeNumber(object.Width);
     header.writeNumber(object.Height);
     header.endRecord();
-    out += header.bytes().toStdString();
-    for (int y = 0; y < H; ++y) {
+    out.append(header.bytes());
+    const ColumnTexts columns(W);
+    for (int y = 0; y < H && out.ok(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        // "y," once for the whole row.
+        char rowText[ColumnTexts::Slot + 1];
+        char* const rowEnd = std::to_chars(rowText, rowText + ColumnTexts::Slot, y).ptr;
+        *rowEnd = ',';
+        const std::size_t rowLength = std::size_t(rowEnd + 1 - rowText);
         int x0 = 0;
         for (int x = 0; x < W; ++x) {
             // A run ends where the next pixel differs or the row does.
             if (x + 1 < W && (row[x + 1] & 0xFFFFFF) == (row[x] & 0xFFFFFF))
                 continue;
-            appendFour(out, y, x0, x + 1, Rgb(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
+            // "y,x0,x1,colour" and CR LF.
+            char* at = out.room();
+            std::memcpy(at, rowText, rowLength);
+            at = columns.put(at + rowLength, x0);
+            *at++ = ',';
+            at = columns.put(at, x + 1);
+            *at++ = ',';
+            at = std::to_chars(at, at + ColumnTexts::Slot,
+                               Rgb(qRed(row[x]), qGreen(row[x]), qBlue(row[x])))
+                     .ptr;
+            *at++ = '\r';
+            *at++ = '\n';
+            out.commit(at);
             x0 = x + 1;
         }
         if (progress)
             progress(y, H);
     }
-    appendFour(out, 0, 0, 0, 0);
+    out.append("0,0,0,0\r\n", 9); // the block's end
 }
 
 // ---- reading ----
@@ -159,6 +227,13 @@ struct Four {
 
 Four readFour(WriteNotationReader& reader) {
     Four four;
+    qint64 whole[4];
+    if (reader.nextWholeNumbers(whole, 4)) {
+        for (int i = 0; i < 4; ++i)
+            four.value[i] = double(whole[i]);
+        four.count = 4;
+        return four;
+    }
     for (int i = 0; i < 4 && !reader.atEnd(); ++i) {
         four.value[i] = reader.nextNumber();
         ++four.count;
@@ -216,8 +291,8 @@ constexpr int LargestGridCells = 10;
 
 class Reader {
 public:
-    Reader(Workspace& ws, const QByteArray& bytes, const DiaFile::Progress& progress)
-        : m_ws(ws), m_reader(bytes), m_progress(progress) {}
+    Reader(Workspace& ws, WriteNotationReader reader, const DiaFile::Progress& progress)
+        : m_ws(ws), m_reader(std::move(reader)), m_progress(progress) {}
 
     DiaFile::ReadResult run();
 
@@ -696,16 +771,15 @@ void Reader::grid(const Values& v) {
 
 } // namespace
 
-QByteArray DiaFile::write(const Workspace& ws, const Progress& progress) {
+bool DiaFile::write(const Workspace& ws, const Sink& sink, const Progress& progress) {
     const ElementStore& store = ws.store;
-    // Grown in doublings: pixel blocks append millions of short lines.
-    std::string out;
+    Output out(sink);
     WriteNotationWriter marker;
     marker.writeString(startMarker());
     marker.endRecord();
-    out += marker.bytes().toStdString();
+    out.append(marker.bytes());
 
-    for (int i = 1; i <= ElementStore::Capacity; ++i) {
+    for (int i = 1; i <= ElementStore::Capacity && out.ok(); ++i) {
         if (store.objectStatus[i] == ElementStore::Used) {
             const PictureObject& o = store.objects[i];
             Record(PicTag)
@@ -778,11 +852,28 @@ QByteArray DiaFile::write(const Workspace& ws, const Progress& progress) {
     WriteNotationWriter end;
     end.writeString(endMarker());
     end.endRecord();
-    out += end.bytes().toStdString();
-    return QByteArray(out.data(), qsizetype(out.size()));
+    out.append(end.bytes());
+    return out.flush();
+}
+
+QByteArray DiaFile::write(const Workspace& ws, const Progress& progress) {
+    QByteArray bytes;
+    write(
+        ws,
+        [&bytes](const char* data, qsizetype size) {
+            bytes.append(data, size);
+            return true;
+        },
+        progress);
+    return bytes;
 }
 
 DiaFile::ReadResult DiaFile::read(Workspace& workspace, const QByteArray& bytes,
                                   const Progress& progress) {
-    return Reader(workspace, bytes, progress).run();
+    return Reader(workspace, WriteNotationReader(bytes), progress).run();
+}
+
+DiaFile::ReadResult DiaFile::read(Workspace& workspace, const Source& source,
+                                  const Progress& progress) {
+    return Reader(workspace, WriteNotationReader(source), progress).run();
 }

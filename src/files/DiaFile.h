@@ -24,8 +24,15 @@ public:
     // Elements placed or sized beyond this many twips (about 176 m) either way are left out.
     static constexpr double LargestCoordinate = 10'000'000;
 
+    // Takes the bytes of a file piece by piece, in order; false when a piece could not be
+    // written.
+    using Sink = std::function<bool(const char* data, qsizetype size)>;
+
     // The whole diagram as the program writes it (SaveFile without the file).
     static QByteArray write(const Workspace& workspace, const Progress& progress = {});
+    // The same bytes handed to `sink` a block at a time, so that a large diagram is never
+    // held whole; stops, returning false, at the first block the sink refuses.
+    static bool write(const Workspace& workspace, const Sink& sink, const Progress& progress = {});
 
     struct ReadResult {
         bool recognised = false; // the start marker was there
@@ -40,5 +47,10 @@ public:
     // Reads a diagram into the workspace, which the caller has cleared (LoadFile without the
     // file). Damaged input never stops it: what cannot be read is passed over and counted.
     static ReadResult read(Workspace& workspace, const QByteArray& bytes,
+                           const Progress& progress = {});
+    // The same, the bytes taken from `source` as they are read (WriteNotationReader::Source):
+    // a large file is never held whole.
+    using Source = std::function<qsizetype(char* buffer, qsizetype capacity)>;
+    static ReadResult read(Workspace& workspace, const Source& source,
                            const Progress& progress = {});
 };

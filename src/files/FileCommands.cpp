@@ -248,9 +248,14 @@ bool FileCommands::SaveFile(const QString& fileName) {
     Workspace& ws = m_context.workspace();
     m_context.beginProgress(ElementStore::Capacity);
     m_context.Kontrolite(false);
-    const QByteArray bytes = DiaFile::write(
-        ws, [this](int value, int maximum) { m_context.setProgress(value, maximum); });
-    const std::optional<QString> error = ImageExport::saveBytes(bytes, fileName);
+    // Written to the file as it is made: a large diagram is never held whole.
+    const std::optional<QString> error = ImageExport::saveStream(
+        [this, &ws](const ImageExport::ByteSink& sink) {
+            return DiaFile::write(ws, sink, [this](int value, int maximum) {
+                m_context.setProgress(value, maximum);
+            });
+        },
+        fileName);
     m_context.endProgress();
     m_context.Kontrolite(true);
     if (error)
@@ -318,17 +323,20 @@ QStringList FileCommands::LoadFile(const QString& fileName) {
     Prompter& prompter = m_context.prompter();
     m_context.beginProgress(ElementStore::Capacity);
     m_context.Kontrolite(false);
-    const BoundedFileReader::Result file =
-        BoundedFileReader::read(fileName, WriteNotationReader::MaxFileBytes);
     DiaFile::ReadResult result;
-    if (file.status == BoundedFileReader::Status::Read) {
-        result = DiaFile::read(ws, file.bytes, [this](int value, int maximum) {
-            m_context.setProgress(value, maximum);
-        });
-    } else {
+    // Read as it is parsed: a large diagram is never held whole.
+    const BoundedFileReader::Status status =
+        BoundedFileReader::stream(fileName, WriteNotationReader::MaxFileBytes,
+                                  [this, &ws, &result](const BoundedFileReader::Source& source) {
+                                      result =
+                                          DiaFile::read(ws, source, [this](int value, int maximum) {
+                                              m_context.setProgress(value, maximum);
+                                          });
+                                  });
+    if (status != BoundedFileReader::Status::Read) {
         const QString name = Shown(QFileInfo(fileName).fileName(), 80);
         Warn(prompter,
-             file.status == BoundedFileReader::Status::TooLarge
+             status == BoundedFileReader::Status::TooLarge
                  ? QStringLiteral("Файлът „%1“ е прекалено голям и не е прочетен.").arg(name)
                  : QStringLiteral("Файлът „%1“ не може да бъде прочетен.").arg(name));
     }

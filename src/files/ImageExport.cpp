@@ -121,4 +121,19 @@ std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path) {
     return AtomicSave::save(path, bytes);
 }
 
+std::optional<QString> saveStream(const std::function<bool(const ByteSink&)>& produce,
+                                  const QString& path) {
+    AtomicSave file(path);
+    if (!file.open())
+        return file.message();
+    if (!produce([&file](const char* data, qsizetype size) { return file.write(data, size); }))
+        return file.reason().isEmpty()
+                   ? AtomicSave::cannotWrite(
+                         path, QStringLiteral("записът прекъсна (няма ли място на диска?)."))
+                   : file.message();
+    if (!file.commit())
+        return file.message();
+    return std::nullopt;
+}
+
 } // namespace ImageExport

@@ -54,5 +54,11 @@ std::optional<QString> saveJpeg(const QImage& picture, const QString& path, int 
                                 Prompter& prompter);
 // Writes bytes whole in the same way.
 std::optional<QString> saveBytes(const QByteArray& bytes, const QString& path);
+// Takes a file's bytes piece by piece, in order; false when a piece could not be written.
+using ByteSink = std::function<bool(const char* data, qsizetype size)>;
+// Writes whole in the same way the bytes `produce` hands to its sink as it makes them, so a
+// large file is never held whole; `produce` returns false once the sink refused a piece.
+std::optional<QString> saveStream(const std::function<bool(const ByteSink&)>& produce,
+                                  const QString& path);
 
 } // namespace ImageExport

@@ -86,6 +86,15 @@ void WarnNoConverter() {
 } // namespace
 
 QByteArray ToWindows1251(const QString& text) {
+    // The code page keeps ASCII as it is; most of what a diagram holds needs no converter.
+    const QChar* chars = text.constData();
+    if (std::all_of(chars, chars + text.size(), [](QChar c) { return c.unicode() < 0x80; })) {
+        QByteArray bytes(text.size(), Qt::Uninitialized);
+        std::transform(chars, chars + text.size(), bytes.data(),
+                       [](QChar c) { return char(c.unicode()); });
+        return bytes;
+    }
+
     const QByteArray utf8 = text.toUtf8();
     if (auto converted = Convert("CP1251", "UTF-8", utf8, true))
         return *converted;
@@ -97,7 +106,7 @@ QByteArray ToWindows1251(const QString& text) {
     return ascii;
 }
 
-QString FromWindows1251(const QByteArray& bytes) {
+QString FromWindows1251(QByteArrayView bytes) {
     // One character per byte: the 256 of them are converted once, then looked up, which keeps
     // reading a large diagram quick.
     static const std::array<char16_t, 256> table = [] {

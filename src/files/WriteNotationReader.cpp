@@ -4,12 +4,17 @@
 #include "files/Windows1251.h"
 
 #include <charconv>
+#include <cstring>
 #include <string>
 
 namespace {
 
-bool IsBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
 }
 
 bool IsDigit(char c) {
@@ -51,8 +56,8 @@ bool IsDecimalText(const std::string& text) {
 
 } // namespace
 
-WriteNotationReader::Field::Field(const QString& text, bool quoted)
-    : m_text(text), m_quoted(quoted), m_missing(false) {}
+WriteNotationReader::Field::Field(QString text, bool quoted)
+    : m_text(std::move(text)), m_quoted(quoted), m_missing(false) {}
 
 std::optional<double> WriteNotationReader::Field::toNumber() const {
     const QString trimmed = m_text.trimmed();
@@ -83,36 +88,77 @@ std::optional<bool> WriteNotationReader::Field::toBool() const {
     return std::nullopt;
 }
 
+// The text is scanned as bytes: every separator, blank, digit, sign and mark is ASCII, and
+// no byte of the upper half decodes to one of them, so only the text of a field needs the
+// code page.
 WriteNotationReader::WriteNotationReader(const QByteArray& bytes)
-    : m_text(FromWindows1251(bytes)), m_end(m_text.size()) {
-    while (m_end > 0 && (IsBlank(m_text.at(m_end - 1)) || isLineEnd(m_end - 1)))
-        --m_end;
-}
+    : m_bytes(bytes), m_windowEnd(bytes.size()) {}
 
-bool WriteNotationReader::isLineEnd(qsizetype index) const {
-    return m_text.at(index) == QLatin1Char('\r') || m_text.at(index) == QLatin1Char('\n');
+WriteNotationReader::WriteNotationReader(Source source) : m_source(std::move(source)) {}
+
+// Reads from the source until `position` is in the window or the text has ended. What lies
+// before m_position is dropped first; the window grows only when what is still needed fills
+// it.
+bool WriteNotationReader::fill(qint64 position) {
+    constexpr qsizetype Block = 256 * 1024;
+    while (m_source && position >= m_windowEnd) {
+        const qsizetype kept = qsizetype(m_windowEnd - m_position);
+        if (m_position > m_windowStart) {
+            char* data = m_bytes.data();
+            std::memmove(data, data + (m_position - m_windowStart), std::size_t(kept));
+            m_windowStart = m_position;
+        }
+        // Grown in doublings, so that a field of any length is read in linear time.
+        if (m_bytes.capacity() < kept + Block)
+            m_bytes.reserve(qMax(kept + Block, 2 * m_bytes.capacity()));
+        const qsizetype room = m_bytes.capacity() - kept;
+        m_bytes.resize(kept + room);
+        const qsizetype got = qBound<qsizetype>(0, m_source(m_bytes.data() + kept, room), room);
+        m_bytes.resize(kept + got);
+        m_windowEnd = m_windowStart + kept + got;
+        if (got == 0)
+            m_source = nullptr;
+    }
+    return position < m_windowEnd;
 }
 
 void WriteNotationReader::skipBlanks() {
-    while (m_position < m_text.size() && IsBlank(m_text.at(m_position)))
+    while (has(m_position) && IsBlank(at(m_position)))
         ++m_position;
 }
 
 // Consumes the comma or line end that closes a field; a comma means one more field follows.
 void WriteNotationReader::skipTerminator() {
     m_fieldPromised = false;
-    if (m_position >= m_text.size())
+    if (!has(m_position))
         return;
-    const QChar c = m_text.at(m_position++);
-    if (c == QLatin1Char(','))
+    const char c = at(m_position++);
+    if (c == ',')
         m_fieldPromised = true;
-    else if (c == QLatin1Char('\r') && m_position < m_text.size() &&
-             m_text.at(m_position) == QLatin1Char('\n'))
+    else if (c == '\r' && has(m_position) && at(m_position) == '\n')
         ++m_position;
 }
 
-bool WriteNotationReader::atEnd() const {
-    return !m_fieldPromised && m_position >= m_end;
+// Where the unquoted part of a field ends: at the comma or line end after `from`, or at the end.
+qint64 WriteNotationReader::separatorFrom(qint64 from) {
+    while (has(from) && at(from) != ',' && !IsLineEnd(at(from)))
+        ++from;
+    return from;
+}
+
+bool WriteNotationReader::atEnd() {
+    if (m_fieldPromised)
+        return false;
+    // Looked for again only once the reader has passed what was found, so that each byte is
+    // looked at once however many blank lines there are.
+    if (m_lookedFrom < 0 || (m_content >= 0 && m_position > m_content)) {
+        m_lookedFrom = m_position;
+        qint64 p = m_position;
+        while (has(p) && (IsBlank(at(p)) || IsLineEnd(at(p))))
+            ++p;
+        m_content = has(p) ? p : -1;
+    }
+    return m_content < 0;
 }
 
 WriteNotationReader::Field WriteNotationReader::next() {
@@ -120,60 +166,93 @@ WriteNotationReader::Field WriteNotationReader::next() {
         return Field();
 
     skipBlanks();
-    if (m_position < m_text.size() && m_text.at(m_position) == QLatin1Char('"')) {
-        const qsizetype start = m_position + 1;
-        qsizetype close = m_text.indexOf(QLatin1Char('"'), start);
-        if (close < 0)
-            close = m_text.size(); // unterminated: the string runs to the end of the text
-        const QString text = m_text.mid(start, close - start);
-        m_position = qMin(close + 1, m_text.size());
+    if (has(m_position) && at(m_position) == '"') {
+        const qint64 start = m_position + 1;
+        qint64 close = start;
+        bool closed = false;
+        while (!closed && has(close)) {
+            const char* from = m_bytes.constData() + (close - m_windowStart);
+            const void* quote = std::memchr(from, '"', std::size_t(m_windowEnd - close));
+            closed = quote != nullptr;
+            close = closed ? close + (static_cast<const char*>(quote) - from) : m_windowEnd;
+        }
+        // Unterminated: the string runs to the end of the text.
+        QString text = FromWindows1251(QByteArrayView(m_bytes.constData() + (start - m_windowStart),
+                                                      qsizetype(close - start)));
         // Whatever stands between the closing quote and the separator is dropped.
-        while (m_position < m_text.size() && m_text.at(m_position) != QLatin1Char(',') &&
-               !isLineEnd(m_position))
-            ++m_position;
+        m_position = separatorFrom(closed ? close + 1 : close);
         skipTerminator();
-        return Field(text, true);
+        return Field(std::move(text), true);
     }
 
-    const qsizetype start = m_position;
-    while (m_position < m_text.size() && m_text.at(m_position) != QLatin1Char(',') &&
-           !isLineEnd(m_position))
-        ++m_position;
-    qsizetype end = m_position;
-    while (end > start && IsBlank(m_text.at(end - 1)))
+    const qint64 start = m_position;
+    m_position = separatorFrom(start);
+    qint64 end = m_position;
+    while (end > start && IsBlank(at(end - 1)))
         --end;
-    const QString text = m_text.mid(start, end - start);
+    QString text = FromWindows1251(
+        QByteArrayView(m_bytes.constData() + (start - m_windowStart), qsizetype(end - start)));
     skipTerminator();
-    return Field(text, false);
+    return Field(std::move(text), false);
 }
 
 std::optional<double> WriteNotationReader::nextNumber() {
     if (atEnd())
         return std::nullopt;
-    const QChar* data = m_text.constData();
-    const qsizetype size = m_text.size();
-    qsizetype at = m_position;
-    while (at < size && IsBlank(data[at]))
-        ++at;
+    qint64 p = m_position;
+    while (has(p) && IsBlank(at(p)))
+        ++p;
     bool negative = false;
-    if (at < size && (data[at] == QLatin1Char('-') || data[at] == QLatin1Char('+')))
-        negative = data[at++] == QLatin1Char('-');
-    const qsizetype digits = at;
+    if (has(p) && (at(p) == '-' || at(p) == '+'))
+        negative = at(p++) == '-';
+    const qint64 digits = p;
     qint64 value = 0;
     // Eighteen digits always fit; anything longer takes the general way.
-    while (at < size && at - digits < 18 && data[at] >= QLatin1Char('0') &&
-           data[at] <= QLatin1Char('9'))
-        value = value * 10 + (data[at++].unicode() - '0');
-    qsizetype end = at;
-    while (end < size && IsBlank(data[end]))
+    while (p - digits < 18 && has(p) && IsDigit(at(p)))
+        value = value * 10 + (at(p++) - '0');
+    qint64 end = p;
+    while (has(end) && IsBlank(at(end)))
         ++end;
-    const bool closed = end >= size || data[end] == QLatin1Char(',') || isLineEnd(end);
-    if (at > digits && closed && (at >= size || !data[at].isDigit())) {
+    const bool closed = !has(end) || at(end) == ',' || IsLineEnd(at(end));
+    if (p > digits && closed) {
         m_position = end;
         skipTerminator();
         return negative ? -double(value) : double(value);
     }
     return next().toNumber();
+}
+
+bool WriteNotationReader::nextWholeNumbers(qint64* values, int count) {
+    if (count <= 0 || count > 1024 || atEnd())
+        return false;
+    // The longest line this reads, with its line end: once that much is in the window (or
+    // the whole rest of the text), the numbers are read straight from it.
+    const qint64 longest = qint64(count) * 20 + 2;
+    if (m_windowEnd - m_position < longest)
+        fill(m_position + longest);
+    const char* data = m_bytes.constData();
+    const qsizetype size = qsizetype(m_windowEnd - m_windowStart);
+    qsizetype i = qsizetype(m_position - m_windowStart);
+    for (int n = 0; n < count; ++n) {
+        const bool negative = i < size && data[i] == '-';
+        i += negative ? 1 : 0;
+        const qsizetype digits = i;
+        qint64 value = 0;
+        while (i < size && i - digits < 18 && IsDigit(data[i]))
+            value = value * 10 + (data[i++] - '0');
+        if (i == digits)
+            return false;
+        values[n] = negative ? -value : value;
+        const bool last = n + 1 == count;
+        // A comma between the numbers, a line end or the end of the text after the last.
+        if (last ? i < size && !IsLineEnd(data[i]) : i >= size || data[i] != ',')
+            return false;
+        if (!last)
+            ++i;
+    }
+    m_position = m_windowStart + i;
+    skipTerminator();
+    return true;
 }
 
 void WriteNotationReader::skipLine() {

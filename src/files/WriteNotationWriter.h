@@ -4,7 +4,8 @@
 #include <QString>
 
 // Builds the comma-separated records of diagram and settings files: fields separated by
-// commas, each record closed by CR LF, the whole text in Windows-1251.
+// commas, each record closed by CR LF, the whole text in Windows-1251. The bytes are built as
+// the fields come: only strings need the code page, everything else is ASCII.
 class WriteNotationWriter {
 public:
     // A double quote cannot be escaped in this notation, so it is stored as an apostrophe.
@@ -15,7 +16,9 @@ public:
     void writeBool(bool value);
     void endRecord();
 
-    QByteArray bytes() const;
+    const QByteArray& bytes() const { return m_bytes; }
+    // Forgets what was written, keeping the memory, so the writer can build the next piece.
+    void clear();
 
     // The text of a real number: "." as decimal point, whole numbers without a point,
     // otherwise the fewest digits that read back as the same float, never an exponent.
@@ -25,6 +28,6 @@ public:
 private:
     void beginField();
 
-    QString m_text;
+    QByteArray m_bytes;
     bool m_recordHasFields = false;
 };

@@ -27,12 +27,20 @@ private slots:
     void writerOutput();
     void readerFields_data();
     void readerFields();
+    void fieldsFromASource_data() { readerFields_data(); }
+    void fieldsFromASource();
     void fieldKinds();
     void readingPastEnd();
     void manyBlankLines_data();
     void manyBlankLines();
     void toNumber_data();
     void toNumber();
+    void numbersInPlace_data();
+    void numbersInPlace();
+    void wholeNumberLines_data();
+    void wholeNumberLines();
+    void stringsAtTheirEdges_data();
+    void stringsAtTheirEdges();
     void readFile();
     void boundedRead_data();
     void boundedRead();
@@ -168,6 +176,29 @@ void TestWriteNotation::readerFields() {
     QCOMPARE(read, fields);
 }
 
+// Taken from a source a few bytes at a time, the text reads as it does whole: every field,
+// quoted or not, may straddle the blocks.
+void TestWriteNotation::fieldsFromASource() {
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, fields);
+    for (const qsizetype block : {1, 2, 5}) {
+        qsizetype at = 0;
+        WriteNotationReader reader([&](char* buffer, qsizetype capacity) {
+            const qsizetype size = std::min({block, capacity, input.size() - at});
+            std::copy_n(input.constData() + at, size, buffer);
+            at += size;
+            return size;
+        });
+        QStringList read;
+        while (!reader.atEnd() && read.size() <= fields.size()) {
+            const Field field = reader.next();
+            QVERIFY(!field.isMissing());
+            read.append(field.toString());
+        }
+        QCOMPARE(read, fields);
+    }
+}
+
 void TestWriteNotation::fieldKinds() {
     WriteNotationReader reader(QByteArray("#TRUE#, #false# ,\"#TRUE#\",7,\"12\""));
     const Field yes = reader.next();
@@ -252,6 +283,107 @@ void TestWriteNotation::toNumber() {
     QCOMPARE(Field(text, false).toNumber(), value);
 }
 
+void TestWriteNotation::numbersInPlace_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<std::optional<double>>("value");
+    QTest::addColumn<QString>("after"); // the field read next
+    const std::optional<double> none;
+    QTest::newRow("plain") << QByteArray("42,x") << std::optional<double>(42) << "x";
+    QTest::newRow("negative, blanks") << QByteArray(" -7 \t,x") << std::optional<double>(-7) << "x";
+    QTest::newRow("int32 limit") << QByteArray("2147483647\r\nx")
+                                 << std::optional<double>(2147483647) << "x";
+    QTest::newRow("exponent") << QByteArray("1E+30,x") << std::optional<double>(1e30) << "x";
+    QTest::newRow("nineteen digits") << QByteArray("1234567890123456789\nx")
+                                     << std::optional<double>(1234567890123456789.0) << "x";
+    QTest::newRow("boolean mark") << QByteArray("#TRUE#,x") << none << "x";
+    QTest::newRow("quoted number") << QByteArray("\"12\",x") << std::optional<double>(12) << "x";
+    // The code page's no-break space (0xA0) is trimmed like a blank around a number; the
+    // unassigned 0x98 reads as '?' and spoils it.
+    QTest::newRow("no-break space") << QByteArray("\xA0"
+                                                  "5\xA0,x")
+                                    << std::optional<double>(5) << "x";
+    QTest::newRow("unassigned byte") << QByteArray("5\x98,x") << none << "x";
+    QTest::newRow("cyrillic after digits") << QByteArray("5\xE0,x") << none << "x";
+    QTest::newRow("CR alone") << QByteArray("8\rx") << std::optional<double>(8) << "x";
+    QTest::newRow("trailing garbage") << QByteArray("8 9\r\nx") << none << "x";
+}
+
+// nextNumber() reads in place what next().toNumber() reads, and leaves the reader where
+// next() would.
+void TestWriteNotation::numbersInPlace() {
+    QFETCH(QByteArray, input);
+    QFETCH(std::optional<double>, value);
+    QFETCH(QString, after);
+    WriteNotationReader inPlace(input);
+    WriteNotationReader fields(input);
+    QCOMPARE(inPlace.nextNumber(), value);
+    QCOMPARE(fields.next().toNumber(), value);
+    QCOMPARE(inPlace.endedLine(), fields.endedLine());
+    QCOMPARE(inPlace.next().toString(), after);
+    QVERIFY(inPlace.atEnd());
+}
+
+void TestWriteNotation::wholeNumberLines_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QList<qint64>>("values"); // empty: left to the general way
+    QTest::addColumn<QString>("after");        // the field read next
+    const QList<qint64> none;
+    QTest::newRow("CR LF") << QByteArray("3,0,17,16777215\r\nx")
+                           << QList<qint64>{3, 0, 17, 16777215} << "x";
+    QTest::newRow("LF, negative") << QByteArray("-1,-20,3,4\nx") << QList<qint64>{-1, -20, 3, 4}
+                                  << "x";
+    QTest::newRow("end of the text") << QByteArray("1,2,3,4") << QList<qint64>{1, 2, 3, 4} << "";
+    QTest::newRow("eighteen digits") << QByteArray("999999999999999999,0,0,0\nx")
+                                     << QList<qint64>{999999999999999999, 0, 0, 0} << "x";
+    QTest::newRow("nineteen digits")
+        << QByteArray("1999999999999999999,0,0,0\nx") << none << "1999999999999999999";
+    QTest::newRow("five on the line") << QByteArray("1,2,3,4,5\nx") << none << "1";
+    QTest::newRow("blank") << QByteArray("1, 2,3,4\nx") << none << "1";
+    QTest::newRow("plus") << QByteArray("+1,2,3,4\nx") << none << "+1";
+    QTest::newRow("point") << QByteArray("1,2.5,3,4\nx") << none << "1";
+    QTest::newRow("quoted") << QByteArray("1,2,\"3\",4\nx") << none << "1";
+    QTest::newRow("empty field") << QByteArray("1,,3,4\nx") << none << "1";
+    QTest::newRow("nothing left") << QByteArray("\r\n") << none << "";
+}
+
+// The fast way through a pixel block reads what the general way reads, or nothing at all.
+void TestWriteNotation::wholeNumberLines() {
+    QFETCH(QByteArray, input);
+    QFETCH(QList<qint64>, values);
+    QFETCH(QString, after);
+    WriteNotationReader reader(input);
+    WriteNotationReader general(input);
+    qint64 read[4] = {};
+    QCOMPARE(reader.nextWholeNumbers(read, 4), !values.isEmpty());
+    for (int i = 0; i < values.size(); ++i) {
+        QCOMPARE(read[i], values[i]);
+        QCOMPARE(general.nextNumber(), std::optional<double>(double(values[i])));
+    }
+    QCOMPARE(reader.endedLine(), general.endedLine());
+    QCOMPARE(reader.next().toString(), after);
+}
+
+void TestWriteNotation::stringsAtTheirEdges_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("lone high surrogate last") << QString(QChar(0xD83D)) << QByteArray("\"?\"");
+    QTest::newRow("lone low surrogate first")
+        << QString(QChar(0xDE00)) + QStringLiteral("Я") << QByteArray("\"?\xDF\"");
+    QTest::newRow("quote next to cyrillic") << QStringLiteral("\"Я\"") << QByteArray("\"'\xDF'\"");
+    QTest::newRow("control characters") << QStringLiteral("a\r\n\tb") << QByteArray("\"a\r\n\tb\"");
+    QTest::newRow("nul") << QString(QChar(0)) << QByteArray("\"\0\"", 3);
+}
+
+// Strings are converted one by one: a character at either end converts as it would
+// inside a longer text.
+void TestWriteNotation::stringsAtTheirEdges() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    WriteNotationWriter writer;
+    writer.writeString(text);
+    QCOMPARE(writer.bytes(), bytes);
+}
+
 void TestWriteNotation::readFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.dia"));
@@ -328,6 +460,19 @@ void TestWriteNotation::boundedRead() {
     QCOMPARE(result.bytes.size(), bytes);
     if (kind == QLatin1String("file") || kind == QLatin1String("link"))
         QCOMPARE(result.bytes, content.left(bytes));
+
+    // Streamed, the same status; the bytes only when the file can be read whole.
+    QByteArray streamed;
+    int consumed = 0;
+    const auto consume = [&](const BoundedFileReader::Source& source) {
+        ++consumed;
+        char buffer[7000];
+        while (const qsizetype got = source(buffer, sizeof buffer))
+            streamed.append(buffer, got);
+    };
+    QCOMPARE(BoundedFileReader::stream(path, cap, consume), status);
+    QCOMPARE(consumed, status == BoundedFileReader::Status::Read ? 1 : 0);
+    QCOMPARE(streamed, status == BoundedFileReader::Status::Read ? result.bytes : QByteArray());
 }
 
 QTEST_APPLESS_MAIN(TestWriteNotation)
