@@ -174,8 +174,15 @@ private:
                     advance(phase, stride);
                 if (!on)
                     continue;
-                const int x = from.x() + int(std::llround(double(dx) * double(i) / double(steps)));
-                const int y = from.y() + int(std::llround(double(dy) * double(i) / double(steps)));
+                // In 64 bits: the ends may lie anywhere in the 32-bit range. The steps walked lie
+                // near the picture, so the clamp only keeps the types honest.
+                const auto along = [i, steps](int start, long long delta) {
+                    return int(std::clamp<long long>(
+                        start + std::llround(double(delta) * double(i) / double(steps)), -(1 << 29),
+                        1 << 29));
+                };
+                const int x = along(from.x(), dx);
+                const int y = along(from.y(), dy);
                 if (xMajor)
                     fill(x, x + 1, y - half, y - half + m_width);
                 else
