@@ -1,17 +1,17 @@
 #include "files/FileCommands.h"
 
+#include "common/BoundedFileReader.h"
 #include "common/DialogFolders.h"
 #include "common/Prompter.h"
+#include "common/WriteNotationReader.h"
 #include "export/frmJPGQuality.h"
-#include "files/BoundedFileReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
-#include "files/SelectionTool.h"
-#include "files/WriteNotationReader.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Pano.h"
+#include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "library/CatalogueLoader.h"
 
-#include "files/BoundedFileReader.h"
+#include "common/BoundedFileReader.h"
 #include "library/ImageStore.h"
 
 #include <QBuffer>
