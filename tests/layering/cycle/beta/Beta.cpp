@@ -1,0 +1,2 @@
+#include "alpha/Hidden.h"
+#include "beta/Beta.h"
