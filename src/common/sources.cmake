@@ -10,6 +10,8 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BoundedFileReader.h ${CMAKE_CURRENT_LIST_DIR}/BoundedFileReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WriteNotationWriter.h ${CMAKE_CURRENT_LIST_DIR}/WriteNotationWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WriteNotationReader.h ${CMAKE_CURRENT_LIST_DIR}/WriteNotationReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShownText.h ${CMAKE_CURRENT_LIST_DIR}/ShownText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CappedImageReader.h ${CMAKE_CURRENT_LIST_DIR}/CappedImageReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SilentPrompter.h
     ${CMAKE_CURRENT_LIST_DIR}/ConsolePrompter.h ${CMAKE_CURRENT_LIST_DIR}/ConsolePrompter.cpp)
 list(APPEND VX_EDITOR_SOURCES

@@ -3,6 +3,7 @@
 #include "common/BoundedFileReader.h"
 #include "common/DialogFolders.h"
 #include "common/Prompter.h"
+#include "common/ShownText.h"
 #include "common/WriteNotationReader.h"
 #include "export/frmJPGQuality.h"
 #include "files/DiaFile.h"
@@ -29,10 +30,7 @@ namespace {
 
 // Where a message names something from a file: printable characters only, cut short.
 QString Shown(const QString& text, int length = 40) {
-    QString shown;
-    for (const QChar c : text)
-        shown += c.isPrint() ? c : QChar(u'?');
-    return shown.size() > length ? shown.left(length) + QStringLiteral("…") : shown;
+    return ShownText(text, length, ShownCharacters::CodeUnits);
 }
 
 void Warn(Prompter& prompter, const QString& text) {
