@@ -1,2 +1,2 @@
-#include "alpha/Hidden.h"
 #include "beta/Beta.h"
+#include "alpha/Hidden.h"

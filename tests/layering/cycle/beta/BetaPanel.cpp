@@ -1,2 +1,2 @@
-#include "alpha/AlphaWindow.h"
 #include "beta/BetaPanel.h"
+#include "alpha/AlphaWindow.h"
