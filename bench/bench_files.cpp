@@ -1,6 +1,6 @@
 // Saving and loading a diagram with every buffer full and one large photographic picture.
+#include "common/BoundedFileReader.h"
 #include "common/Units.h"
-#include "files/BoundedFileReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
 #include "workspace/Workspace.h"

@@ -1,9 +1,11 @@
-// Importing a picture from an image file: the reading steps of the import command on any
-// bytes. The size the header gives is checked before anything is decoded, the picture's own
-// size after, with Qt's allocation limit raised so the largest accepted picture can be read.
+// Importing a picture from an image file: the reading steps of the import command (the capped
+// decoder it shares with the library) on any bytes. The size the header gives is checked
+// before anything is decoded, the picture's own size after, with Qt's allocation limit raised
+// so the largest accepted picture can be read.
 
 #include "FuzzSupport.h"
 
+#include "common/CappedImageReader.h"
 #include "common/PictureLimits.h"
 
 #include <QBuffer>
@@ -56,10 +58,7 @@ bool TooLarge(QSize size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool allowed = [] {
-        constexpr int megabytes =
-            int((qint64(LargestImportedPictureSide) * LargestImportedPictureSide * 4) >> 20) + 1;
-        if (QImageReader::allocationLimit() < megabytes)
-            QImageReader::setAllocationLimit(megabytes);
+        AllowDecodingUpTo(LargestImportedPictureSide);
         return true;
     }();
     Q_UNUSED(allowed);
@@ -70,31 +69,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
 
-    const QSize header = reader.size();
     // Asked before reading: afterwards the reader no longer knows.
     const QByteArray formatName = reader.format();
     const int format = FormatIndex(formatName);
+    const CappedImage read = ReadCappedImage(reader, LargestImportedPictureSide);
+    const QSize header = read.declared;
     if (header.isValid() && TooLarge(header)) {
+        FUZZ_CHECK(read.outcome == CappedImage::Outcome::TooLarge && read.size == header);
         Count(counters.outcome[format][RefusedByHeader]);
         return 0; // refused before decoding
     }
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
+    if (read.outcome == CappedImage::Outcome::Unreadable) {
         Count(counters.outcome[format][qBound(0, FirstError + int(reader.error()), Outcomes - 1)]);
         return 0;
     }
+    if (read.outcome == CappedImage::Outcome::TooLarge) {
+        // Larger than its header said: only GIF does that (see below).
+        FUZZ_CHECK(TooLarge(read.size) && (!header.isValid() || formatName == "gif"));
+        Count(counters.outcome[format][RefusedAfterReading]);
+        return 0;
+    }
+    const QImage& picture = read.picture;
     Count(counters.outcome[format][Decoded]);
     Count(counters.pixelFormat[format][qBound(0, int(picture.format()), PixelFormats - 1)]);
     Count(counters.size[format][SizeClass(picture.width())][SizeClass(picture.height())]);
     // Decoding stays within Qt's allocation limit, raised only as far as the largest picture.
     FUZZ_CHECK(picture.sizeInBytes() <= qint64(QImageReader::allocationLimit()) << 20);
-    FUZZ_CHECK(picture.width() > 0 && picture.height() > 0);
+    FUZZ_CHECK(picture.width() > 0 && picture.height() > 0 && !TooLarge(picture.size()));
     // Qt's GIF reader tells the size of the first frame but reads the whole logical screen,
     // which may be larger: for GIF only the check after reading keeps the limit, and the
     // import has it. Every other format reads exactly the size its header gave.
     if (header.isValid() && formatName != "gif")
         FUZZ_CHECK(picture.size() == header);
-    if (TooLarge(picture.size()))
-        Count(counters.outcome[format][RefusedAfterReading]);
     return 0;
 }

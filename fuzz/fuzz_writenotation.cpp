@@ -2,8 +2,8 @@
 
 #include "FuzzSupport.h"
 
-#include "files/WriteNotationReader.h"
-#include "files/WriteNotationWriter.h"
+#include "common/WriteNotationReader.h"
+#include "common/WriteNotationWriter.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "app/Editor.h"
 
 #include "files/FileCommands.h"
-#include "files/SelectionTool.h"
 #include "grids/GridCommands.h"
 #include "lines/LineCommands.h"
 #include "objects/OrientationCommands.h"
@@ -11,6 +10,7 @@
 #include "text/TextCommands.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/Pano.h"
+#include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
 
 Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)

@@ -1,10 +1,10 @@
 #include "files/CommandLineExport.h"
 
+#include "common/BoundedFileReader.h"
 #include "common/Prompter.h"
-#include "files/BoundedFileReader.h"
+#include "common/WriteNotationReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
-#include "files/WriteNotationReader.h"
 #include "grids/Grids.h"
 #include "library/CatalogueLoader.h"
 #include "lines/Connections.h"

@@ -3,8 +3,8 @@
 #include "common/Numeric.h"
 #include "common/Prompter.h"
 #include "common/Units.h"
-#include "files/WriteNotationReader.h"
-#include "files/WriteNotationWriter.h"
+#include "common/WriteNotationReader.h"
+#include "common/WriteNotationWriter.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>

@@ -1,17 +1,18 @@
 #include "files/FileCommands.h"
 
+#include "common/BoundedFileReader.h"
 #include "common/DialogFolders.h"
 #include "common/Prompter.h"
+#include "common/ShownText.h"
+#include "common/WriteNotationReader.h"
 #include "export/frmJPGQuality.h"
-#include "files/BoundedFileReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
-#include "files/SelectionTool.h"
-#include "files/WriteNotationReader.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Pano.h"
+#include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -29,10 +30,7 @@ namespace {
 
 // Where a message names something from a file: printable characters only, cut short.
 QString Shown(const QString& text, int length = 40) {
-    QString shown;
-    for (const QChar c : text)
-        shown += c.isPrint() ? c : QChar(u'?');
-    return shown.size() > length ? shown.left(length) + QStringLiteral("…") : shown;
+    return ShownText(text, length, ShownCharacters::CodeUnits);
 }
 
 void Warn(Prompter& prompter, const QString& text) {

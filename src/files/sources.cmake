@@ -1,9 +1,4 @@
 list(APPEND VX_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/Windows1251.h ${CMAKE_CURRENT_LIST_DIR}/Windows1251.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/BoundedFileReader.h ${CMAKE_CURRENT_LIST_DIR}/BoundedFileReader.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/WriteNotationWriter.h ${CMAKE_CURRENT_LIST_DIR}/WriteNotationWriter.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/WriteNotationReader.h ${CMAKE_CURRENT_LIST_DIR}/WriteNotationReader.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.h ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiaFile.h ${CMAKE_CURRENT_LIST_DIR}/DiaFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageExport.h ${CMAKE_CURRENT_LIST_DIR}/ImageExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandLineExport.h ${CMAKE_CURRENT_LIST_DIR}/CommandLineExport.cpp)

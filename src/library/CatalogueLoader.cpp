@@ -1,6 +1,8 @@
 #include "library/CatalogueLoader.h"
 
-#include "files/BoundedFileReader.h"
+#include "common/BoundedFileReader.h"
+#include "common/CappedImageReader.h"
+#include "common/ShownText.h"
 #include "library/ImageStore.h"
 
 #include <QBuffer>
@@ -41,25 +43,9 @@ std::optional<qint64> WholeNumber(const WriteNotationReader::Field& field) {
     return static_cast<qint64>(*number);
 }
 
-// Text from the file as a fault line shows it: a damaged file must not put control
-// characters or a page of text into the message.
+// Text from the file as a fault line shows it.
 QString Shown(const QString& text) {
-    constexpr int MaxShown = 40;
-    QString shown;
-    int count = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (count++ == MaxShown)
-            return shown + QChar(0x2026);
-        const bool pair =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        const qsizetype length = pair ? 2 : 1;
-        const char32_t c =
-            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
-        shown += QChar::isPrint(c) ? text.mid(i, length) : QStringLiteral("?");
-        i += length;
-    }
-    return shown;
+    return ShownText(text, 40, ShownCharacters::CodePoints);
 }
 
 } // namespace
@@ -264,21 +250,18 @@ CatalogueLoader::Decoded CatalogueLoader::decode(const QString& path, const QStr
     QImageReader reader(&buffer);
     if (!reader.canRead())
         reader.setFormat(QFileInfo(name).suffix().toLatin1());
-    const auto tooLarge = [](QSize size) {
-        return size.width() > MaxPictureSide || size.height() > MaxPictureSide;
-    };
-    const QSize declared = reader.size();
-    if (declared.isValid() && tooLarge(declared)) {
-        result.problem = PictureProblem::TooLarge;
-        return result;
-    }
-    const QImage picture = reader.read();
-    if (picture.isNull())
+    const CappedImage picture = ReadCappedImage(reader, MaxPictureSide);
+    switch (picture.outcome) {
+    case CappedImage::Outcome::Decoded:
+        result.picture = picture.picture;
+        break;
+    case CappedImage::Outcome::Unreadable:
         result.problem = PictureProblem::Unreadable;
-    else if (tooLarge(picture.size()))
+        break;
+    case CappedImage::Outcome::TooLarge:
         result.problem = PictureProblem::TooLarge;
-    else
-        result.picture = picture;
+        break;
+    }
     return result;
 }
 

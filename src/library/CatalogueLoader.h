@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/PictureLimits.h"
-#include "files/WriteNotationReader.h"
+#include "common/WriteNotationReader.h"
 
 #include <QHash>
 #include <QImage>

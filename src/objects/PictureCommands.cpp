@@ -1,5 +1,6 @@
 #include "objects/PictureCommands.h"
 
+#include "common/CappedImageReader.h"
 #include "common/DialogFolders.h"
 #include "common/PictureLimits.h"
 #include "common/Prompter.h"
@@ -25,15 +26,6 @@ QString importFilters() {
     return QStringLiteral("Изображения (*.bmp *.jpg *.gif *.ico *.cur *.wmf *.emf *.dib);;"
                           "PNG изображения (*.png);;"
                           "Всички файлове (*)");
-}
-
-// Qt refuses to decode pictures above its own memory limit, which is below the largest picture
-// the program takes; the limit has to make room for that picture at four bytes a pixel.
-void AllowLargestImport() {
-    constexpr int megabytes =
-        int((qint64(LargestImportedPictureSide) * LargestImportedPictureSide * 4) >> 20) + 1;
-    if (QImageReader::allocationLimit() < megabytes)
-        QImageReader::setAllocationLimit(megabytes);
 }
 
 } // namespace
@@ -118,29 +110,22 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
     };
 
     // Read the picture before a slot is taken, so a bad file leaves the diagram as it was.
-    AllowLargestImport();
+    AllowDecodingUpTo(LargestImportedPictureSide);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("dib"))
         reader.setFormat("bmp");
-    const auto tooLarge = [&](QSize size) {
-        if (size.width() <= LargestImportedPictureSide &&
-            size.height() <= LargestImportedPictureSide)
-            return false;
-        refuse(QStringLiteral("Картинката „%1“ е твърде голяма (%2 x %3 точки). Най-големият "
-                              "допустим размер е %4 x %4 точки.")
-                   .arg(name)
-                   .arg(size.width())
-                   .arg(size.height())
-                   .arg(LargestImportedPictureSide));
-        return true;
-    };
-    // The header tells the size before anything is decoded; some formats only tell after.
-    if (reader.size().isValid() && tooLarge(reader.size()))
-        return false;
-    QImage picture = reader.read();
-    if (picture.isNull()) {
+    const CappedImage read = ReadCappedImage(reader, LargestImportedPictureSide);
+    if (read.outcome == CappedImage::Outcome::TooLarge)
+        return refuse(
+            QStringLiteral("Картинката „%1“ е твърде голяма (%2 x %3 точки). Най-големият "
+                           "допустим размер е %4 x %4 точки.")
+                .arg(name)
+                .arg(read.size.width())
+                .arg(read.size.height())
+                .arg(LargestImportedPictureSide));
+    if (read.outcome == CappedImage::Outcome::Unreadable) {
         if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
             return refuse(QStringLiteral("Файлът „%1“ е метафайл (WMF/EMF), а този формат не се "
                                          "поддържа. Запазете картинката като BMP, PNG, JPEG или "
@@ -149,8 +134,7 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
         return refuse(
             QStringLiteral("Файлът „%1“ не може да бъде прочетен като картинка.").arg(name));
     }
-    if (tooLarge(picture.size()))
-        return false;
+    const QImage& picture = read.picture;
 
     Workspace& ws = m_context.workspace();
     ws.DobaviNov(ImageStore::sketchpadKey());

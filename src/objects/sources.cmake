@@ -1,5 +1,4 @@
 list(APPEND VX_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.h ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Orientation.h ${CMAKE_CURRENT_LIST_DIR}/Orientation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResizeHandles.h ${CMAKE_CURRENT_LIST_DIR}/ResizeHandles.cpp)
 list(APPEND VX_EDITOR_SOURCES

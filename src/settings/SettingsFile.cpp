@@ -1,12 +1,12 @@
 #include "settings/SettingsFile.h"
 
 #include "common/AtomicSave.h"
+#include "common/BoundedFileReader.h"
 #include "common/FileAccess.h"
 #include "common/Numeric.h"
-#include "files/BoundedFileReader.h"
-#include "files/Windows1251.h"
-#include "files/WriteNotationReader.h"
-#include "files/WriteNotationWriter.h"
+#include "common/Windows1251.h"
+#include "common/WriteNotationReader.h"
+#include "common/WriteNotationWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "objects/SimpleDragAndDrop.h"
+#include "workspace/SimpleDragAndDrop.h"
 
 #include "workspace/CanvasLayer.h"
 

@@ -2,8 +2,8 @@
 
 #include "common/Numeric.h"
 #include "common/Units.h"
+#include "shapes/ShapeRaster.h"
 #include "workspace/LineRaster.h"
-#include "workspace/ShapeRaster.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>

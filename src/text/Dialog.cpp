@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/Units.h"
-#include "files/Windows1251.h"
+#include "common/Windows1251.h"
 #include "settings/SettingsRecord.h"
 #include "settings/WindowAppearance.h"
 #include "workspace/Workspace.h"

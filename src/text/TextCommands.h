@@ -1,8 +1,8 @@
 #pragma once
 
-#include "objects/SimpleDragAndDrop.h"
 #include "text/Dialog.h"
 #include "text/TextLayer.h"
+#include "workspace/SimpleDragAndDrop.h"
 
 #include <QObject>
 #include <QPointer>

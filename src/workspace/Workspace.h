@@ -1,13 +1,13 @@
 #pragma once
 
 #include "library/ImageStore.h"
-#include "objects/SimpleDragAndDrop.h"
 #include "settings/SettingsRecord.h"
 #include "workspace/CanvasBitmap.h"
 #include "workspace/CanvasState.h"
 #include "workspace/DiagramRenderer.h"
 #include "workspace/DiagramState.h"
 #include "workspace/ElementStore.h"
+#include "workspace/SimpleDragAndDrop.h"
 #include "workspace/ToolState.h"
 
 #include <QImage>

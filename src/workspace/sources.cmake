@@ -8,12 +8,13 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.h ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.h ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LineRaster.h ${CMAKE_CURRENT_LIST_DIR}/LineRaster.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ShapeRaster.h ${CMAKE_CURRENT_LIST_DIR}/ShapeRaster.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasBitmap.h ${CMAKE_CURRENT_LIST_DIR}/CanvasBitmap.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasLayer.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasLayerStack.h ${CMAKE_CURRENT_LIST_DIR}/CanvasLayerStack.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTool.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTools.h ${CMAKE_CURRENT_LIST_DIR}/CanvasTools.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.h ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.h ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Workspace.h ${CMAKE_CURRENT_LIST_DIR}/Workspace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainLayout.h ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp)
 list(APPEND VX_EDITOR_SOURCES

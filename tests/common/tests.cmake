@@ -1,2 +1,5 @@
 vx_add_test(tst_numeric core ${CMAKE_CURRENT_LIST_DIR}/tst_numeric.cpp)
 vx_add_test(tst_qtprompter editor ${CMAKE_CURRENT_LIST_DIR}/tst_qtprompter.cpp)
+vx_add_test(tst_writenotation core ${CMAKE_CURRENT_LIST_DIR}/tst_writenotation.cpp)
+vx_add_test(tst_showntext core ${CMAKE_CURRENT_LIST_DIR}/tst_showntext.cpp)
+vx_add_test(tst_cappedimage core ${CMAKE_CURRENT_LIST_DIR}/tst_cappedimage.cpp)

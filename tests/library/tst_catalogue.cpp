@@ -1,5 +1,5 @@
-#include "files/Windows1251.h"
-#include "files/WriteNotationWriter.h"
+#include "common/Windows1251.h"
+#include "common/WriteNotationWriter.h"
 #include "library/CatalogueLoader.h"
 #include "library/ChooserTable.h"
 #include "library/ImageStore.h"

@@ -7,3 +7,4 @@ vx_add_test(tst_drawingtools editor ${CMAKE_CURRENT_LIST_DIR}/tst_drawingtools.c
 vx_add_test(tst_statusbar editor ${CMAKE_CURRENT_LIST_DIR}/tst_statusbar.cpp)
 vx_add_test(tst_renderer core ${CMAKE_CURRENT_LIST_DIR}/tst_renderer.cpp)
 vx_add_test(tst_canvaslayers core ${CMAKE_CURRENT_LIST_DIR}/tst_canvaslayers.cpp)
+vx_add_test(tst_dragdrop core ${CMAKE_CURRENT_LIST_DIR}/tst_dragdrop.cpp)

@@ -10,7 +10,7 @@
 //       The given sources, each at its natural size and enlarged pixel for pixel, to look
 //       at a few pictures closely while drawing them.
 
-#include "files/WriteNotationReader.h"
+#include "common/WriteNotationReader.h"
 #include "library/CatalogueLoader.h"
 #include "library/ChooserTable.h"
 #include "library/ImageStore.h"

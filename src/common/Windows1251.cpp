@@ -1,4 +1,4 @@
-#include "files/Windows1251.h"
+#include "common/Windows1251.h"
 
 #include <QList>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
-#include "files/WriteNotationWriter.h"
+#include "common/WriteNotationWriter.h"
 
-#include "files/Windows1251.h"
+#include "common/Windows1251.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -1,4 +1,4 @@
-#include "files/SelectionTool.h"
+#include "workspace/SelectionTool.h"
 
 #include "workspace/Workspace.h"
 

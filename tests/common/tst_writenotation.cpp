@@ -1,7 +1,7 @@
-#include "files/BoundedFileReader.h"
-#include "files/Windows1251.h"
-#include "files/WriteNotationReader.h"
-#include "files/WriteNotationWriter.h"
+#include "common/BoundedFileReader.h"
+#include "common/Windows1251.h"
+#include "common/WriteNotationReader.h"
+#include "common/WriteNotationWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

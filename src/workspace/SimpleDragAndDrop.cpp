@@ -1,4 +1,4 @@
-#include "objects/SimpleDragAndDrop.h"
+#include "workspace/SimpleDragAndDrop.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
-#include "objects/SimpleDragAndDrop.h"
 #include "support/ScriptedPrompter.h"
+#include "workspace/SimpleDragAndDrop.h"
 #include "workspace/Workspace.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "workspace/ShapeRaster.h"
+#include "shapes/ShapeRaster.h"
 
 #include "common/Numeric.h"
 #include "workspace/LineRaster.h"

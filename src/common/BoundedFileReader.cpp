@@ -1,4 +1,4 @@
-#include "files/BoundedFileReader.h"
+#include "common/BoundedFileReader.h"
 
 #include "common/FileAccess.h"
 

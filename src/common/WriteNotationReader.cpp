@@ -1,7 +1,7 @@
-#include "files/WriteNotationReader.h"
+#include "common/WriteNotationReader.h"
 
-#include "files/BoundedFileReader.h"
-#include "files/Windows1251.h"
+#include "common/BoundedFileReader.h"
+#include "common/Windows1251.h"
 
 #include <charconv>
 #include <cstring>

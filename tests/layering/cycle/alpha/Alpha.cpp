@@ -1,0 +1,2 @@
+#include "alpha/Alpha.h"
+#include "beta/Beta.h"

@@ -1,0 +1,2 @@
+#include "beta/Beta.h"
+#include "alpha/Hidden.h"

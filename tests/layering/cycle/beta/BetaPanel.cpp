@@ -1,0 +1,2 @@
+#include "beta/BetaPanel.h"
+#include "alpha/AlphaWindow.h"

@@ -1,0 +1,1 @@
+#include "alpha/Alpha.h"

@@ -1,0 +1,2 @@
+#include "alpha/AlphaWindow.h"
+#include "beta/Beta.h"
