@@ -47,19 +47,19 @@ struct FullCanvas {
         ws.kartinki.add(QStringLiteral("BOX"), picture, QStringLiteral("Кутия"));
         for (int i = 0; i < ElementStore::Capacity; ++i) {
             ws.DobaviNov(QStringLiteral("BOX"));
-            PictureObject& o = ws.store.objects[ws.diagram.Nomer];
+            PictureObject& o = ws.store().objects[ws.diagram.Nomer];
             o.Left = (i % 20) * 1150;
             o.Top = (i / 20) * 1100;
-            TextField& t = ws.store.texts[i + 1];
-            ws.store.textStatus[i + 1] = ElementStore::Used;
+            TextField& t = ws.store().texts[i + 1];
+            ws.store().textStatus[i + 1] = ElementStore::Used;
             t.Caption = QStringLiteral("Текст %1").arg(i + 1);
             t.FontName = QStringLiteral("DejaVu Sans");
             t.Visible = true;
             t.Left = (i % 20) * 1150;
             t.Top = (i / 20) * 1100 + 750;
             if (lines)
-                ws.store.lines[i + 1] = {1,         i + 1, (i * 37) % 255 + 1, 1 + i % 3, 0,
-                                         1 + i % 5, i % 5};
+                ws.store().lines[i + 1] = {1,         i + 1, (i * 37) % 255 + 1, 1 + i % 3, 0,
+                                           1 + i % 5, i % 5};
         }
         for (int slot = 1; lines && slot <= ElementStore::Capacity; ++slot)
             ws.canvas.lineHandles[slot].visible = true;
@@ -76,7 +76,7 @@ struct FullCanvas {
             const int y = (i / 17) * 1000 + 200;
             const int w = 600 + (i * 53) % 1650;
             const int h = 600 + (i * 31) % 1650;
-            ShapeRecord& s = ws.store.shapes[i + 1];
+            ShapeRecord& s = ws.store().shapes[i + 1];
             s = ShapeRecord{
                 1 + i % 3,         x,          y, x + w, y + h, Rgb(0, 0, 0), 1 + i % 5, i % 8,
                 Rgb(200, 120, 40), (i / 8) % 5};
@@ -85,14 +85,14 @@ struct FullCanvas {
         for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
             const int x = ((slot - 1) % 5) * 4600 + 500;
             const int y = ((slot - 1) / 5) * 7000 + 1000;
-            ws.store.grids[slot] = GridRecord{1, 10, 10, y, x, 4000, 4500, Rgb(0, 0, 128), 1};
+            ws.store().grids[slot] = GridRecord{1, 10, 10, y, x, 4000, 4500, Rgb(0, 0, 128), 1};
             ws.canvas.gridHandles[slot] = CanvasHandle{true, QPointF(x, y)};
         }
     }
 
     // Grabs the topmost picture (slot 255, bottom right of the grid) by its middle.
     QPoint grab() {
-        const PictureObject& grabbed = editor.workspace().store.objects[ElementStore::Capacity];
+        const PictureObject& grabbed = editor.workspace().store().objects[ElementStore::Capacity];
         const QPoint at(TwipsToPixelRounded(grabbed.Left) + 10,
                         TwipsToPixelRounded(grabbed.Top) + 10);
         sendMouse(editor.window().pano, QEvent::MouseButtonPress, at, Qt::LeftButton);
@@ -234,7 +234,7 @@ void BM_ResizeHandleStep(benchmark::State& state) {
     const QPoint at(TwipsToPixelRounded(handle.x()) + 3, TwipsToPixelRounded(handle.y()) + 3);
     sendMouse(pano, QEvent::MouseButtonPress, at, Qt::LeftButton);
     moveAndPaint(state, pano, at);
-    if (ws.store.shapes[120].X2 == ws.store.shapes[120].X1)
+    if (ws.store().shapes[120].X2 == ws.store().shapes[120].X1)
         state.SkipWithError("the handle did not resize the shape");
 }
 BENCHMARK(BM_ResizeHandleStep)->Unit(benchmark::kMillisecond)->Repetitions(5);

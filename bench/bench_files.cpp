@@ -34,27 +34,27 @@ void fill(Workspace& ws) {
     ws.kartinki.add(QStringLiteral("HUB"), hub, QStringLiteral("Хъб"));
     for (int i = 1; i <= ElementStore::Capacity; ++i) {
         ws.DobaviNov(i == 1 ? QStringLiteral("SKETCHPAD") : QStringLiteral("HUB"));
-        PictureObject& o = ws.store.objects[i];
+        PictureObject& o = ws.store().objects[i];
         o.Left = (i % 20) * 1150;
         o.Top = (i / 20) * 1100;
-        ws.store.textStatus[i] = ElementStore::Used;
-        ws.store.texts[i] = {QStringLiteral("Текст %1").arg(i),
-                             double(i * 15),
-                             double(i * 30),
-                             255,
-                             QStringLiteral("DejaVu Sans"),
-                             8.25,
-                             true,
-                             false,
-                             false,
-                             false,
-                             true};
-        ws.store.shapes[i] = {1 + i % 3, i, 2 * i, 3 * i, 4 * i, 255, 1 + i % 5, i % 8, 0, i % 5};
-        ws.store.lines[i] = {1, i, i % 255 + 1, 1 + i % 3, 255, 1 + i % 5, i % 5};
+        ws.store().textStatus[i] = ElementStore::Used;
+        ws.store().texts[i] = {QStringLiteral("Текст %1").arg(i),
+                               double(i * 15),
+                               double(i * 30),
+                               255,
+                               QStringLiteral("DejaVu Sans"),
+                               8.25,
+                               true,
+                               false,
+                               false,
+                               false,
+                               true};
+        ws.store().shapes[i] = {1 + i % 3, i, 2 * i, 3 * i, 4 * i, 255, 1 + i % 5, i % 8, 0, i % 5};
+        ws.store().lines[i] = {1, i, i % 255 + 1, 1 + i % 3, 255, 1 + i % 5, i % 5};
     }
     for (int g = 1; g <= ElementStore::GridCapacity; ++g)
-        ws.store.grids[g] = {1, 10, 10, g * 100, g * 200, 3000, 2000, 0, 1};
-    PictureObject& photo = ws.store.objects[1];
+        ws.store().grids[g] = {1, 10, 10, g * 100, g * 200, 3000, 2000, 0, 1};
+    PictureObject& photo = ws.store().objects[1];
     photo.picture = photograph(2000, 1500);
     photo.Width = PixelsToTwips(2000);
     photo.Height = PixelsToTwips(1500);
@@ -107,8 +107,8 @@ void BM_LoadFullDiagram(benchmark::State& state) {
         BoundedFileReader::stream(d.path, 1 << 30, [&ws](const BoundedFileReader::Source& source) {
             DiaFile::read(ws, source);
         });
-        benchmark::DoNotOptimize(ws.store.objects[1].picture.constBits());
-        if (ws.store.objects[1].picture.size() != QSize(2000, 1500))
+        benchmark::DoNotOptimize(ws.store().objects[1].picture.constBits());
+        if (ws.store().objects[1].picture.size() != QSize(2000, 1500))
             state.SkipWithError("the picture did not come back");
     }
 }

@@ -42,7 +42,7 @@ void BM_Flip90Command(benchmark::State& state) {
     editor.window().show();
     Workspace& ws = editor.workspace();
     ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-    PictureObject& o = ws.store.objects[ws.diagram.Nomer];
+    PictureObject& o = ws.store().objects[ws.diagram.Nomer];
     o.picture = photo();
     o.Width = 4000 * 15;
     o.Height = 3000 * 15;

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Grids::install(ws);
     DiaFile::read(ws, FuzzBytes(data, size));
 
-    const ElementStore& store = ws.store;
+    const ElementStore& store = ws.store();
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         FUZZ_CHECK(store.objectStatus[slot] == ElementStore::Free ||
                    store.objectStatus[slot] == ElementStore::Used);
@@ -109,6 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(read.recognised && read.ended && read.damagedRecords == 0);
     FUZZ_CHECK(DiaFile::write(again) == saved);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-        FUZZ_CHECK(again.store.objectStatus[slot] == store.objectStatus[slot]);
+        FUZZ_CHECK(again.store().objectStatus[slot] == store.objectStatus[slot]);
     return 0;
 }

@@ -292,7 +292,8 @@ constexpr int LargestGridCells = 10;
 class Reader {
 public:
     Reader(Workspace& ws, WriteNotationReader reader, const DiaFile::Progress& progress)
-        : m_ws(ws), m_reader(std::move(reader)), m_progress(progress) {}
+        : m_ws(ws), m_edit(ws.edit(QStringLiteral("Отваряне на файл"))),
+          m_reader(std::move(reader)), m_progress(progress) {}
 
     DiaFile::ReadResult run();
 
@@ -384,7 +385,7 @@ private:
     // A full buffer is told once per file (a damaged file may hold thousands of records):
     // true when it is full and the user has already heard so.
     bool full(ElementStore::Buffer buffer) {
-        if (m_ws.store.lowestFree(buffer) != 0)
+        if (store().lowestFree(buffer) != 0)
             return false;
         if (m_fullTold[buffer])
             return true;
@@ -396,7 +397,11 @@ private:
             m_progress(value, maximum);
     }
 
+    // The whole file is read as one edit of the diagram.
+    ElementStore& store() { return m_edit.store(); }
+
     Workspace& m_ws;
+    Diagram::Edit m_edit;
     WriteNotationReader m_reader;
     const DiaFile::Progress& m_progress;
     DiaFile::ReadResult m_result;
@@ -407,7 +412,7 @@ private:
 };
 
 DiaFile::ReadResult Reader::run() {
-    ElementStore& store = m_ws.store;
+    ElementStore& store = this->store();
     const Field marker = m_reader.next();
     m_reader.skipLine();
     m_result.recognised = marker.toString() == DiaFile::startMarker();
@@ -483,7 +488,7 @@ void Reader::record(const Values& v) {
 void Reader::reserveObjectSlot() {
     if (!full(ElementStore::Objects))
         if (const int16_t slot = m_ws.FindEmpty(ElementStore::Objects))
-            m_ws.store.objectStatus[slot] = ElementStore::Reserved;
+            store().objectStatus[slot] = ElementStore::Reserved;
 }
 
 void Reader::picture(const Values& v) {
@@ -510,7 +515,7 @@ void Reader::picture(const Values& v) {
         slot = m_ws.diagram.Nomer;
     }
     if (slot >= 1) {
-        PictureObject& o = m_ws.store.objects[slot];
+        PictureObject& o = store().objects[slot];
         assign(o.Top, top);
         assign(o.Left, left);
         if (!name.isEmpty())
@@ -548,7 +553,7 @@ void Reader::pixelBlock(int16_t slot) {
         picture = QImage(*W, *H, QImage::Format_RGB32);
         picture.fill(Qt::white);
         QPainter painter(&picture);
-        painter.drawImage(0, 0, m_ws.store.objects[slot].picture);
+        painter.drawImage(0, 0, store().objects[slot].picture);
     }
     // A valid block paints every pixel once; beyond twice that, runs are only read, so a
     // hostile file costs reading time but no more.
@@ -592,7 +597,7 @@ void Reader::pixelBlock(int16_t slot) {
         damaged();
     if (!usable)
         return;
-    PictureObject& o = m_ws.store.objects[slot];
+    PictureObject& o = store().objects[slot];
     o.picture = picture;
     o.Width = widthTwips ? *widthTwips : PixelsToTwips(*W);
     o.Height = heightTwips ? *heightTwips : PixelsToTwips(*H);
@@ -624,7 +629,7 @@ void Reader::line(const Values& v) {
     const int16_t slot = m_ws.FindEmpty(ElementStore::Lines);
     if (slot < 1)
         return;
-    m_ws.store.lines[slot] = read;
+    store().lines[slot] = read;
     m_ws.canvas.lineHandles[slot].visible = m_ws.canvas.showHandles;
 }
 
@@ -632,7 +637,7 @@ void Reader::line(const Values& v) {
 // out once the whole file is read, and the lines after it move down as if it had never been
 // there, so that saving and reading again gives the same slots.
 void Reader::dropLinesWithoutEnds() {
-    ElementStore& store = m_ws.store;
+    ElementStore& store = this->store();
     const auto present = [&store](int32_t object) {
         return object >= 1 && object <= ElementStore::Capacity &&
                store.objectStatus[object] == ElementStore::Used;
@@ -686,8 +691,8 @@ void Reader::text(const Values& v) {
                                 Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    m_ws.store.texts[slot] = t;
-    m_ws.store.textStatus[slot] = ElementStore::Used;
+    store().texts[slot] = t;
+    store().textStatus[slot] = ElementStore::Used;
 }
 
 void Reader::shape(const Values& v) {
@@ -722,14 +727,14 @@ void Reader::shape(const Values& v) {
                                 Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    m_ws.store.shapes[slot] = s;
-    CanvasHandle& handle = m_ws.canvas.shapeHandles[slot];
+    store().shapes[slot] = s;
+    QPointF& handle = store().shapeHandles[slot];
     if (s.Kind == 2 || s.Kind == 3)
-        handle.topLeft = QPointF(s.X1 + RoundHalfEven((s.X2 - s.X1) / 2.0) - 127,
-                                 s.Y1 + (s.Y2 - s.Y1) / 2.0 - 127);
+        handle = QPointF(s.X1 + RoundHalfEven((s.X2 - s.X1) / 2.0) - 127,
+                         s.Y1 + (s.Y2 - s.Y1) / 2.0 - 127);
     else
-        handle.topLeft = QPointF(s.X1, s.Y1);
-    handle.visible = m_ws.canvas.showHandles;
+        handle = QPointF(s.X1, s.Y1);
+    m_ws.canvas.shapeHandleVisible[slot] = m_ws.canvas.showHandles;
 }
 
 void Reader::grid(const Values& v) {
@@ -765,14 +770,15 @@ void Reader::grid(const Values& v) {
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    m_ws.store.grids[slot] = g;
-    m_ws.canvas.gridHandles[slot] = CanvasHandle{true, QPointF(g.Left, g.Top)};
+    store().grids[slot] = g;
+    store().gridHandles[slot] = QPointF(g.Left, g.Top);
+    m_ws.canvas.gridHandleVisible[slot] = true;
 }
 
 } // namespace
 
 bool DiaFile::write(const Workspace& ws, const Sink& sink, const Progress& progress) {
-    const ElementStore& store = ws.store;
+    const ElementStore& store = ws.store();
     Output out(sink);
     WriteNotationWriter marker;
     marker.writeString(startMarker());

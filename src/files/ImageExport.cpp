@@ -40,7 +40,7 @@ std::optional<QString> savePicture(const QImage& picture, const QString& path, c
 } // namespace
 
 QRectF wholeDiagramBox(const Workspace& workspace, double innerWidth, double innerHeight) {
-    if (isEmpty(workspace.store))
+    if (isEmpty(workspace.store()))
         return {};
     constexpr double none = std::numeric_limits<int>::max();
     const DiagramExtent e =

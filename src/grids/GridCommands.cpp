@@ -86,7 +86,7 @@ void GridCommands::mouseDown(int handle, const CanvasMouse& mouse) {
         if (m_drag || !ws.canvas.drag.isNone())
             return;
         const ElementRef grid{ElementKind::Grid, slot};
-        m_drag = ws.dragHandle(ws.canvas.gridHandles[slot], Grids::HandleSize);
+        m_drag = ws.dragHandle(grid, Grids::HandleSize);
         m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
         ws.canvas.drag = grid;
     } else if (mouse.button == Qt::RightButton && !m_drag) {
@@ -124,11 +124,16 @@ void GridCommands::followHandle(int16_t slot) {
         return;
     Workspace& ws = m_context.workspace();
     // The diagram may have been cleared while the button was held.
-    if (ws.store.grids[slot].Used == 0)
+    if (ws.store().grids[slot].Used == 0)
         return;
-    const QPointF handle = ws.canvas.gridHandles[slot].topLeft;
-    ws.store.grids[slot].Left = RoundHalfEven(handle.x());
-    ws.store.grids[slot].Top = RoundHalfEven(handle.y());
+    const QPointF handle = ws.store().gridHandles[slot];
+    const int32_t left = RoundHalfEven(handle.x());
+    const int32_t top = RoundHalfEven(handle.y());
+    if (ws.store().grids[slot].Left == left && ws.store().grids[slot].Top == top)
+        return;
+    Diagram::Edit change = ws.edit(QStringLiteral("Преместване на таблица"));
+    change.store().grids[slot].Left = left;
+    change.store().grids[slot].Top = top;
 }
 
 // ---- the grid menu ----
@@ -144,7 +149,7 @@ int16_t GridCommands::contextGrid() const {
     const Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
     if (element.kind != ElementKind::Grid || element.slot < 1 ||
-        element.slot > ElementStore::GridCapacity || ws.store.grids[element.slot].Used == 0)
+        element.slot > ElementStore::GridCapacity || ws.store().grids[element.slot].Used == 0)
         return 0;
     return element.slot;
 }
@@ -163,8 +168,8 @@ void GridCommands::mnuDellTable_Click() {
         ws.canvas.manipKind == ResizeHandles::kindTag(ElementKind::Grid))
         m_context.SpriInstrumentite();
     // The other fields stay until the slot is used again.
-    ws.store.grids[slot].Used = 0;
-    ws.canvas.gridHandles[slot].visible = false;
+    ws.edit(QStringLiteral("Изтриване на таблица")).store().grids[slot].Used = 0;
+    ws.canvas.gridHandleVisible[slot] = false;
     ws.diagram.contextElement = {};
     ws.markModified();
     ws.notifyCanvasStateChanged();
@@ -175,7 +180,7 @@ void GridCommands::mnuTabCopy_Click() {
     const int16_t slot = contextGrid();
     if (!slot)
         return;
-    const GridRecord& g = m_context.workspace().store.grids[slot];
+    const GridRecord& g = m_context.workspace().store().grids[slot];
     const int32_t values[] = {g.Rows,  g.Columns, g.Top,    g.Left,
                               g.Width, g.Height,  g.Colour, g.LineWidth};
     // Entries past ours keep what an earlier copy left there.
@@ -193,7 +198,7 @@ void GridCommands::mnuEdit_Click() {
     if (!slot)
         return;
     frmEditTable dialog(m_context);
-    dialog.load(slot, m_context.workspace().store.grids[slot]);
+    dialog.load(slot, m_context.workspace().store().grids[slot]);
     runEditDialog(dialog);
 }
 

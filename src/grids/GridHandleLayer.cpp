@@ -26,11 +26,11 @@ int GridHandleLayer::slotCount() const {
 }
 
 bool GridHandleLayer::present(int slot) const {
-    return m_workspace.store.grids[slot].Used != 0 && m_workspace.canvas.gridHandles[slot].visible;
+    return m_workspace.store().grids[slot].Used != 0 && m_workspace.canvas.gridHandleVisible[slot];
 }
 
 QRectF GridHandleLayer::rect(int slot) const {
-    return QRectF(m_workspace.canvas.gridHandles[slot].topLeft,
+    return QRectF(m_workspace.store().gridHandles[slot],
                   QSizeF(Grids::HandleSize, Grids::HandleSize));
 }
 

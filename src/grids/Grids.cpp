@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace Grids {
 
@@ -61,7 +62,8 @@ int16_t NachertaiTablica(Workspace& ws, int16_t Redove, int16_t Koloni) {
         return 0;
     }
     const QRectF area = ws.canvas.shpSelection.rect;
-    GridRecord& g = ws.store.grids[slot];
+    Diagram::Edit change = ws.edit(QStringLiteral("Рисуване на таблица"));
+    GridRecord& g = change.store().grids[slot];
     g = GridRecord{};
     g.Used = 1;
     g.Rows = Redove;
@@ -73,7 +75,8 @@ int16_t NachertaiTablica(Workspace& ws, int16_t Redove, int16_t Koloni) {
     g.Colour = ws.tools.drawingColour;
     g.LineWidth = ws.tools.lineWidthValue();
     // A new grid's handle shows whether or not the other handles are hidden.
-    ws.canvas.gridHandles[slot] = CanvasHandle{true, area.topLeft()};
+    change.store().gridHandles[slot] = area.topLeft();
+    ws.canvas.gridHandleVisible[slot] = true;
     return slot;
 }
 
@@ -81,13 +84,17 @@ void PromeniTablica(Workspace& ws, int16_t NomerTablica, double Viso4ina, double
                     double Redove, double Koloni, double Cvqt, double DebLinii) {
     if (NomerTablica < 1 || NomerTablica > ElementStore::GridCapacity)
         return;
-    GridRecord& g = ws.store.grids[NomerTablica];
+    GridRecord g = ws.store().grids[NomerTablica];
     g.Rows = toInt32(Redove);
     g.Columns = toInt32(Koloni);
     g.Width = toInt32(Shiro4ina);
     g.Height = toInt32(Viso4ina);
     g.Colour = toInt32(Cvqt);
     g.LineWidth = toInt32(DebLinii);
+    const GridRecord& now = ws.store().grids[NomerTablica];
+    if (std::tie(g.Rows, g.Columns, g.Width, g.Height, g.Colour, g.LineWidth) !=
+        std::tie(now.Rows, now.Columns, now.Width, now.Height, now.Colour, now.LineWidth))
+        ws.edit(QStringLiteral("Промяна на таблица")).store().grids[NomerTablica] = g;
 }
 
 void paintGrid(QPainter& painter, const ElementStore& store, int slot) {

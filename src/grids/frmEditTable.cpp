@@ -217,10 +217,10 @@ void frmEditTable::cmdOk_Click() {
     m_finished = true;
     Workspace& ws = m_context.workspace();
     if (IndexTab >= 1 && IndexTab <= ElementStore::GridCapacity &&
-        ws.store.grids[IndexTab].Used != 0) {
-        const GridRecord before = ws.store.grids[IndexTab];
+        ws.store().grids[IndexTab].Used != 0) {
+        const GridRecord before = ws.store().grids[IndexTab];
         Grids::PromeniTablica(ws, IndexTab, *height, *width, *rows, *columns, m_colour, *lineWidth);
-        const GridRecord& after = ws.store.grids[IndexTab];
+        const GridRecord& after = ws.store().grids[IndexTab];
         const auto values = [](const GridRecord& g) {
             return std::tie(g.Rows, g.Columns, g.Width, g.Height, g.Colour, g.LineWidth);
         };

@@ -98,7 +98,7 @@ void install(Workspace& ws) {
 void placeHandles(Workspace& ws) {
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         Route r;
-        if (routeOf(ws.store, slot, &r))
+        if (routeOf(ws.store(), slot, &r))
             ws.canvas.lineHandles[slot].topLeft = r.handleTopLeft;
     }
 }
@@ -114,7 +114,7 @@ void startConnection(Workspace& ws, int16_t lineType) {
 bool pick(Workspace& ws, int16_t slot) {
     ConnectionState& connection = ws.diagram.connection;
     const QRectF outline =
-        CanvasGeometry::outlineAround(CanvasGeometry::pictureRect(ws.store.objects[slot]));
+        CanvasGeometry::outlineAround(CanvasGeometry::pictureRect(ws.store().objects[slot]));
     if (connection.step == ConnectionState::WaitForFirst) {
         ws.setOutline(0, true, outline);
         connection.first = slot;
@@ -136,16 +136,17 @@ bool pick(Workspace& ws, int16_t slot) {
 void Svurji(Workspace& ws) {
     const ConnectionState& connection = ws.diagram.connection;
     if (const int16_t slot = ws.FindEmpty(ElementStore::Lines)) {
-        ws.store.lines[slot] = LineRecord{1,
-                                          connection.first,
-                                          connection.second,
-                                          connection.lineType,
-                                          ws.tools.lineColour,
-                                          ws.tools.lineWidthValue(),
-                                          0};
+        ws.edit(QStringLiteral("Свързване")).store().lines[slot] =
+            LineRecord{1,
+                       connection.first,
+                       connection.second,
+                       connection.lineType,
+                       ws.tools.lineColour,
+                       ws.tools.lineWidthValue(),
+                       0};
         CanvasHandle& handle = ws.canvas.lineHandles[slot];
         Route r;
-        if (routeOf(ws.store, slot, &r))
+        if (routeOf(ws.store(), slot, &r))
             handle.topLeft = r.handleTopLeft;
         // A new handle shows only while the handles are shown.
         handle.visible = ws.canvas.showHandles;

@@ -98,7 +98,7 @@ int16_t LineCommands::contextLine() const {
     const ElementRef element = m_context.workspace().diagram.contextElement;
     if (element.kind != ElementKind::Line || element.slot < 1 ||
         element.slot > ElementStore::Capacity ||
-        m_context.workspace().store.lines[element.slot].Used == 0)
+        m_context.workspace().store().lines[element.slot].Used == 0)
         return 0;
     return element.slot;
 }
@@ -112,7 +112,8 @@ void LineCommands::mnuDelLine_Click() {
             Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
     Workspace& ws = m_context.workspace();
-    LineRecord& line = ws.store.lines[slot];
+    Diagram::Edit change = ws.edit(QStringLiteral("Изтриване на линия"));
+    LineRecord& line = change.store().lines[slot];
     // The style stays until the slot is used again.
     line.Used = line.FromObject = line.ToObject = line.LineType = line.Colour = line.LineWidth = 0;
     ws.canvas.lineHandles[slot].visible = false;
@@ -123,7 +124,8 @@ void LineCommands::mnuDelLine_Click() {
 
 void LineCommands::setType(int32_t type) {
     if (const int16_t slot = contextLine()) {
-        m_context.workspace().store.lines[slot].LineType = type;
+        m_context.workspace().edit(QStringLiteral("Вид на линия")).store().lines[slot].LineType =
+            type;
         m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
@@ -131,7 +133,11 @@ void LineCommands::setType(int32_t type) {
 
 void LineCommands::setWidth(int32_t width) {
     if (const int16_t slot = contextLine()) {
-        m_context.workspace().store.lines[slot].LineWidth = width;
+        m_context.workspace()
+            .edit(QStringLiteral("Дебелина на линия"))
+            .store()
+            .lines[slot]
+            .LineWidth = width;
         m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
@@ -139,7 +145,8 @@ void LineCommands::setWidth(int32_t width) {
 
 void LineCommands::setStyle(int32_t style) {
     if (const int16_t slot = contextLine()) {
-        m_context.workspace().store.lines[slot].LineStyle = style;
+        m_context.workspace().edit(QStringLiteral("Стил на линия")).store().lines[slot].LineStyle =
+            style;
         m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
@@ -147,9 +154,9 @@ void LineCommands::setStyle(int32_t style) {
 
 void LineCommands::mnuColLine_Click() {
     if (const int16_t slot = contextLine()) {
-        LineRecord& line = m_context.workspace().store.lines[slot];
-        if (const auto colour = m_context.prompter().chooseColour(line.Colour)) {
-            line.Colour = *colour;
+        Workspace& ws = m_context.workspace();
+        if (const auto colour = m_context.prompter().chooseColour(ws.store().lines[slot].Colour)) {
+            ws.edit(QStringLiteral("Цвят на линия")).store().lines[slot].Colour = *colour;
             m_context.workspace().markModified();
         }
         m_context.Pre4ertai();

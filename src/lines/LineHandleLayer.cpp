@@ -12,7 +12,8 @@ int LineHandleLayer::slotCount() const {
 }
 
 bool LineHandleLayer::present(int slot) const {
-    return m_workspace.store.lines[slot].Used != 0 && m_workspace.canvas.lineHandles[slot].visible;
+    return m_workspace.store().lines[slot].Used != 0 &&
+           m_workspace.canvas.lineHandles[slot].visible;
 }
 
 QRectF LineHandleLayer::rect(int slot) const {

@@ -45,57 +45,68 @@ OrientationCommands::OrientationCommands(EditorContext& context) : m_context(con
             &OrientationCommands::mnuFlip90_Click);
 }
 
-PictureObject* OrientationCommands::contextPicture() const {
-    Workspace& ws = m_context.workspace();
+int16_t OrientationCommands::contextPicture() const {
+    const Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
     if (element.kind != ElementKind::Picture || element.slot < 1 ||
         element.slot > ElementStore::Capacity ||
-        ws.store.objectStatus[element.slot] != ElementStore::Used)
-        return nullptr;
-    PictureObject& object = ws.store.objects[element.slot];
-    return object.picture.isNull() ? nullptr : &object;
+        ws.store().objectStatus[element.slot] != ElementStore::Used)
+        return 0;
+    return ws.store().objects[element.slot].picture.isNull() ? 0 : element.slot;
 }
 
-void OrientationCommands::showNewPicture(PictureObject& object, const QImage& picture) {
+void OrientationCommands::showNewPicture(int16_t slot, const QImage& picture, const QString& step,
+                                         bool swapSides) {
     // Without memory for the new picture the object keeps the one it has.
     if (picture.isNull())
         return;
     Workspace& ws = m_context.workspace();
-    object.picture = picture;
-    // The pixels are the object's own now, so they are saved and copied with it.
-    object.Tag = ImageStore::sketchpadKey();
+    {
+        Diagram::Edit change = ws.edit(step);
+        PictureObject& object = change.store().objects[slot];
+        object.picture = picture;
+        // The pixels are the object's own now, so they are saved and copied with it.
+        object.Tag = ImageStore::sketchpadKey();
+        // The top-left corner stays; a turned box swaps its sides, so the object shows the
+        // turned picture at the scale it showed the old one.
+        if (swapSides)
+            std::swap(object.Width, object.Height);
+    }
     ws.markModified();
     ws.notifyElementsChanged();
 }
 
 void OrientationCommands::mnuHoriz_Click() {
-    if (PictureObject* object = contextPicture())
-        showNewPicture(*object, Orientation::mirroredLeftRight(object->picture));
+    if (const int16_t slot = contextPicture())
+        showNewPicture(
+            slot,
+            Orientation::mirroredLeftRight(m_context.workspace().store().objects[slot].picture),
+            QStringLiteral("Обръщане отляво надясно"));
 }
 
 void OrientationCommands::mnuFlipVert_Click() {
-    PictureObject* object = contextPicture();
-    if (!object)
+    const int16_t slot = contextPicture();
+    if (!slot)
         return;
     CommandsLocked locked(m_context);
-    showNewPicture(*object, Orientation::mirroredTopBottom(object->picture));
+    showNewPicture(
+        slot, Orientation::mirroredTopBottom(m_context.workspace().store().objects[slot].picture),
+        QStringLiteral("Обръщане отгоре надолу"));
 }
 
 void OrientationCommands::mnuFlip90_Click() {
-    PictureObject* object = contextPicture();
-    if (!object)
+    const int16_t slot = contextPicture();
+    if (!slot)
         return;
-    const int columns = object->picture.width();
-    CommandsLocked locked(m_context, columns);
+    Workspace& ws = m_context.workspace();
+    const QImage picture = ws.store().objects[slot].picture;
+    CommandsLocked locked(m_context, picture.width());
     const QImage turned = Orientation::transposed(
-        object->picture, [this](int done, int total) { m_context.setProgress(done, total); });
+        picture, [this](int done, int total) { m_context.setProgress(done, total); });
     if (turned.isNull())
         return;
-    // The top-left corner stays; the box swaps its sides, so the object shows the turned
-    // picture at the scale it showed the old one (pixel for pixel when that was 1:1).
-    std::swap(object->Width, object->Height);
-    showNewPicture(*object, turned);
-    Workspace& ws = m_context.workspace();
-    ws.setOutline(1, ws.canvas.Ogr[1].visible,
-                  CanvasGeometry::outlineAround(CanvasGeometry::pictureRect(*object)));
+    showNewPicture(slot, turned, QStringLiteral("Завъртане"), true);
+    ws.setOutline(
+        1, ws.canvas.Ogr[1].visible,
+        CanvasGeometry::outlineAround(CanvasGeometry::pictureRect(ws.store().objects[slot])));
 }

@@ -21,8 +21,12 @@ public:
 
 private:
     // The context element when it is a picture object in use, else null.
-    PictureObject* contextPicture() const;
-    void showNewPicture(PictureObject& object, const QImage& picture);
+    // The slot of the context element when it is a picture object with a picture, else 0.
+    int16_t contextPicture() const;
+    // Gives the object a new picture as the step `step`; `swapSides` swaps its width and
+    // height in the same step.
+    void showNewPicture(int16_t slot, const QImage& picture, const QString& step,
+                        bool swapSides = false);
 
     EditorContext& m_context;
 };

@@ -137,10 +137,12 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
     const QImage& picture = read.picture;
 
     Workspace& ws = m_context.workspace();
+    // The new object and its picture are one step.
+    Diagram::Edit change = ws.edit(QStringLiteral("Вмъкване на картинка"));
     ws.DobaviNov(ImageStore::sketchpadKey());
     if (ws.diagram.Nomer < 1)
         return false;
-    PictureObject& object = ws.store.objects[ws.diagram.Nomer];
+    PictureObject& object = change.store().objects[ws.diagram.Nomer];
     object.picture = picture.convertToFormat(
         picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     object.Width = PixelsToTwips(picture.width());

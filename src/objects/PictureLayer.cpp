@@ -8,12 +8,12 @@ int PictureLayer::slotCount() const {
 }
 
 bool PictureLayer::present(int slot) const {
-    const ElementStore& store = m_workspace.store;
+    const ElementStore& store = m_workspace.store();
     return store.objectStatus[slot] == ElementStore::Used && store.objects[slot].Visible;
 }
 
 QRectF PictureLayer::rect(int slot) const {
-    return CanvasGeometry::pictureRect(m_workspace.store.objects[slot]);
+    return CanvasGeometry::pictureRect(m_workspace.store().objects[slot]);
 }
 
 void PictureLayer::paint(QPainter& painter) const {
@@ -21,5 +21,5 @@ void PictureLayer::paint(QPainter& painter) const {
 }
 
 QString PictureLayer::toolTip(int slot) const {
-    return m_workspace.store.objects[slot].ToolTipText;
+    return m_workspace.store().objects[slot].ToolTipText;
 }

@@ -26,7 +26,7 @@ void ResizeCommands::mnuSizePic_Click() {
     Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
     if (element.kind == ElementKind::Picture &&
-        ws.store.objectStatus[element.slot] == ElementStore::Used)
+        ws.store().objectStatus[element.slot] == ElementStore::Used)
         ResizeHandles::show(ws, element);
 }
 
@@ -36,7 +36,8 @@ void ResizeCommands::mouseDown(int index, const CanvasMouse& mouse) {
     Workspace& ws = m_context.workspace();
     // Any button takes the handle; only the left one moves it.
     m_index = index;
-    m_drag = ws.dragHandle(ws.canvas.Manip[index], ResizeHandles::Size);
+    m_drag = ws.dragHandle({ElementKind::ResizeHandle, static_cast<int16_t>(index)},
+                           ResizeHandles::Size);
     m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
     ws.canvas.drag = {ElementKind::ResizeHandle, static_cast<int16_t>(index)};
 }

@@ -26,7 +26,7 @@ QString kindTag(ElementKind kind) {
 }
 
 QRectF box(const Workspace& workspace, ElementRef element) {
-    const ElementStore& store = workspace.store;
+    const ElementStore& store = workspace.store();
     switch (element.kind) {
     case ElementKind::Picture:
         return CanvasGeometry::pictureRect(store.objects[element.slot]);
@@ -241,22 +241,25 @@ bool handleMoved(Workspace& workspace, int index) {
     keepOnePixel(corners, index);
     const bool ended = pushApart(corners, index);
     const int16_t slot = workspace.diagram.Izbr;
-    ElementStore& store = workspace.store;
+    const ElementStore& now = workspace.store();
     if (slot >= 1 && slot <= ElementStore::Capacity) {
+        const QString step = QStringLiteral("Преоразмеряване");
         if (canvas.manipKind == kindTag(ElementKind::Picture) &&
-            store.objectStatus[slot] == ElementStore::Used) {
-            const QRectF before = CanvasGeometry::pictureRect(store.objects[slot]);
-            followPicture(corners, index, store.objects[slot]);
-            emit workspace.elementMoved(before, CanvasGeometry::pictureRect(store.objects[slot]));
-        } else if (canvas.manipKind == kindTag(ElementKind::Shape) &&
-                   store.shapes[slot].Kind != 0) {
-            followShape(corners, index, store.shapes[slot]);
-            canvas.shapeHandles[slot].topLeft = Shapes::handleTopLeft(store.shapes[slot]);
+            now.objectStatus[slot] == ElementStore::Used) {
+            const QRectF before = CanvasGeometry::pictureRect(now.objects[slot]);
+            followPicture(corners, index, workspace.edit(step).store().objects[slot]);
+            emit workspace.elementMoved(before, CanvasGeometry::pictureRect(now.objects[slot]));
+        } else if (canvas.manipKind == kindTag(ElementKind::Shape) && now.shapes[slot].Kind != 0) {
+            Diagram::Edit change = workspace.edit(step);
+            ShapeRecord& shape = change.store().shapes[slot];
+            followShape(corners, index, shape);
+            change.store().shapeHandles[slot] = Shapes::handleTopLeft(shape);
         } else if (canvas.manipKind == kindTag(ElementKind::Grid) &&
-                   slot <= ElementStore::GridCapacity && store.grids[slot].Used != 0) {
-            followGrid(corners, index, store.grids[slot]);
-            canvas.gridHandles[slot].topLeft =
-                QPointF(store.grids[slot].Left, store.grids[slot].Top);
+                   slot <= ElementStore::GridCapacity && now.grids[slot].Used != 0) {
+            Diagram::Edit change = workspace.edit(step);
+            GridRecord& grid = change.store().grids[slot];
+            followGrid(corners, index, grid);
+            change.store().gridHandles[slot] = QPointF(grid.Left, grid.Top);
         }
     }
     encloseHandles(workspace);
@@ -266,10 +269,11 @@ bool handleMoved(Workspace& workspace, int index) {
 void finishResize(Workspace& workspace) {
     const int16_t slot = workspace.diagram.Izbr;
     if (workspace.canvas.manipKind != kindTag(ElementKind::Picture) || slot < 1 ||
-        slot > ElementStore::Capacity || workspace.store.objectStatus[slot] != ElementStore::Used)
+        slot > ElementStore::Capacity || workspace.store().objectStatus[slot] != ElementStore::Used)
         return;
     const CanvasState& canvas = workspace.canvas;
-    PictureObject& p = workspace.store.objects[slot];
+    Diagram::Edit change = workspace.edit(QStringLiteral("Преоразмеряване"));
+    PictureObject& p = change.store().objects[slot];
     const double width = canvas.Manip[2].topLeft.x() - (canvas.Manip[1].topLeft.x() + Size);
     const double height = canvas.Manip[3].topLeft.y() - (canvas.Manip[1].topLeft.y() + Size);
     const QRectF before = CanvasGeometry::pictureRect(p);

@@ -129,14 +129,17 @@ void ShapeCommands::mouseDown(int slot, const CanvasMouse& mouse) {
         // One drag at a time, whatever element it moves.
         if (m_dragSlot != 0 || !ws.canvas.drag.isNone())
             return;
-        const ShapeRecord& s = ws.store.shapes[slot];
+        const ShapeRecord& s = ws.store().shapes[slot];
         // Whole 64-bit differences: a shape from a file may be taller than 16 bits hold, and
         // it has to keep its size when moved.
         Shirina = int64_t(s.X2) - s.X1;
         Visochina = int64_t(s.Y2) - s.Y1;
         m_drag = ws.dragHandle(
-            ws.canvas.shapeHandles[slot], Shapes::HandleSize, [this, &ws, slot](QPointF at) {
-                Shapes::followHandle(ws.store.shapes[slot], at, Shirina, Visochina);
+            {ElementKind::Shape, static_cast<int16_t>(slot)}, Shapes::HandleSize,
+            [this, &ws, slot](QPointF at) {
+                Shapes::followHandle(
+                    ws.edit(QStringLiteral("Преместване на фигура")).store().shapes[slot], at,
+                    Shirina, Visochina);
             });
         m_drag.DragObj(true, mouse.relative.x(), mouse.relative.y());
         m_dragSlot = static_cast<int16_t>(slot);
@@ -173,7 +176,7 @@ void ShapeCommands::openShapeMenu(int16_t slot) {
     m_context.SpriInstrumentite();
     Workspace& ws = m_context.workspace();
     ws.diagram.contextElement = {ElementKind::Shape, slot};
-    const bool line = ws.store.shapes[slot].Kind == Shapes::Line;
+    const bool line = ws.store().shapes[slot].Kind == Shapes::Line;
     mnuFigures->findChild<QAction*>(QStringLiteral("mnuFlip"))->setVisible(line);
     mnuFigures->findChild<QMenu*>(QStringLiteral("mnuFill"))->menuAction()->setVisible(!line);
     m_context.popupAtPointer(*mnuFigures);
@@ -183,7 +186,7 @@ int16_t ShapeCommands::contextShape() const {
     const Workspace& ws = m_context.workspace();
     const ElementRef element = ws.diagram.contextElement;
     if (element.kind != ElementKind::Shape || element.slot < 1 ||
-        element.slot > ElementStore::Capacity || ws.store.shapes[element.slot].Kind == 0)
+        element.slot > ElementStore::Capacity || ws.store().shapes[element.slot].Kind == 0)
         return 0;
     return element.slot;
 }
@@ -193,19 +196,20 @@ void ShapeCommands::edit(const std::function<void(ShapeRecord&)>& change) {
     if (!slot)
         return;
     Workspace& ws = m_context.workspace();
-    ShapeRecord& shape = ws.store.shapes[slot];
-    const ShapeRecord before = shape;
+    ShapeRecord shape = ws.store().shapes[slot];
     change(shape);
     // Only a drag marks the state text; an edit must still not be lost unasked.
-    if (!sameRecord(before, shape))
+    if (!sameRecord(ws.store().shapes[slot], shape)) {
+        ws.edit(QStringLiteral("Промяна на фигура")).store().shapes[slot] = shape;
         ws.markModified();
+    }
     m_context.Pre4ertai();
 }
 
 void ShapeCommands::mnuCopyShape_Click() {
     if (const int16_t slot = contextShape()) {
         Workspace& ws = m_context.workspace();
-        Shapes::copyToBuffer(ws.store.shapes[slot], ws.diagram.copyBuffer);
+        Shapes::copyToBuffer(ws.store().shapes[slot], ws.diagram.copyBuffer);
         m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
     }
 }
@@ -221,8 +225,8 @@ void ShapeCommands::mnuDeleteFig_Click() {
     m_context.SpriInstrumentite();
     Workspace& ws = m_context.workspace();
     // The other fields stay until the slot is used again.
-    ws.store.shapes[slot].Kind = Shapes::Free;
-    ws.canvas.shapeHandles[slot].visible = false;
+    ws.edit(QStringLiteral("Изтриване на фигура")).store().shapes[slot].Kind = Shapes::Free;
+    ws.canvas.shapeHandleVisible[slot] = false;
     ws.diagram.contextElement = {};
     ws.markModified();
     ws.notifyCanvasStateChanged();
@@ -250,7 +254,7 @@ void ShapeCommands::mnuShapeColor_Click() {
     const int16_t slot = contextShape();
     if (!slot)
         return;
-    const int32_t border = m_context.workspace().store.shapes[slot].BorderColour;
+    const int32_t border = m_context.workspace().store().shapes[slot].BorderColour;
     m_dialogColour = border;
     const auto chosen = m_context.prompter().chooseColour(border);
     if (chosen)
@@ -275,7 +279,7 @@ void ShapeCommands::mnuFillCol_Click() {
         return;
     Workspace& ws = m_context.workspace();
     ws.diagram.Izbr = slot;
-    const ShapeRecord& shape = ws.store.shapes[slot];
+    const ShapeRecord& shape = ws.store().shapes[slot];
     if (shape.Kind == Shapes::Line)
         return;
     // An unfilled shape's fill colour means nothing: the dialog shows what it showed last.

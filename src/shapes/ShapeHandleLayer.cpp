@@ -54,16 +54,16 @@ int ShapeHandleLayer::slotCount() const {
 }
 
 bool ShapeHandleLayer::present(int slot) const {
-    return m_workspace.store.shapes[slot].Kind > 0 && m_workspace.canvas.shapeHandles[slot].visible;
+    return m_workspace.store().shapes[slot].Kind > 0 && m_workspace.canvas.shapeHandleVisible[slot];
 }
 
 QRectF ShapeHandleLayer::rect(int slot) const {
-    return QRectF(m_workspace.canvas.shapeHandles[slot].topLeft,
+    return QRectF(m_workspace.store().shapeHandles[slot],
                   QSizeF(Shapes::HandleSize, Shapes::HandleSize));
 }
 
 const QImage& ShapeHandleLayer::picture(int slot) const {
-    switch (m_workspace.store.shapes[slot].Kind) {
+    switch (m_workspace.store().shapes[slot].Kind) {
     case Shapes::Line:
         return LinePic();
     case Shapes::EllipseKind:
@@ -79,7 +79,7 @@ void ShapeHandleLayer::paint(QPainter& painter) const {
 }
 
 QString ShapeHandleLayer::toolTip(int slot) const {
-    switch (m_workspace.store.shapes[slot].Kind) {
+    switch (m_workspace.store().shapes[slot].Kind) {
     case Shapes::Line:
         return QStringLiteral("Линия");
     case Shapes::EllipseKind:

@@ -35,7 +35,8 @@ void finish(Workspace& ws, Kind kind, int16_t x, int16_t y, int32_t colour, bool
     const int16_t slot = ws.FindEmpty(ElementStore::Shapes);
     if (slot < 1)
         return;
-    ShapeRecord& s = ws.store.shapes[slot];
+    Diagram::Edit change = ws.edit(QStringLiteral("Рисуване на фигура"));
+    ShapeRecord& s = change.store().shapes[slot];
     s = ShapeRecord{};
     s.Kind = kind;
     if (kind == Line) {
@@ -67,7 +68,8 @@ void finish(Workspace& ws, Kind kind, int16_t x, int16_t y, int32_t colour, bool
         s.FillStyle = Transparent;
         s.FillColour = 0;
     }
-    ws.canvas.shapeHandles[slot] = CanvasHandle{ws.canvas.showHandles, handleTopLeft(s)};
+    change.store().shapeHandles[slot] = handleTopLeft(s);
+    ws.canvas.shapeHandleVisible[slot] = ws.canvas.showHandles;
 }
 
 } // namespace

@@ -304,7 +304,7 @@ void Dialog::writeText(const QString& text) {
     // The dialog does not block the canvas, so its element may have been deleted meanwhile.
     if (slot < 1 || slot > ElementStore::Capacity)
         return;
-    ElementStore& store = m_workspace.store;
+    const ElementStore& store = m_workspace.store();
     bool changed = false;
     if (ImeNaKontrol == QLatin1String("Tekst")) {
         const QString before = store.texts[size_t(slot)].Caption;

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 TextCommands::TextCommands(EditorContext& context) : m_context(context) {
     m_layer = &m_context.canvas().layers().add(
@@ -42,7 +43,7 @@ TextCommands::TextCommands(EditorContext& context) : m_context(context) {
     connect(&m_context.workspace(), &Workspace::elementsChanged, this, [this] {
         if (!m_dialog)
             return;
-        const ElementStore& store = m_context.workspace().store;
+        const ElementStore& store = m_context.workspace().store();
         const int16_t slot = m_dialog->Kutiq;
         if (slot < 1 || slot > ElementStore::Capacity)
             return;
@@ -93,13 +94,13 @@ void TextCommands::mnuOptEdit_Click() {
     if (element.slot < 1 || element.slot > ElementStore::Capacity)
         return;
     if (element.kind == ElementKind::Text &&
-        ws.store.textStatus[element.slot] == ElementStore::Used) {
+        ws.store().textStatus[element.slot] == ElementStore::Used) {
         openDialog(element.slot, QStringLiteral("Tekst"))
-            ->txtTekst->setText(ws.store.texts[element.slot].Caption);
+            ->txtTekst->setText(ws.store().texts[element.slot].Caption);
     } else if (element.kind == ElementKind::Picture &&
-               ws.store.objectStatus[element.slot] == ElementStore::Used) {
+               ws.store().objectStatus[element.slot] == ElementStore::Used) {
         openDialog(element.slot, QStringLiteral("Pic"))
-            ->txtTekst->setText(ws.store.objects[element.slot].ToolTipText);
+            ->txtTekst->setText(ws.store().objects[element.slot].ToolTipText);
     }
 }
 
@@ -108,10 +109,10 @@ void TextCommands::mnuOptFont_Click() {
     const ElementRef element = ws.diagram.contextElement;
     if (element.kind != ElementKind::Text || element.slot < 1 ||
         element.slot > ElementStore::Capacity ||
-        ws.store.textStatus[element.slot] != ElementStore::Used)
+        ws.store().textStatus[element.slot] != ElementStore::Used)
         return;
-    const Prompter::FontChoice preset{TextFieldGeometry::font(ws.store.texts[element.slot]),
-                                      ws.store.texts[element.slot].ForeColor};
+    const Prompter::FontChoice preset{TextFieldGeometry::font(ws.store().texts[element.slot]),
+                                      ws.store().texts[element.slot].ForeColor};
     const std::optional<Prompter::FontChoice> choice =
         m_context.prompter().chooseFontAndColour(preset);
     // Cancelling keeps what the dialog was preset with: the element's own font.
@@ -119,7 +120,7 @@ void TextCommands::mnuOptFont_Click() {
         return;
     // Only what the dialog changed is copied back: the preset stands in for an element without
     // a font name or size, which must stay as it is when the user changes nothing.
-    TextField& field = ws.store.texts[element.slot];
+    TextField field = ws.store().texts[element.slot];
     const QFont& chosen = choice->font;
     if (choice->colour != preset.colour)
         field.ForeColor = choice->colour;
@@ -135,6 +136,12 @@ void TextCommands::mnuOptFont_Click() {
         field.FontName = chosen.family();
     if (chosen.pointSizeF() > 0 && chosen.pointSizeF() != preset.font.pointSizeF())
         field.FontSize = chosen.pointSizeF();
+    const auto looks = [](const TextField& f) {
+        return std::tie(f.ForeColor, f.FontBold, f.FontItalic, f.FontUnderline, f.FontStrikethru,
+                        f.FontName, f.FontSize);
+    };
+    if (looks(field) != looks(ws.store().texts[element.slot]))
+        ws.edit(QStringLiteral("Шрифт на текст")).store().texts[element.slot] = field;
     ws.setOutline(1, ws.canvas.Ogr[1].visible,
                   CanvasGeometry::outlineAround(CanvasGeometry::textRect(field)));
     ws.notifyElementsChanged();
@@ -146,7 +153,7 @@ void TextCommands::MakeEtiket(int Position) {
     m_context.SpriInstrumentite();
     if (element.kind != ElementKind::Picture || element.slot < 1 ||
         element.slot > ElementStore::Capacity ||
-        ws.store.objectStatus[element.slot] != ElementStore::Used)
+        ws.store().objectStatus[element.slot] != ElementStore::Used)
         return;
     if (TextFields::makeLabel(ws, element.slot, Position) == TextFields::LabelResult::Made)
         ws.markModified();

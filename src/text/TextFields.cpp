@@ -30,8 +30,11 @@ int16_t create(Workspace& workspace, const QString& caption, double left, double
     field.Left = left;
     field.Top = top;
     field.Visible = true;
-    workspace.store.texts[slot] = field;
-    workspace.store.textStatus[slot] = ElementStore::Used;
+    {
+        Diagram::Edit change = workspace.edit(QStringLiteral("Нов текст"));
+        change.store().texts[slot] = field;
+        change.store().textStatus[slot] = ElementStore::Used;
+    }
     workspace.notifyElementsChanged();
     return slot;
 }
@@ -57,15 +60,17 @@ QPointF labelPosition(const QRectF& object, const QSizeF& label, int position) {
 }
 
 LabelResult makeLabel(Workspace& workspace, int16_t objectSlot, int position) {
-    const PictureObject& object = workspace.store.objects[objectSlot];
-    if (object.ToolTipText.isEmpty())
+    const QString name = workspace.store().objects[objectSlot].ToolTipText;
+    if (name.isEmpty())
         return LabelResult::Unnamed;
-    const int16_t slot = create(workspace, object.ToolTipText, 0, 0);
+    const QRectF object = CanvasGeometry::pictureRect(workspace.store().objects[objectSlot]);
+    // The label is made and placed in one step.
+    Diagram::Edit change = workspace.edit(QStringLiteral("Етикет"));
+    const int16_t slot = create(workspace, name, 0, 0);
     if (slot < 1)
         return LabelResult::BufferFull;
-    TextField& label = workspace.store.texts[slot];
-    const QPointF at = labelPosition(CanvasGeometry::pictureRect(object),
-                                     TextFieldGeometry::size(label), position);
+    TextField& label = change.store().texts[slot];
+    const QPointF at = labelPosition(object, TextFieldGeometry::size(label), position);
     label.Left = at.x();
     label.Top = at.y();
     workspace.notifyElementsChanged();
@@ -74,8 +79,9 @@ LabelResult makeLabel(Workspace& workspace, int16_t objectSlot, int position) {
 
 int makeLabels(Workspace& workspace, int position) {
     int made = 0;
+    Diagram::Edit change = workspace.edit(QStringLiteral("Етикети"));
     for (int16_t slot = 1; slot <= ElementStore::Capacity; ++slot)
-        if (workspace.store.objectStatus[slot] == ElementStore::Used &&
+        if (workspace.store().objectStatus[slot] == ElementStore::Used &&
             makeLabel(workspace, slot, position) == LabelResult::Made)
             ++made;
     return made;

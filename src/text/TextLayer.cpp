@@ -8,12 +8,12 @@ int TextLayer::slotCount() const {
 }
 
 bool TextLayer::present(int slot) const {
-    const ElementStore& store = m_workspace.store;
+    const ElementStore& store = m_workspace.store();
     return store.textStatus[slot] == ElementStore::Used && store.texts[slot].Visible;
 }
 
 QRectF TextLayer::rect(int slot) const {
-    return CanvasGeometry::textRect(m_workspace.store.texts[slot]);
+    return CanvasGeometry::textRect(m_workspace.store().texts[slot]);
 }
 
 void TextLayer::paint(QPainter& painter) const {

@@ -68,8 +68,9 @@ struct CanvasState {
     QString manipKind; // "Kartinka", "Figura" or "Tablica"
 
     std::array<CanvasHandle, ElementStore::Capacity + 1> lineHandles;
-    std::array<CanvasHandle, ElementStore::Capacity + 1> shapeHandles;
-    std::array<CanvasHandle, ElementStore::GridCapacity + 1> gridHandles;
+    // Whether each shape and grid handle is shown; where it sits is the element's own.
+    std::array<bool, ElementStore::Capacity + 1> shapeHandleVisible{};
+    std::array<bool, ElementStore::GridCapacity + 1> gridHandleVisible{};
     // Line and shape handles are shown while the hide-handles command reads "Скрий
     // манипулаторите".
     bool showHandles = true;

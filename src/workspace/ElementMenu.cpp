@@ -52,6 +52,6 @@ void ElementMenu::open(ElementRef element) {
         m_actions.value(QString::fromLatin1(name))->setVisible(picture);
     m_workspace.setOutline(
         1, true,
-        CanvasGeometry::outlineAround(CanvasGeometry::elementRect(m_workspace.store, element)));
+        CanvasGeometry::outlineAround(CanvasGeometry::elementRect(m_workspace.store(), element)));
     m_menu->popup(QCursor::pos());
 }

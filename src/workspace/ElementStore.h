@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -88,6 +89,11 @@ public:
     std::array<ShapeRecord, Capacity + 1> shapes{};
     std::array<LineRecord, Capacity + 1> lines{};
     std::array<GridRecord, GridCapacity + 1> grids{};
+    // Where the handle of each shape and grid sits (twips, top-left corner). It is kept with
+    // the element, not derived from it: a file rounds it one way, drawing another, and a drag
+    // moves it without rounding, so only the element's own copy is exact.
+    std::array<QPointF, Capacity + 1> shapeHandles{};
+    std::array<QPointF, GridCapacity + 1> gridHandles{};
 
     bool isSlotFree(Buffer buffer, int slot) const;
     // Lowest free slot of the buffer, 0 when it is full. Silent.

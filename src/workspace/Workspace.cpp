@@ -14,7 +14,7 @@ QString DiagramStateText::file(const QString& path) {
 
 Workspace::Workspace(Prompter& prompter, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_stateText(DiagramStateText::none()),
-      m_fileText(DiagramStateText::noFile()), m_renderer(store), m_bitmap(m_renderer) {
+      m_fileText(DiagramStateText::noFile()), m_renderer(m_document.store()), m_bitmap(m_renderer) {
     kartinki.addSketchpadEntry();
 }
 
@@ -72,7 +72,7 @@ void Workspace::setModified(bool modified) {
 int16_t Workspace::FindEmpty(int16_t MasivNomer) {
     if (MasivNomer < ElementStore::Objects || MasivNomer > ElementStore::Lines)
         return 0;
-    const int16_t slot = store.lowestFree(static_cast<ElementStore::Buffer>(MasivNomer));
+    const int16_t slot = store().lowestFree(static_cast<ElementStore::Buffer>(MasivNomer));
     if (slot == 0) {
         m_prompter.message(QStringLiteral("Програмна грешка"),
                            QStringLiteral("Паметта препълнена - не могат да се изведат повече "
@@ -83,7 +83,7 @@ int16_t Workspace::FindEmpty(int16_t MasivNomer) {
 }
 
 int16_t Workspace::PraznaTablica() const {
-    return store.lowestFreeGrid();
+    return store().lowestFreeGrid();
 }
 
 void Workspace::DobaviNov(const QString& Vid) {
@@ -95,7 +95,8 @@ void Workspace::DobaviNov(const QString& Vid) {
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
     }
-    PictureObject& object = store.objects[diagram.Nomer];
+    Diagram::Edit change = edit(QStringLiteral("Добавяне на обект"));
+    PictureObject& object = change.store().objects[diagram.Nomer];
     object = PictureObject{};
     if (const ImageStore::Entry* entry = kartinki.find(Vid)) {
         object.picture = entry->picture;
@@ -113,31 +114,35 @@ void Workspace::DobaviNov(const QString& Vid) {
     object.Height = PixelsToTwips(object.picture.height());
     object.Top = CanvasGeometry::NewObjectTop;
     object.Left = CanvasGeometry::NewObjectLeft;
-    store.objectStatus[diagram.Nomer] = ElementStore::Used;
+    change.store().objectStatus[diagram.Nomer] = ElementStore::Used;
     diagram.lastCreatedObject = diagram.Nomer;
     emit elementsChanged();
 }
 
 void Workspace::Iz4isti() {
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (store.textStatus[slot] == ElementStore::Used) {
-            store.texts[slot] = TextField{};
-            store.textStatus[slot] = ElementStore::Free;
+    {
+        Diagram::Edit change = edit(QStringLiteral("Изчистване"));
+        ElementStore& store = change.store();
+        for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+            if (store.textStatus[slot] == ElementStore::Used) {
+                store.texts[slot] = TextField{};
+                store.textStatus[slot] = ElementStore::Free;
+            }
+            if (store.objectStatus[slot] == ElementStore::Used) {
+                // Unloading the element lets its picture go.
+                store.objects[slot] = PictureObject{};
+                store.objectStatus[slot] = ElementStore::Free;
+            }
+            store.shapes[slot].Kind = 0;
+            canvas.shapeHandleVisible[slot] = false;
+            LineRecord& line = store.lines[slot];
+            line.Used = line.FromObject = line.ToObject = line.LineType = 0;
+            canvas.lineHandles[slot].visible = false;
         }
-        if (store.objectStatus[slot] == ElementStore::Used) {
-            // Unloading the element lets its picture go.
-            store.objects[slot] = PictureObject{};
-            store.objectStatus[slot] = ElementStore::Free;
+        for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
+            store.grids[slot].Used = 0;
+            canvas.gridHandleVisible[slot] = false;
         }
-        store.shapes[slot].Kind = 0;
-        canvas.shapeHandles[slot].visible = false;
-        LineRecord& line = store.lines[slot];
-        line.Used = line.FromObject = line.ToObject = line.LineType = 0;
-        canvas.lineHandles[slot].visible = false;
-    }
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
-        store.grids[slot].Used = 0;
-        canvas.gridHandles[slot].visible = false;
     }
     // The resize handles belonged to an element that is gone.
     for (int k = 1; k <= 4; ++k)
@@ -171,8 +176,11 @@ bool Workspace::ZapaziPromenite() {
 }
 
 void Workspace::deletePicture(int16_t slot) {
-    if (slot < 1 || slot > ElementStore::Capacity || store.objectStatus[slot] != ElementStore::Used)
+    if (slot < 1 || slot > ElementStore::Capacity ||
+        store().objectStatus[slot] != ElementStore::Used)
         return;
+    Diagram::Edit change = edit(QStringLiteral("Изтриване на обект"));
+    ElementStore& store = change.store();
     store.objectStatus[slot] = ElementStore::Free;
     for (int i = 1; i <= ElementStore::Capacity; ++i) {
         LineRecord& line = store.lines[i];
@@ -186,25 +194,28 @@ void Workspace::deletePicture(int16_t slot) {
 }
 
 void Workspace::deleteText(int16_t slot) {
-    if (slot < 1 || slot > ElementStore::Capacity || store.textStatus[slot] != ElementStore::Used)
+    if (slot < 1 || slot > ElementStore::Capacity || store().textStatus[slot] != ElementStore::Used)
         return;
-    store.textStatus[slot] = ElementStore::Free;
-    store.texts[slot] = TextField{};
+    Diagram::Edit change = edit(QStringLiteral("Изтриване на текст"));
+    change.store().textStatus[slot] = ElementStore::Free;
+    change.store().texts[slot] = TextField{};
     emit elementsChanged();
 }
 
 bool Workspace::setTextCaption(int16_t slot, const QString& caption) {
-    if (slot < 1 || slot > ElementStore::Capacity || store.textStatus[slot] != ElementStore::Used)
+    if (slot < 1 || slot > ElementStore::Capacity || store().textStatus[slot] != ElementStore::Used)
         return false;
-    store.texts[slot].Caption = caption.isEmpty() ? QStringLiteral("Въведете текст") : caption;
+    edit(QStringLiteral("Промяна на текст")).store().texts[slot].Caption =
+        caption.isEmpty() ? QStringLiteral("Въведете текст") : caption;
     emit elementsChanged();
     return true;
 }
 
 bool Workspace::setPictureName(int16_t slot, const QString& name) {
-    if (slot < 1 || slot > ElementStore::Capacity || store.objectStatus[slot] != ElementStore::Used)
+    if (slot < 1 || slot > ElementStore::Capacity ||
+        store().objectStatus[slot] != ElementStore::Used)
         return false;
-    store.objects[slot].ToolTipText = name;
+    edit(QStringLiteral("Преименуване на обект")).store().objects[slot].ToolTipText = name;
     return true;
 }
 
@@ -213,34 +224,74 @@ SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
         return {};
     if (element.slot < 1 || element.slot > ElementStore::Capacity)
         return {};
-    SimpleDragAndDrop drag([this, element] { return CanvasGeometry::elementRect(store, element); },
-                           [this, element](double left, double top) {
-                               const QRectF before = CanvasGeometry::elementRect(store, element);
-                               if (element.kind == ElementKind::Picture) {
-                                   store.objects[element.slot].Left = left;
-                                   store.objects[element.slot].Top = top;
-                               } else {
-                                   store.texts[element.slot].Left = left;
-                                   store.texts[element.slot].Top = top;
-                               }
-                               emit elementMoved(before,
-                                                 CanvasGeometry::elementRect(store, element));
-                           },
-                           [this] { return QSizeF(canvas.width, canvas.height); });
+    SimpleDragAndDrop drag(
+        [this, element] { return CanvasGeometry::elementRect(store(), element); },
+        [this, element](double left, double top) {
+            const QRectF before = CanvasGeometry::elementRect(store(), element);
+            if (element.kind == ElementKind::Picture) {
+                Diagram::Edit change = edit(QStringLiteral("Преместване на обект"));
+                change.store().objects[element.slot].Left = left;
+                change.store().objects[element.slot].Top = top;
+            } else {
+                Diagram::Edit change = edit(QStringLiteral("Преместване на текст"));
+                change.store().texts[element.slot].Left = left;
+                change.store().texts[element.slot].Top = top;
+            }
+            emit elementMoved(before, CanvasGeometry::elementRect(store(), element));
+        },
+        [this] { return QSizeF(canvas.width, canvas.height); });
     drag.LimitMode = 1;
     return drag;
 }
 
-SimpleDragAndDrop Workspace::dragHandle(CanvasHandle& handle, double size,
+QPointF Workspace::handleTopLeft(ElementRef handle) const {
+    const int slot = handle.slot;
+    switch (handle.kind) {
+    case ElementKind::Shape:
+        return slot >= 1 && slot <= ElementStore::Capacity ? store().shapeHandles[slot] : QPointF();
+    case ElementKind::Grid:
+        return slot >= 1 && slot <= ElementStore::GridCapacity ? store().gridHandles[slot]
+                                                               : QPointF();
+    case ElementKind::ResizeHandle:
+        return slot >= 1 && slot <= 4 ? canvas.Manip[slot].topLeft : QPointF();
+    default:
+        return {};
+    }
+}
+
+SimpleDragAndDrop Workspace::dragHandle(ElementRef handle, double size,
                                         std::function<void(QPointF)> moved) {
+    const int slot = handle.slot;
+    const bool valid =
+        slot >= 1 && ((handle.kind == ElementKind::Shape && slot <= ElementStore::Capacity) ||
+                      (handle.kind == ElementKind::Grid && slot <= ElementStore::GridCapacity) ||
+                      (handle.kind == ElementKind::ResizeHandle && slot <= 4));
+    if (!valid)
+        return {};
     const QSizeF square(size, size);
-    SimpleDragAndDrop drag([&handle, square] { return QRectF(handle.topLeft, square); },
-                           [this, &handle, square, moved](double left, double top) {
-                               const QRectF before(handle.topLeft, square);
-                               handle.topLeft = QPointF(left, top);
-                               if (moved)
-                                   moved(handle.topLeft);
-                               emit elementMoved(before, QRectF(handle.topLeft, square));
+    SimpleDragAndDrop drag([this, handle, square] { return QRectF(handleTopLeft(handle), square); },
+                           [this, handle, square, moved](double left, double top) {
+                               const QRectF before(handleTopLeft(handle), square);
+                               const QPointF at(left, top);
+                               if (handle.kind == ElementKind::ResizeHandle) {
+                                   // The resize handles are the view's; the element follows through
+                                   // `moved`.
+                                   canvas.Manip[handle.slot].topLeft = at;
+                                   if (moved)
+                                       moved(at);
+                               } else {
+                                   Diagram::Edit change =
+                                       edit(handle.kind == ElementKind::Shape
+                                                ? QStringLiteral("Преместване на фигура")
+                                                : QStringLiteral("Преместване на таблица"));
+                                   if (handle.kind == ElementKind::Shape)
+                                       change.store().shapeHandles[handle.slot] = at;
+                                   else
+                                       change.store().gridHandles[handle.slot] = at;
+                                   if (moved)
+                                       moved(at);
+                               }
+                               emit elementMoved(before, QRectF(at, square));
                            },
                            [this] { return QSizeF(canvas.width, canvas.height); });
     drag.LimitMode = 1;
@@ -253,6 +304,8 @@ void Workspace::shiftElements(int dx, int dy) {
     if (dx == 0 && dy == 0)
         return;
     const QPointF by(dx, dy);
+    Diagram::Edit change = edit(QStringLiteral("Превъртане"));
+    ElementStore& store = change.store();
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
         if (store.objectStatus[slot] == ElementStore::Used) {
             store.objects[slot].Left += dx;
@@ -268,7 +321,7 @@ void Workspace::shiftElements(int dx, int dy) {
             shape.X2 += dx;
             shape.Y1 += dy;
             shape.Y2 += dy;
-            canvas.shapeHandles[slot].topLeft += by;
+            store.shapeHandles[slot] += by;
         }
     }
     for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
@@ -276,7 +329,7 @@ void Workspace::shiftElements(int dx, int dy) {
         if (grid.Used != 0) {
             grid.Left += dx;
             grid.Top += dy;
-            canvas.gridHandles[slot].topLeft += by;
+            store.gridHandles[slot] += by;
         }
     }
     // The resize handles, the selection and the search highlight scroll with the diagram.
@@ -304,6 +357,7 @@ DiagramExtent Workspace::extent(double innerWidth, double innerHeight) const {
     double minTop = innerHeight;
     double maxRight = 0;
     double maxBottom = 0;
+    const ElementStore& store = this->store();
     const auto extend = [&](double left, double top, double right, double bottom) {
         minLeft = std::min({minLeft, left, right});
         minTop = std::min({minTop, top, bottom});

@@ -4,6 +4,7 @@
 #include "settings/SettingsRecord.h"
 #include "workspace/CanvasBitmap.h"
 #include "workspace/CanvasState.h"
+#include "workspace/Diagram.h"
 #include "workspace/DiagramRenderer.h"
 #include "workspace/DiagramState.h"
 #include "workspace/ElementStore.h"
@@ -32,7 +33,13 @@ public:
 
     Prompter& prompter() const { return m_prompter; }
 
-    ElementStore store;
+    // The document: the elements, read freely, changed only through an edit.
+    Diagram& document() { return m_document; }
+    const Diagram& document() const { return m_document; }
+    const ElementStore& store() const { return m_document.store(); }
+    // Opens an edit of the document named `step` (see Diagram::edit).
+    Diagram::Edit edit(const QString& step) { return m_document.edit(step); }
+
     DiagramState diagram;
     CanvasState canvas;
     ToolState tools;
@@ -97,9 +104,13 @@ public:
 
     // A drag object for a picture object or a text field, keeping it inside the canvas.
     SimpleDragAndDrop dragObject(ElementRef element);
-    // A drag object for a handle `size` twips square, kept inside the canvas; `moved` runs
-    // with the handle's new top-left corner after every move.
-    SimpleDragAndDrop dragHandle(CanvasHandle& handle, double size,
+    // Where the handle of a shape or grid, or the resize handle {ResizeHandle, 1..4}, sits
+    // (twips, top-left corner).
+    QPointF handleTopLeft(ElementRef handle) const;
+    // A drag object for one of those handles, `size` twips square, kept inside the canvas;
+    // `moved` runs with the handle's new top-left corner after every move, within the edit
+    // that moved a shape's or grid's handle, so the element follows in the same step.
+    SimpleDragAndDrop dragHandle(ElementRef handle, double size,
                                  std::function<void(QPointF)> moved = {});
 
     // ---- scrolling and extent ----
@@ -171,6 +182,7 @@ signals:
 
 private:
     Prompter& m_prompter;
+    Diagram m_document;
     QString m_stateText;
     QString m_fileText;
     DiagramRenderer m_renderer;

@@ -191,9 +191,9 @@ void frmMain::mnuHideManiFig_Click() {
     entry.setText(ws.canvas.showHandles ? QStringLiteral("Скрий манипулаторите")
                                         : QStringLiteral("Покажи манипулаторите"));
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (ws.store.shapes[slot].Kind > 0)
-            ws.canvas.shapeHandles[slot].visible = ws.canvas.showHandles;
-        if (ws.store.lines[slot].Used > 0)
+        if (ws.store().shapes[slot].Kind > 0)
+            ws.canvas.shapeHandleVisible[slot] = ws.canvas.showHandles;
+        if (ws.store().lines[slot].Used > 0)
             ws.canvas.lineHandles[slot].visible = ws.canvas.showHandles;
     }
     ws.notifyCanvasStateChanged();

@@ -13,7 +13,7 @@ namespace {
 
 // A hand-written diagram: a library picture, a drawn 8 x 8 red picture with its pixels, a
 // text field, a line between the two pictures and a green filled rectangle.
-const QByteArray Diagram =
+const QByteArray SampleDiagram =
     "\"[Vexilardo]\"\r\n"
     "\"[PIC]\",\"HUB\",600,900,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
     "\"[LIN]\",1,1,2,2,255,1,0,\"\",\"\",\"\"\r\n"
@@ -55,7 +55,7 @@ private slots:
     void initTestCase() {
         QFile file(path(QStringLiteral("in.dia")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(Diagram);
+        file.write(SampleDiagram);
         // Two objects 18,000,000 twips apart: a picture of 1.2 million pixels a side.
         QFile far(path(QStringLiteral("far.dia")));
         QVERIFY(far.open(QIODevice::WriteOnly));
@@ -89,7 +89,7 @@ private slots:
         CatalogueLoader(QFileInfo(QStringLiteral(VX_PROGRAM)).dir().filePath("Kartinki"),
                         ws.kartinki)
             .loadAll();
-        DiaFile::read(ws, Diagram);
+        DiaFile::read(ws, SampleDiagram);
         const DiagramExtent e = ws.extent(1e9, 1e9);
         QCOMPARE(image.size(), QSize(qRound((e.maxRight - e.minLeft + 800) / 15.0),
                                      qRound((e.maxBottom - e.minTop + 800) / 15.0)));
@@ -158,7 +158,8 @@ private slots:
             << QStringLiteral("не е създаден с Вексилардо");
         QTest::newRow("a picture too large to make")
             << QStringList{"--export", path("far.dia"), path("far.png")} << 1
-            << QStringLiteral("пропуснати са 1 записа.\nГрешка: Картината би била 1200117 x 117 пиксела");
+            << QStringLiteral(
+                   "пропуснати са 1 записа.\nГрешка: Картината би била 1200117 x 117 пиксела");
         QTest::newRow("no folder to write in") << QStringList{"--export", in, path("none/x.bmp")}
                                                << 1 << QStringLiteral("не може да бъде записан");
     }

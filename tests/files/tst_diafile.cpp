@@ -29,13 +29,13 @@ struct Fixture {
 
     PictureObject& add(int slot, const QString& key = QStringLiteral("HUB")) {
         for (int s = 1; s < slot; ++s)
-            if (ws.store.objectStatus[s] == ElementStore::Free)
-                ws.store.objectStatus[s] = ElementStore::Reserved;
+            if (ws.store().objectStatus[s] == ElementStore::Free)
+                ws.edit({}).store().objectStatus[s] = ElementStore::Reserved;
         ws.DobaviNov(key);
         for (int s = 1; s < slot; ++s)
-            if (ws.store.objectStatus[s] == ElementStore::Reserved)
-                ws.store.objectStatus[s] = ElementStore::Free;
-        return ws.store.objects[slot];
+            if (ws.store().objectStatus[s] == ElementStore::Reserved)
+                ws.edit({}).store().objectStatus[s] = ElementStore::Free;
+        return ws.edit({}).store().objects[slot];
     }
     QByteArray save() const { return DiaFile::write(ws); }
     DiaFile::ReadResult load(const QByteArray& bytes) { return DiaFile::read(ws, bytes); }
@@ -74,12 +74,12 @@ private slots:
 
         Fixture g;
         QVERIFY(g.load(bytes).ended);
-        QCOMPARE(g.ws.store.objectStatus[1], int16_t(ElementStore::Free));
-        QCOMPARE(g.ws.store.objectStatus[2], int16_t(ElementStore::Free));
-        QCOMPARE(g.ws.store.objectStatus[3], int16_t(ElementStore::Used));
-        QCOMPARE(g.ws.store.objects[3].Left, 1234.5);
-        QCOMPARE(g.ws.store.objects[3].ToolTipText, QStringLiteral("Сървър 'A'"));
-        QCOMPARE(g.ws.store.objects[3].picture.size(), QSize(4, 3));
+        QCOMPARE(g.ws.store().objectStatus[1], int16_t(ElementStore::Free));
+        QCOMPARE(g.ws.store().objectStatus[2], int16_t(ElementStore::Free));
+        QCOMPARE(g.ws.store().objectStatus[3], int16_t(ElementStore::Used));
+        QCOMPARE(g.ws.store().objects[3].Left, 1234.5);
+        QCOMPARE(g.ws.store().objects[3].ToolTipText, QStringLiteral("Сървър 'A'"));
+        QCOMPARE(g.ws.store().objects[3].picture.size(), QSize(4, 3));
         QVERIFY(g.prompter.messages.isEmpty());
     }
 
@@ -88,16 +88,16 @@ private slots:
         Fixture f;
         f.add(2);
         f.add(5);
-        f.ws.store.lines[7] = {1, 2, 5, 3, 255, 2, 4};
+        f.ws.edit({}).store().lines[7] = {1, 2, 5, 3, 255, 2, 4};
         const QByteArray bytes = f.save();
         QVERIFY(bytes.contains("\"[LIN]\",1,2,5,3,255,2,4,\"\",\"\",\"\"\r\n"));
         Fixture g;
         g.load(bytes);
         for (int slot : {1, 3, 4})
-            QCOMPARE(g.ws.store.objectStatus[slot], int16_t(ElementStore::Free));
+            QCOMPARE(g.ws.store().objectStatus[slot], int16_t(ElementStore::Free));
         // Lines take the lowest free slot, and with it their place in the file.
-        QCOMPARE(g.ws.store.lines[1].FromObject, 2);
-        QCOMPARE(g.ws.store.lines[1].ToObject, 5);
+        QCOMPARE(g.ws.store().lines[1].FromObject, 2);
+        QCOMPARE(g.ws.store().lines[1].ToObject, 5);
         QVERIFY(linesOf(g.save())[2].startsWith("\"[LIN]\",1,2,5,3,255,2,4"));
     }
 
@@ -119,10 +119,11 @@ private slots:
                                QByteArray::number(C) + "\r\n"));
         Fixture g;
         g.load(bytes);
-        QCOMPARE(g.ws.store.objects[1].picture.convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(g.ws.store().objects[1].picture.convertToFormat(QImage::Format_RGB32),
                  o.picture.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(g.ws.store.objects[1].Tag, QStringLiteral("SKETCHPAD"));
-        QCOMPARE(QSizeF(g.ws.store.objects[1].Width, g.ws.store.objects[1].Height), QSizeF(45, 30));
+        QCOMPARE(g.ws.store().objects[1].Tag, QStringLiteral("SKETCHPAD"));
+        QCOMPARE(QSizeF(g.ws.store().objects[1].Width, g.ws.store().objects[1].Height),
+                 QSizeF(45, 30));
     }
 
     // A large picture goes to the file in blocks that together are the whole file; the first
@@ -203,8 +204,8 @@ private slots:
         stretched.Height = 310.25;
         f.add(4); // untouched: by key only
         // Texts, shapes and grids come back in the lowest slots, so they start there.
-        f.ws.store.textStatus[1] = ElementStore::Used;
-        TextField& t = f.ws.store.texts[1];
+        f.ws.edit({}).store().textStatus[1] = ElementStore::Used;
+        TextField& t = f.ws.edit({}).store().texts[1];
         t = {QStringLiteral("Етаж 2, стая 14"),
              300.25,
              -75,
@@ -216,8 +217,8 @@ private slots:
              false,
              true,
              true};
-        f.ws.store.shapes[1] = {2, 100, 200, -300, 400, 65280, 3, 1, 255, 4};
-        f.ws.store.grids[1] = {1, 3, 4, 500, 600, 1500, 900, 16711680, 2};
+        f.ws.edit({}).store().shapes[1] = {2, 100, 200, -300, 400, 65280, 3, 1, 255, 4};
+        f.ws.edit({}).store().grids[1] = {1, 3, 4, 500, 600, 1500, 900, 16711680, 2};
         const QByteArray bytes = f.save();
         QVERIFY(bytes.contains("\"[TXT]\",\"\xc5\xf2\xe0\xe6 2, \xf1\xf2\xe0\xff 14\",-75,"
                                "300.25,255,#TRUE#,#FALSE#,\"Arial\",8.25,#FALSE#,#TRUE#\r\n"));
@@ -227,18 +228,18 @@ private slots:
         Fixture g;
         QCOMPARE(g.load(bytes).damagedRecords, 0);
         QCOMPARE(g.save(), bytes);
-        QCOMPARE(QSizeF(g.ws.store.objects[3].Width, g.ws.store.objects[3].Height),
+        QCOMPARE(QSizeF(g.ws.store().objects[3].Width, g.ws.store().objects[3].Height),
                  QSizeF(40000.5, 310.25));
-        const TextField& back = g.ws.store.texts[1];
+        const TextField& back = g.ws.store().texts[1];
         QCOMPARE(back.FontSize, 8.25);
         QVERIFY(back.FontBold && back.FontUnderline && !back.FontItalic);
-        QCOMPARE(g.ws.store.objects[4].picture.size(), QSize(4, 3));
-        QCOMPARE(g.ws.store.objects[2].picture.size(), QSize(6, 5));
-        QCOMPARE(g.ws.store.grids[1].Used, 1);
+        QCOMPARE(g.ws.store().objects[4].picture.size(), QSize(4, 3));
+        QCOMPARE(g.ws.store().objects[2].picture.size(), QSize(6, 5));
+        QCOMPARE(g.ws.store().grids[1].Used, 1);
         // Handles come back where the shape and the grid put them.
-        QCOMPARE(g.ws.canvas.shapeHandles[1].topLeft, QPointF(100 - 200 - 127, 300 - 127));
-        QCOMPARE(g.ws.canvas.gridHandles[1].topLeft, QPointF(600, 500));
-        QVERIFY(g.ws.canvas.gridHandles[1].visible);
+        QCOMPARE(g.ws.store().shapeHandles[1], QPointF(100 - 200 - 127, 300 - 127));
+        QCOMPARE(g.ws.store().gridHandles[1], QPointF(600, 500));
+        QVERIFY(g.ws.canvas.gridHandleVisible[1]);
     }
 
     void damagedFilesLoadWhatTheyCan_data() {
@@ -345,15 +346,15 @@ private slots:
         const DiaFile::ReadResult result = f.load(file);
         QStringList seen;
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-            if (f.ws.store.objectStatus[slot] == ElementStore::Used)
+            if (f.ws.store().objectStatus[slot] == ElementStore::Used)
                 seen << QString::number(slot);
             else
-                QCOMPARE(f.ws.store.objectStatus[slot], int16_t(ElementStore::Free));
+                QCOMPARE(f.ws.store().objectStatus[slot], int16_t(ElementStore::Free));
         const std::pair<const char*, int> counts[] = {
-            {"t", f.ws.store.usedCount(ElementStore::Texts)},
-            {"s", f.ws.store.usedCount(ElementStore::Shapes)},
-            {"g", f.ws.store.usedGridCount()},
-            {"l", f.ws.store.usedCount(ElementStore::Lines)}};
+            {"t", f.ws.store().usedCount(ElementStore::Texts)},
+            {"s", f.ws.store().usedCount(ElementStore::Shapes)},
+            {"g", f.ws.store().usedGridCount()},
+            {"l", f.ws.store().usedCount(ElementStore::Lines)}};
         for (const auto& [kind, count] : counts)
             if (count)
                 seen << QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(count);
@@ -409,7 +410,7 @@ private slots:
         Fixture f;
         f.load(Start + "\"[TXT]\",\"\",1,2,0,#FALSE#,#FALSE#,\"Arial\",9,#FALSE#,#FALSE#\r\n" +
                End);
-        QCOMPARE(f.ws.store.texts[1].Caption, QStringLiteral("Въведете текст"));
+        QCOMPARE(f.ws.store().texts[1].Caption, QStringLiteral("Въведете текст"));
         QVERIFY(f.save().contains(
             "\"[TXT]\",\"\xc2\xfa\xe2\xe5\xe4\xe5\xf2\xe5 \xf2\xe5\xea\xf1\xf2\""));
     }
@@ -424,7 +425,7 @@ private slots:
             file += "0,0,3," + QByteArray::number(i) + "\r\n";
         file += "1,1,2,255\r\n0,0,0,0\r\n" + End;
         QVERIFY(f.load(file).ended);
-        const QImage& picture = f.ws.store.objects[1].picture;
+        const QImage& picture = f.ws.store().objects[1].picture;
         QCOMPARE(picture.size(), QSize(3, 2));
         QCOMPARE(picture.pixelColor(1, 1), QColor(Qt::white)); // past the painting budget
     }
@@ -434,8 +435,8 @@ private slots:
         const QByteArray pic = "\"[PIC]\",\"GONE\",0,0,\"Стар\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
         const DiaFile::ReadResult result = f.load(Start + pic + pic + End);
         QCOMPARE(result.missingKeys, QStringList{"GONE"});
-        QCOMPARE(f.ws.store.objects[2].picture, ImageStore::placeholder());
-        QCOMPARE(f.ws.store.objects[2].Tag, QStringLiteral("GONE"));
+        QCOMPARE(f.ws.store().objects[2].picture, ImageStore::placeholder());
+        QCOMPARE(f.ws.store().objects[2].Tag, QStringLiteral("GONE"));
     }
 
     void fullBuffersAreToldOnce() {
@@ -446,8 +447,8 @@ private slots:
         for (int i = 0; i < 12; ++i)
             file += "\"[TABLICA]\",1,1,0,0,100,100,0,1,\"\",\"\"\r\n";
         f.load(file + End);
-        QCOMPARE(f.ws.store.usedCount(ElementStore::Texts), 255);
-        QCOMPARE(f.ws.store.usedGridCount(), 10);
+        QCOMPARE(f.ws.store().usedCount(ElementStore::Texts), 255);
+        QCOMPARE(f.ws.store().usedGridCount(), 10);
         QCOMPARE(f.prompter.texts(),
                  QStringList({"Паметта препълнена - не могат да се изведат повече обекти !",
                               "Грешка в паметта. Буфера за текст е претоварен !",

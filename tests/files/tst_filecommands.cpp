@@ -90,16 +90,16 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.store.objects[1].Left = 3000;
+        ws.edit({}).store().objects[1].Left = 3000;
         f.w().Razmer_Click();
         f.w().pano->MoveHorizont->setValue(150);
-        QCOMPARE(ws.store.objects[1].Left, 2850.0);
+        QCOMPARE(ws.store().objects[1].Left, 2850.0);
         ws.settings.ShowInfo = false;
         const QString path = f.configDir.filePath(QStringLiteral("scrolled.dia"));
         f.prompter.fileNames.push_back(path);
         f.w().action(QStringLiteral("mnuSaveFile")).trigger();
         QCOMPARE(f.w().pano->MoveHorizont->value(), 0);
-        QCOMPARE(ws.store.objects[1].Left, 3000.0);
+        QCOMPARE(ws.store().objects[1].Left, 3000.0);
         QVERIFY(readAll(path).contains("\"[PIC]\",\"SKETCHPAD\",120,3000,"));
         QVERIFY(f.prompter.messages.isEmpty()); // ShowInfo off
     }
@@ -139,8 +139,8 @@ private slots:
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x)
                 noise.setPixel(x, y, qRgb(x * 37 % 256, y * 53 % 256, (x * y * 11) % 256));
-        ws.store.objects[1].picture = noise;
-        ws.store.objects[1].Width = ws.store.objects[1].Height = 600;
+        ws.edit({}).store().objects[1].picture = noise;
+        ws.edit({}).store().objects[1].Width = ws.edit({}).store().objects[1].Height = 600;
         ws.markChanged();
         f.prompter.fileNames.push_back(path);
         f.prompter.filterIndices.push_back(filter);
@@ -174,12 +174,12 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.store.objects[1].Left = 30000;
+        ws.edit({}).store().objects[1].Left = 30000;
         ws.settings.ShowInfo = false;
         const QString path = f.configDir.filePath(QStringLiteral("мрежа.dia"));
         f.prompter.fileNames.push_back(path);
         f.w().cmdSave->click();
-        ws.store.objects[1].Left = 0;
+        ws.edit({}).store().objects[1].Left = 0;
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.markChanged();
         f.w().action(QStringLiteral("mnuPaste")).setEnabled(true);
@@ -187,13 +187,13 @@ private slots:
         // Cancel at the question keeps everything; No goes on without saving.
         f.prompter.answers.push_back(Prompter::Answer::Cancel);
         f.w().cmdLoad->click();
-        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 2);
+        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 2);
         f.prompter.answers.push_back(Prompter::Answer::No);
         f.prompter.fileNames.push_back(path);
         f.w().action(QStringLiteral("mnuLoadFile")).trigger();
         QCOMPARE(f.prompter.fileDialogs.last().filters, FileCommands::loadFilters());
-        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 1);
-        QCOMPARE(ws.store.objects[1].Left, 30000.0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 1);
+        QCOMPARE(ws.store().objects[1].Left, 30000.0);
         QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         QCOMPARE(ws.fileText(), QStringLiteral("Файл : мрежа.dia"));
@@ -207,7 +207,7 @@ private slots:
         f.w().cmdLoad->click();
         QCOMPARE(f.prompter.texts().last(),
                  QStringLiteral("Грешка - файла е повреден или не е създаден с Вексилардо!"));
-        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 0);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         QCOMPARE(shownTitle(f.w()), QStringLiteral("Вексилардо - other.dia"));
     }
@@ -217,8 +217,8 @@ private slots:
         Workspace& ws = f.ws();
         ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue), QStringLiteral("Кутия"));
         ws.DobaviNov(QStringLiteral("BOX"));
-        ws.store.objects[1].Left = 1000;
-        ws.store.objects[1].Top = 500;
+        ws.edit({}).store().objects[1].Left = 1000;
+        ws.edit({}).store().objects[1].Top = 500;
         const QString path = f.configDir.filePath(QStringLiteral("цяла"));
         f.prompter.fileNames.push_back(path);
         f.prompter.filterIndices.push_back(1);
@@ -244,7 +244,7 @@ private slots:
         ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue), QStringLiteral("Кутия"));
         for (const double left : {-9e6, 9e6}) {
             ws.DobaviNov(QStringLiteral("BOX"));
-            ws.store.objects[ws.diagram.Nomer].Left = left;
+            ws.edit({}).store().objects[ws.diagram.Nomer].Left = left;
         }
         const QString path = f.configDir.filePath(QStringLiteral("далеч.bmp"));
         f.prompter.fileNames.push_back(path);
@@ -403,7 +403,7 @@ private slots:
             QCOMPARE(opened(), home);
             f.prompter.fileNames.push_back(pictures + QStringLiteral("/лого.png"));
             f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
-            QCOMPARE(ws.store.usedCount(ElementStore::Objects), 2);
+            QCOMPARE(ws.store().usedCount(ElementStore::Objects), 2);
             f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
             QCOMPARE(opened(), pictures);
         }

@@ -19,8 +19,9 @@ namespace {
 
 // Grid 1: 3 rows, 4 columns, 1200 x 700 at (1500, 1500), width 2, blue.
 void oneGrid(Workspace& ws) {
-    ws.store.grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, Rgb(0, 0, 200), 2};
-    ws.canvas.gridHandles[1] = CanvasHandle{true, QPointF(1500, 1500)};
+    ws.edit({}).store().grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, Rgb(0, 0, 200), 2};
+    ws.edit({}).store().gridHandles[1] = QPointF(1500, 1500);
+    ws.canvas.gridHandleVisible[1] = true;
     ws.Pre4ertai();
 }
 
@@ -90,7 +91,7 @@ private slots:
             QVERIFY(f.prompter.messages.isEmpty());
             QCOMPARE(result, int(QDialog::Accepted));
         }
-        const GridRecord& g = ws.store.grids[1];
+        const GridRecord& g = ws.store().grids[1];
         QCOMPARE((QList<int>{g.Height, g.Width, g.Rows, g.Columns, g.LineWidth}), expected);
         QCOMPARE((QList<int>{g.Left, g.Top, g.Colour}), (QList<int>{1500, 1500, Rgb(0, 0, 200)}));
         QCOMPARE(ws.diagram.Promqna, stored != 0); // an edited grid is worth saving
@@ -132,10 +133,10 @@ private slots:
         if (stored == 0) {
             // The second press found 45000 and said so; "Промени" refuses it too.
             QCOMPARE(f.prompter.texts(), (QStringList{"Грешни данни", "Грешни данни"}));
-            QCOMPARE(f.ws().store.grids[1].Height, 700);
+            QCOMPARE(f.ws().store().grids[1].Height, 700);
         } else {
             QVERIFY(f.prompter.messages.isEmpty());
-            QCOMPARE(f.ws().store.grids[1].Height, stored);
+            QCOMPARE(f.ws().store().grids[1].Height, stored);
         }
     }
 
@@ -154,7 +155,7 @@ private slots:
             dialog.cmdCancel->click();
         });
         QCOMPARE(shown, (QStringList{"700", "1200", "3", "4", "2"}));
-        QCOMPARE(ws.store.grids[1].Colour, Rgb(0, 0, 200));
+        QCOMPARE(ws.store().grids[1].Colour, Rgb(0, 0, 200));
         QVERIFY(!ws.diagram.Promqna);
 
         // With the resize handles on the grid, they follow its new size.
@@ -167,7 +168,7 @@ private slots:
             dialog.cmdOk->click();
         });
         QCOMPARE(f.prompter.colourDialogs, 2);
-        QCOMPARE(ws.store.grids[1].Colour, Rgb(0, 160, 0));
+        QCOMPARE(ws.store().grids[1].Colour, Rgb(0, 160, 0));
         QCOMPARE(ws.canvas.Manip[4].topLeft, QPointF(3000, 2200));
         // The new right edge, in the new colour.
         QCOMPARE(ws.renderRegion(QRectF(0, 0, 4500, 3000)).pixelColor(px(3000, 1800)),
@@ -202,11 +203,11 @@ private slots:
         QVERIFY(ws.tools.mode.isEmpty()); // the press stops the tools
         QCOMPARE(ws.canvas.drag, (ElementRef{ElementKind::Grid, 1}));
         QTest::mouseMove(f.w().pano, grab + by);
-        const GridRecord& g = ws.store.grids[1];
+        const GridRecord& g = ws.store().grids[1];
         QCOMPARE(QPointF(g.Left, g.Top), expected); // the record follows at once
         QCOMPARE(repaints.count() > 0, live);
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, grab + by);
-        QCOMPARE(ws.canvas.gridHandles[1].topLeft, expected);
+        QCOMPARE(ws.store().gridHandles[1], expected);
         QVERIFY(ws.canvas.drag.isNone());
         QCOMPARE(ws.stateText(), DiagramStateText::changed());
         QVERIFY(ws.diagram.Promqna && repaints.count() > 0);
@@ -220,7 +221,7 @@ private slots:
         QTest::mousePress(f.w().pano, Qt::LeftButton, {}, px(1575, 1575));
         QTest::mouseMove(f.w().pano, px(3075, 3075));
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(3075, 3075));
-        QCOMPARE(ws.store.grids[1].Left, 1500);
+        QCOMPARE(ws.store().grids[1].Left, 1500);
         QCOMPARE(ws.canvas.drag, (ElementRef{ElementKind::Text, 3}));
         QVERIFY(!ws.diagram.Promqna);
     }
@@ -262,10 +263,10 @@ private slots:
         entry(grids, "mnuDellTable")->trigger();
         QCOMPARE(f.prompter.titles(), QStringList{"Въпрос"});
         QCOMPARE(f.prompter.texts(), QStringList{"Искате ли да изтриете тази решетка ?"});
-        const GridRecord& g = ws.store.grids[1];
+        const GridRecord& g = ws.store().grids[1];
         QCOMPARE(g.Used, yes ? 0 : 1);
         QCOMPARE(g.Rows, 3); // kept either way
-        QCOMPARE(ws.canvas.gridHandles[1].visible, !yes);
+        QCOMPARE(ws.canvas.gridHandleVisible[1], !yes);
         QCOMPARE(ws.canvas.Manip[1].visible, !yes);
         if (yes) {
             // The freed slot is the next grid's.

@@ -68,14 +68,14 @@ private slots:
     void painting() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.store.grids[1] = grid(2, 4, 150, 150, 1200, 600);
-        ws.store.grids[1].LineWidth = 3;
-        ws.store.grids[1].Colour = Rgb(0, 128, 0);
+        ws.edit({}).store().grids[1] = grid(2, 4, 150, 150, 1200, 600);
+        ws.edit({}).store().grids[1].LineWidth = 3;
+        ws.edit({}).store().grids[1].Colour = Rgb(0, 128, 0);
         QImage image(100, 60, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.scale(1.0 / 15, 1.0 / 15);
-        Grids::paintGrid(painter, ws.store, 1);
+        Grids::paintGrid(painter, ws.store(), 1);
         painter.end();
         const QColor green(0, 128, 0);
         QCOMPARE(image.pixelColor(50, 30), green); // the row line at 450 twips
@@ -120,11 +120,11 @@ private slots:
             QCOMPARE(f.prompter.texts(), QStringList{message});
             QCOMPARE(f.prompter.messages.first().title, QStringLiteral("Грешка"));
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QCOMPARE(f.ws().store.usedGridCount(), 0);
+            QCOMPARE(f.ws().store().usedGridCount(), 0);
             return;
         }
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const GridRecord& g = f.ws().store.grids[1];
+        const GridRecord& g = f.ws().store().grids[1];
         QCOMPARE((QList<int>{g.Used, g.Rows, g.Columns, g.Left, g.Top, g.Width, g.Height}),
                  (QList<int>{1, 2, 10, 100, 201, 1000, 700}));
     }
@@ -163,12 +163,12 @@ private slots:
         QTest::mouseMove(f.w().pano, px(1500, 1200));
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(1500, 1200));
         QCOMPARE(f.gridDialogs, 1);
-        const GridRecord& g = ws.store.grids[1];
+        const GridRecord& g = ws.store().grids[1];
         QCOMPARE((QList<int>{g.Rows, g.Columns, g.Left, g.Top, g.Width, g.Height, g.Colour,
                              g.LineWidth}),
                  (QList<int>{3, 4, 1500, 1200, 1500, 1200, Rgb(0, 0, 200), 2}));
-        QVERIFY(ws.canvas.gridHandles[1].visible);
-        QCOMPARE(ws.canvas.gridHandles[1].topLeft, QPointF(1500, 1200));
+        QVERIFY(ws.canvas.gridHandleVisible[1]);
+        QCOMPARE(ws.store().gridHandles[1], QPointF(1500, 1200));
         QVERIFY(ws.tools.mode.isEmpty());
         QVERIFY(ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::changed());
@@ -187,7 +187,7 @@ private slots:
         QFETCH(QList<QPointF>, path);
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
-        ws.store.grids[1] = grid(1, 1, 600, 600, 1500, 900);
+        ws.edit({}).store().grids[1] = grid(1, 1, 600, 600, 1500, 900);
         ResizeHandles::show(ws, {ElementKind::Grid, 1});
         f.prompter.answers.push_back(Prompter::Answer::Ok);
         f.w().action(QStringLiteral("mnuTable")).trigger();
@@ -200,7 +200,7 @@ private slots:
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(path.last().x(), path.last().y()));
 
         QCOMPARE(f.gridDialogs, 0);
-        QCOMPARE(ws.store.usedGridCount(), 1);
+        QCOMPARE(ws.store().usedGridCount(), 1);
         QCOMPARE(f.prompter.messages.size(), 1);
         const ScriptedPrompter::Message& m = f.prompter.messages.first();
         QCOMPARE(m.title, QStringLiteral("Решетка"));
@@ -216,12 +216,12 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
-            ws.store.grids[slot] = grid(1, 1, 0, 0, 100, 100);
+            ws.edit({}).store().grids[slot] = grid(1, 1, 0, 0, 100, 100);
         frmAddTable dialog(f.w());
         dialog.cmdGo->click();
         QCOMPARE(f.prompter.texts(), QStringList{"Не може да се изведе таблица !"});
         QCOMPARE(dialog.result(), int(QDialog::Accepted)); // it closes all the same
-        QVERIFY(!ws.canvas.gridHandles[1].visible);
+        QVERIFY(!ws.canvas.gridHandleVisible[1]);
     }
 
     void cancelStopsTheTools() {
@@ -230,7 +230,7 @@ private slots:
         frmAddTable dialog(f.w());
         dialog.cmdCancel->click();
         QVERIFY(f.ws().tools.mode.isEmpty());
-        QCOMPARE(f.ws().store.usedGridCount(), 0);
+        QCOMPARE(f.ws().store().usedGridCount(), 0);
     }
 };
 

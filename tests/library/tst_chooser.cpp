@@ -92,7 +92,7 @@ struct ChooserFixture {
         QCOMPARE(list->currentItem(), found.first());
     }
 
-    int usedObjects() const { return workspace.store.usedCount(ElementStore::Objects); }
+    int usedObjects() const { return workspace.store().usedCount(ElementStore::Objects); }
 };
 
 } // namespace
@@ -290,7 +290,7 @@ private slots:
         f.chooseEntry(QStringLiteral("И"));
         QVERIFY(!w.chkClose->isChecked());
         QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
-        const PictureObject& object = f.workspace.store.objects[1];
+        const PictureObject& object = f.workspace.store().objects[1];
         QCOMPARE(object.Tag, QStringLiteral("AND"));
         QCOMPARE(QPointF(object.Left, object.Top), QPointF(375, 120));
         QCOMPARE(f.workspace.diagram.Posledno, QStringLiteral("AND"));
@@ -298,7 +298,7 @@ private slots:
         // Several pictures in a row; the entry stays chosen.
         QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
         QCOMPARE(f.usedObjects(), 2);
-        QCOMPARE(f.workspace.store.objects[2].Tag, QStringLiteral("AND"));
+        QCOMPARE(f.workspace.store().objects[2].Tag, QStringLiteral("AND"));
         QVERIFY(w.isVisible());
     }
 
@@ -318,7 +318,7 @@ private slots:
         ChooserFixture f;
         frmAddObject& w = f.open();
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-            f.workspace.store.objectStatus[slot] = ElementStore::Used;
+            f.workspace.edit({}).store().objectStatus[slot] = ElementStore::Used;
         f.workspace.diagram.Posledno = QStringLiteral("AND");
         f.chooseMain(QStringLiteral("Компютърни мрежи"));
         f.chooseEntry(QStringLiteral("Хъб / Hub"));

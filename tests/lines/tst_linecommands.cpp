@@ -19,8 +19,8 @@ void threeObjects(Workspace& ws) {
     const QPointF places[] = {{600, 1500}, {3600, 4500}, {6600, 600}};
     for (const QPointF& at : places) {
         ws.DobaviNov(QStringLiteral("BOX"));
-        ws.store.objects[ws.diagram.Nomer].Left = at.x();
-        ws.store.objects[ws.diagram.Nomer].Top = at.y();
+        ws.edit({}).store().objects[ws.diagram.Nomer].Left = at.x();
+        ws.edit({}).store().objects[ws.diagram.Nomer].Top = at.y();
     }
 }
 
@@ -30,7 +30,7 @@ QPoint centreOf(const PictureObject& o) {
 }
 
 void click(MainWindowFixture& f, int slot) {
-    QTest::mouseClick(f.w().pano, Qt::LeftButton, {}, centreOf(f.ws().store.objects[slot]));
+    QTest::mouseClick(f.w().pano, Qt::LeftButton, {}, centreOf(f.ws().store().objects[slot]));
 }
 
 } // namespace
@@ -52,19 +52,19 @@ private slots:
         QVERIFY(ws.canvas.Ogr[0].visible);
         QCOMPARE(f.prompter.texts().last(),
                  QStringLiteral("Изберете втория от двата обекта на връзката."));
-        QCOMPARE(ws.store.objects[1].Left, 600.0); // a pick is no drag
+        QCOMPARE(ws.store().objects[1].Left, 600.0); // a pick is no drag
         click(f, 2);
-        QCOMPARE(ws.store.lines[1].Used, 1);
-        QCOMPARE(ws.store.lines[1].FromObject, 1);
-        QCOMPARE(ws.store.lines[1].ToObject, 2);
-        QCOMPARE(ws.store.lines[1].LineType, 1);
-        QCOMPARE(ws.store.lines[1].Colour, Rgb(200, 0, 0));
-        QCOMPARE(ws.store.lines[1].LineWidth, 3);
+        QCOMPARE(ws.store().lines[1].Used, 1);
+        QCOMPARE(ws.store().lines[1].FromObject, 1);
+        QCOMPARE(ws.store().lines[1].ToObject, 2);
+        QCOMPARE(ws.store().lines[1].LineType, 1);
+        QCOMPARE(ws.store().lines[1].Colour, Rgb(200, 0, 0));
+        QCOMPARE(ws.store().lines[1].LineWidth, 3);
         QVERIFY(!ws.canvas.Ogr[0].visible && !ws.canvas.Ogr[1].visible);
         QCOMPARE(ws.diagram.connection.step, int16_t(ConnectionState::None));
         // Type 1 with B lower: the handle sits on the bend under A.
-        const QPointF a = Connections::anchor(ws.store.objects[1]);
-        const QPointF b = Connections::anchor(ws.store.objects[2]);
+        const QPointF a = Connections::anchor(ws.store().objects[1]);
+        const QPointF b = Connections::anchor(ws.store().objects[2]);
         QVERIFY(ws.canvas.lineHandles[1].visible);
         QCOMPARE(ws.canvas.lineHandles[1].topLeft, QPointF(a.x() - 45, b.y() - 45));
         QVERIFY(ws.diagram.Promqna); // a new line is worth saving
@@ -86,8 +86,8 @@ private slots:
         QVERIFY(ws.canvas.Ogr[0].visible); // until the next second pick
         click(f, 3);
         click(f, 2);
-        QCOMPARE(ws.store.lines[1].FromObject, 3);
-        QCOMPARE(ws.store.lines[1].LineType, 3);
+        QCOMPARE(ws.store().lines[1].FromObject, 3);
+        QCOMPARE(ws.store().lines[1].LineType, 3);
         QVERIFY(!ws.canvas.Ogr[0].visible);
         QVERIFY(f.prompter.messages.isEmpty());
     }
@@ -98,7 +98,7 @@ private slots:
         threeObjects(ws);
         ws.settings.ShowInfo = false;
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-            ws.store.lines[slot] = {1, 1, 2, 2, 0, 1, 0};
+            ws.edit({}).store().lines[slot] = {1, 1, 2, 2, 0, 1, 0};
         f.w().cmdCon1->click();
         click(f, 1);
         click(f, 3);
@@ -113,8 +113,8 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
-        ws.store.lines[1] = {1, 1, 1, 1, 0, 1, 2}; // an object joined to itself
-        ws.store.lines[2] = {1, 1, 3, 2, 0, 1, 0};
+        ws.edit({}).store().lines[1] = {1, 1, 1, 1, 0, 1, 2}; // an object joined to itself
+        ws.edit({}).store().lines[2] = {1, 1, 3, 2, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
         f.w().Pre4ertai();
         const QPointF corner = ws.canvas.lineHandles[1].topLeft;
@@ -138,44 +138,44 @@ private slots:
         for (QAction* a : menu->findChildren<QAction*>())
             if (a->objectName() == QStringLiteral("mnuLineType2"))
                 a->trigger();
-        QCOMPARE(ws.store.lines[1].LineType, 2);
+        QCOMPARE(ws.store().lines[1].LineType, 2);
         QVERIFY(changed(true));
         // Type 2 on one spot: the handle is one handle size off the object's centre.
-        const QPointF centre = Connections::anchor(ws.store.objects[1]);
+        const QPointF centre = Connections::anchor(ws.store().objects[1]);
         QCOMPARE(ws.canvas.lineHandles[1].topLeft, centre + QPointF(45, 45));
         f.editor->lines().setWidth(4);
         QVERIFY(changed(true));
         f.editor->lines().setStyle(3);
         QVERIFY(changed(true));
-        QCOMPARE(ws.store.lines[1].LineWidth, 4);
-        QCOMPARE(ws.store.lines[1].LineStyle, 3);
+        QCOMPARE(ws.store().lines[1].LineWidth, 4);
+        QCOMPARE(ws.store().lines[1].LineStyle, 3);
         f.prompter.colours.push_back(std::nullopt);
         f.editor->lines().mnuColLine_Click();
-        QCOMPARE(ws.store.lines[1].Colour, 0);
+        QCOMPARE(ws.store().lines[1].Colour, 0);
         QVERIFY(changed(false));
         f.prompter.colours.push_back(Rgb(0, 128, 0));
         f.editor->lines().mnuColLine_Click();
-        QCOMPARE(ws.store.lines[1].Colour, Rgb(0, 128, 0));
+        QCOMPARE(ws.store().lines[1].Colour, Rgb(0, 128, 0));
         QVERIFY(changed(true));
 
         f.prompter.answers.push_back(Prompter::Answer::No);
         f.editor->lines().mnuDelLine_Click();
-        QCOMPARE(ws.store.lines[1].Used, 1);
+        QCOMPARE(ws.store().lines[1].Used, 1);
         QVERIFY(changed(false));
         f.prompter.answers.push_back(Prompter::Answer::Yes);
         f.editor->lines().mnuDelLine_Click();
         QVERIFY(changed(true));
         QCOMPARE(f.prompter.texts().last(), QStringLiteral("Искате ли да изтриете тази линия ?"));
-        QCOMPARE(ws.store.lines[1].Used, 0);
-        QCOMPARE(ws.store.lines[1].LineStyle, 3); // kept until the slot is used again
+        QCOMPARE(ws.store().lines[1].Used, 0);
+        QCOMPARE(ws.store().lines[1].LineStyle, 3); // kept until the slot is used again
         QVERIFY(!ws.canvas.lineHandles[1].visible);
         // The freed slot is the lowest free one: the next line takes it.
         ws.settings.ShowInfo = false;
         f.w().cmdCon->click();
         click(f, 2);
         click(f, 3);
-        QCOMPARE(ws.store.lines[1].FromObject, 2);
-        QCOMPARE(ws.store.lines[1].LineStyle, 0);
+        QCOMPARE(ws.store().lines[1].FromObject, 2);
+        QCOMPARE(ws.store().lines[1].LineStyle, 0);
     }
 
     void hiddenHandlesStayHiddenForNewLines() {
@@ -189,7 +189,7 @@ private slots:
         f.w().cmdCon2->click();
         click(f, 1);
         click(f, 2);
-        QCOMPARE(ws.store.lines[1].Used, 1);
+        QCOMPARE(ws.store().lines[1].Used, 1);
         QVERIFY(!ws.canvas.lineHandles[1].visible);
         hide.trigger();
         QCOMPARE(hide.text(), QStringLiteral("Скрий манипулаторите"));
@@ -208,11 +208,11 @@ private slots:
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.settings.Pre4ertaiPriMestene = live;
-        ws.store.lines[1] = {1, 1, 2, 2, 0, 1, 0};
+        ws.edit({}).store().lines[1] = {1, 1, 2, 2, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = true;
         f.w().Pre4ertai();
         const QPointF before = ws.canvas.lineHandles[1].topLeft;
-        const QPoint grab = centreOf(ws.store.objects[2]);
+        const QPoint grab = centreOf(ws.store().objects[2]);
         QTest::mousePress(f.w().pano, Qt::LeftButton, {}, grab);
         QTest::mouseMove(f.w().pano, grab + QPoint(30, 20));
         QCOMPARE(ws.canvas.lineHandles[1].topLeft == before, !live);
@@ -225,21 +225,22 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
-        ws.store.lines[1] = {1, 1, 2, 3, 0, 1, 0};
-        ws.store.lines[2] = {1, 1, 3, 1, 0, 1, 0};
+        ws.edit({}).store().lines[1] = {1, 1, 2, 3, 0, 1, 0};
+        ws.edit({}).store().lines[2] = {1, 1, 3, 1, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
         f.w().Pre4ertai();
         const QPointF handle = ws.canvas.lineHandles[1].topLeft;
-        const QPointF object(ws.store.objects[2].Left, ws.store.objects[2].Top);
+        const QPointF object(ws.store().objects[2].Left, ws.store().objects[2].Top);
         ws.Izmesti(40, 30);
-        const QPointF moved = QPointF(ws.store.objects[2].Left, ws.store.objects[2].Top) - object;
+        const QPointF moved =
+            QPointF(ws.store().objects[2].Left, ws.store().objects[2].Top) - object;
         QVERIFY(moved != QPointF());
         QCOMPARE(ws.canvas.lineHandles[1].topLeft, handle + moved);
 
         ws.deletePicture(2);
-        QCOMPARE(ws.store.lines[1].Used, 0);
+        QCOMPARE(ws.store().lines[1].Used, 0);
         QVERIFY(!ws.canvas.lineHandles[1].visible);
-        QCOMPARE(ws.store.lines[2].Used, 1);
+        QCOMPARE(ws.store().lines[2].Used, 1);
         QVERIFY(ws.canvas.lineHandles[2].visible);
     }
 };

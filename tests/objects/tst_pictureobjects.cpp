@@ -43,20 +43,20 @@ private slots:
         Workspace& ws = f.ws();
         ws.kartinki.add(QStringLiteral("HUB"), solid(40, 30, Qt::red), QStringLiteral("Хъб"));
         f.w().cmdAddLast->click();
-        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 0);
 
         ws.diagram.Posledno = QStringLiteral("HUB");
         ws.DobaviNov(QStringLiteral("HUB"));
-        ws.store.objects[1].Left = 3000;
+        ws.edit({}).store().objects[1].Left = 3000;
         f.w().pano->MoveHorizont->setMaximum(1000);
         f.w().pano->MoveHorizont->setValue(600); // scrolled: new objects still land at 375
         f.w().action(QStringLiteral("mnuAddLast")).trigger();
         QCOMPARE(ws.diagram.Nomer, int16_t(2));
-        const PictureObject& o = ws.store.objects[2];
+        const PictureObject& o = ws.store().objects[2];
         QCOMPARE(QPointF(o.Left, o.Top), QPointF(375, 120));
         QCOMPARE(o.Tag, QStringLiteral("HUB"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
-        QCOMPARE(o.picture, ws.store.objects[1].picture);
+        QCOMPARE(o.picture, ws.store().objects[1].picture);
         QVERIFY(ws.diagram.Promqna); // a new object is worth saving
     }
 
@@ -65,7 +65,7 @@ private slots:
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.setStateText(DiagramStateText::loaded());
-        const PictureObject& o = ws.store.objects[1];
+        const PictureObject& o = ws.store().objects[1];
         Pano* pano = f.w().pano;
 
         QTest::mousePress(pano, Qt::LeftButton, {}, px(o.Left + 150, o.Top + 150));
@@ -91,7 +91,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        const PictureObject& o = ws.store.objects[1];
+        const PictureObject& o = ws.store().objects[1];
         Pano* pano = f.w().pano;
         const QPoint grab = px(o.Left + 150, o.Top + 150);
         sendMouse(pano, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
@@ -124,11 +124,11 @@ private slots:
         Workspace& ws = f.ws();
         for (int i = 0; i < 3; ++i)
             ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.store.objects[2].Left = 3000;
-        ws.store.lines[1] = {1, 1, 2, 1, 0, 1, 0};
-        ws.store.lines[2] = {1, 3, 2, 2, 0, 1, 0};
-        ws.store.lines[3] = {1, 1, 3, 3, 0, 1, 0};
-        const PictureObject o = ws.store.objects[2];
+        ws.edit({}).store().objects[2].Left = 3000;
+        ws.edit({}).store().lines[1] = {1, 1, 2, 1, 0, 1, 0};
+        ws.edit({}).store().lines[2] = {1, 3, 2, 2, 0, 1, 0};
+        ws.edit({}).store().lines[3] = {1, 1, 3, 3, 0, 1, 0};
+        const PictureObject o = ws.store().objects[2];
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(o.Left + 30, o.Top + 30));
         QMenu& mnuOpt = f.w().menu(QStringLiteral("mnuOpt"));
         QVERIFY(mnuOpt.isVisible());
@@ -145,12 +145,12 @@ private slots:
         QCOMPARE(f.prompter.messages.last().text,
                  QStringLiteral("Искате ли да изтриете обект ? С него ще бъдат изтрити и всички "
                                 "свързани с него линии !"));
-        QCOMPARE(ws.store.objectStatus[2] == ElementStore::Free, confirm);
-        QCOMPARE(ws.store.lines[1].Used, confirm ? 0 : 1);
-        QCOMPARE(ws.store.lines[2].Used, confirm ? 0 : 1);
-        QCOMPARE(ws.store.lines[3].Used, 1);
-        QCOMPARE(ws.store.lines[3].FromObject, 1);
-        QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
+        QCOMPARE(ws.store().objectStatus[2] == ElementStore::Free, confirm);
+        QCOMPARE(ws.store().lines[1].Used, confirm ? 0 : 1);
+        QCOMPARE(ws.store().lines[2].Used, confirm ? 0 : 1);
+        QCOMPARE(ws.store().lines[3].Used, 1);
+        QCOMPARE(ws.store().lines[3].FromObject, 1);
+        QCOMPARE(ws.store().objectStatus[1], int16_t(ElementStore::Used));
         QCOMPARE(ws.diagram.Promqna, confirm);
         // The outline stays until the tools are stopped (which deleting does).
         QCOMPARE(ws.canvas.Ogr[1].visible, !confirm);
@@ -159,9 +159,9 @@ private slots:
     void deletingATextFieldAsksItsOwnQuestion() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        ws.store.textStatus[4] = ElementStore::Used;
-        ws.store.texts[4].Caption = QStringLiteral("Сървърна");
-        ws.store.texts[4].Visible = true;
+        ws.edit({}).store().textStatus[4] = ElementStore::Used;
+        ws.edit({}).store().texts[4].Caption = QStringLiteral("Сървърна");
+        ws.edit({}).store().texts[4].Visible = true;
         f.w().elementMenu().open({ElementKind::Text, 4});
         QVERIFY(f.w().action(QStringLiteral("mnuOptFont")).isVisible());
         QVERIFY(!f.w().action(QStringLiteral("mnuSizePic")).isVisible());
@@ -170,7 +170,7 @@ private slots:
         f.editor->pictures().mnuOptDelete_Click();
         QCOMPARE(f.prompter.messages.last().text,
                  QStringLiteral("Искате ли да изтриете текстовото поле ?"));
-        QCOMPARE(ws.store.textStatus[4], int16_t(ElementStore::Free));
+        QCOMPARE(ws.store().textStatus[4], int16_t(ElementStore::Free));
         QVERIFY(ws.diagram.Promqna);
     }
 
@@ -183,7 +183,7 @@ private slots:
         f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
         QVERIFY(f.prompter.messages.isEmpty());
         QCOMPARE(ws.diagram.Nomer, int16_t(1));
-        const PictureObject& o = ws.store.objects[1];
+        const PictureObject& o = ws.store().objects[1];
         QCOMPARE(o.Tag, QStringLiteral("SKETCHPAD"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Импортирана картинка"));
         QCOMPARE(QSizeF(o.Width, o.Height), QSizeF(750, 300));
@@ -193,7 +193,7 @@ private slots:
         // Cancelling the dialog creates nothing.
         ws.setModified(false);
         f.editor->pictures().mnuAddFromFile_Click();
-        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 1);
+        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 1);
         QVERIFY(!ws.diagram.Promqna);
     }
 
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(f.prompter.messages[0].title, QStringLiteral("Грешка"));
         QVERIFY2(f.prompter.messages[0].text.contains(mentions),
                  qPrintable(f.prompter.messages[0].text));
-        QCOMPARE(f.ws().store.usedCount(ElementStore::Objects), 0);
+        QCOMPARE(f.ws().store().usedCount(ElementStore::Objects), 0);
     }
 
     // Above Qt's own decoding limit of 128 MB, but inside the program's 8192 x 8192.
@@ -242,30 +242,31 @@ private slots:
         }
         QVERIFY(f.editor->pictures().addPictureFromFile(path));
         QVERIFY(f.prompter.messages.isEmpty());
-        QCOMPARE(f.ws().store.objects[1].picture.size(), QSize(6000, 6000));
+        QCOMPARE(f.ws().store().objects[1].picture.size(), QSize(6000, 6000));
     }
 
     void scrollBarsShiftEveryElementAndBack() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.store.objects[1].Left = f.w().pano->innerWidth() + 2000; // beyond the right edge
-        ws.store.textStatus[1] = ElementStore::Used;
-        ws.store.texts[1].Left = 800;
+        ws.edit({}).store().objects[1].Left =
+            f.w().pano->innerWidth() + 2000; // beyond the right edge
+        ws.edit({}).store().textStatus[1] = ElementStore::Used;
+        ws.edit({}).store().texts[1].Left = 800;
         f.w().Proveri();
         QScrollBar* h = f.w().pano->MoveHorizont;
         QVERIFY(h->isEnabled());
-        QCOMPARE(h->maximum(), int(ws.store.objects[1].Left + ws.store.objects[1].Width + 400 -
+        QCOMPARE(h->maximum(), int(ws.store().objects[1].Left + ws.store().objects[1].Width + 400 -
                                    f.w().pano->innerWidth()));
         QVERIFY(!f.w().pano->MoveVertikal->isEnabled());
-        const double pictureLeft = ws.store.objects[1].Left;
+        const double pictureLeft = ws.store().objects[1].Left;
 
         h->setValue(300);
-        QCOMPARE(ws.store.objects[1].Left, pictureLeft - 300);
-        QCOMPARE(ws.store.texts[1].Left, 500.0);
+        QCOMPARE(ws.store().objects[1].Left, pictureLeft - 300);
+        QCOMPARE(ws.store().texts[1].Left, 500.0);
         h->setValue(0);
-        QCOMPARE(ws.store.objects[1].Left, pictureLeft);
-        QCOMPARE(ws.store.texts[1].Left, 800.0);
+        QCOMPARE(ws.store().objects[1].Left, pictureLeft);
+        QCOMPARE(ws.store().texts[1].Left, 800.0);
     }
 
     void scrollBarsAreOffWhenEverythingFits() {

@@ -24,7 +24,7 @@ void dragHandle(MainWindowFixture& f, int index, QPointF to, int steps = 1) {
 
 int16_t picture(Workspace& ws, double left, double top) {
     ws.DobaviNov(QStringLiteral("HUB"));
-    PictureObject& p = ws.store.objects[ws.diagram.Nomer];
+    PictureObject& p = ws.edit({}).store().objects[ws.diagram.Nomer];
     p.Left = left;
     p.Top = top;
     return ws.diagram.Nomer;
@@ -43,7 +43,7 @@ private slots:
         ws.diagram.contextElement = {ElementKind::Picture, slot};
         f.w().action(QStringLiteral("mnuSizePic")).trigger();
         const CanvasState& c = ws.canvas;
-        const PictureObject& p = ws.store.objects[slot];
+        const PictureObject& p = ws.store().objects[slot];
         QCOMPARE(c.manipKind, QStringLiteral("Kartinka"));
         QCOMPARE(ws.diagram.Izbr, slot);
         QCOMPARE(c.Manip[1].topLeft, QPointF(p.Left - S, p.Top - S));
@@ -65,7 +65,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         const int16_t slot = picture(ws, 3000, 2000);
-        const PictureObject& p = ws.store.objects[slot];
+        const PictureObject& p = ws.store().objects[slot];
         const QString name = p.ToolTipText;
         const QSizeF size(p.Width, p.Height);
         ResizeHandles::show(ws, {ElementKind::Picture, slot});
@@ -104,7 +104,7 @@ private slots:
         layers.move(Qt::LeftButton, QPointF(L1 + 1000, start.y()) + middle);
         QCOMPARE(ws.canvas.Manip[2].topLeft.x(), L1 + 400);
         layers.release(Qt::LeftButton, Qt::NoButton, QPointF(L1 + 1000, start.y()) + middle);
-        QCOMPARE(ws.store.objects[slot].Width, 310.0);
+        QCOMPARE(ws.store().objects[slot].Width, 310.0);
     }
 
     // However fast the mouse, nothing becomes zero or negative in size.
@@ -114,7 +114,7 @@ private slots:
         const int16_t slot = picture(ws, 3000, 2000);
         ResizeHandles::show(ws, {ElementKind::Picture, slot});
         dragHandle(f, 4, QPointF(100, 100));
-        const PictureObject& p = ws.store.objects[slot];
+        const PictureObject& p = ws.store().objects[slot];
         QVERIFY(p.Width >= 15 && p.Height >= 15);
         QVERIFY(!p.picture.isNull());
     }
@@ -168,13 +168,14 @@ private slots:
         ws.kartinki.add(QStringLiteral("BOX"), box, QStringLiteral("Кутия"));
         for (const double left : {3000.0, 9000.0}) {
             ws.DobaviNov(QStringLiteral("BOX"));
-            ws.store.objects[ws.diagram.Nomer].Left = left;
-            ws.store.objects[ws.diagram.Nomer].Top = 3000;
+            ws.edit({}).store().objects[ws.diagram.Nomer].Left = left;
+            ws.edit({}).store().objects[ws.diagram.Nomer].Top = 3000;
         }
-        ws.store.lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
+        ws.edit({}).store().lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = true;
-        ws.store.shapes[1] = ShapeRecord{1, 3000, 6000, 4500, 7000, 0, 1, 1, 0, 0};
-        ws.canvas.shapeHandles[1] = CanvasHandle{true, Shapes::handleTopLeft(ws.store.shapes[1])};
+        ws.edit({}).store().shapes[1] = ShapeRecord{1, 3000, 6000, 4500, 7000, 0, 1, 1, 0, 0};
+        ws.edit({}).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
+        ws.canvas.shapeHandleVisible[1] = true;
         ws.Pre4ertai(); // the line handle goes onto its line
         if (around == QLatin1String("picture"))
             ResizeHandles::show(ws, {ElementKind::Picture, 1});
@@ -224,13 +225,13 @@ private slots:
         QFETCH(QRect, expected);
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        ShapeRecord& s = ws.store.shapes[1];
+        ShapeRecord& s = ws.edit({}).store().shapes[1];
         s = ShapeRecord{2, line.left(), line.top(), line.right(), line.bottom(), 0, 1, 0, 0, 0};
         ResizeHandles::show(ws, {ElementKind::Shape, 1});
         QCOMPARE(ws.canvas.manipKind, QStringLiteral("Figura"));
         dragHandle(f, handle, to);
         QCOMPARE(QRect(QPoint(s.X1, s.Y1), QPoint(s.X2, s.Y2)), expected);
-        QCOMPARE(ws.canvas.shapeHandles[1].topLeft, Shapes::handleTopLeft(s));
+        QCOMPARE(ws.store().shapeHandles[1], Shapes::handleTopLeft(s));
     }
 
     void gridFollowsEveryHandle_data() {
@@ -249,12 +250,12 @@ private slots:
         QFETCH(QRect, expected);
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        GridRecord& g = ws.store.grids[1];
+        GridRecord& g = ws.edit({}).store().grids[1];
         g = GridRecord{1, 3, 3, 1000, 1000, 2000, 1000, 0, 1};
         ResizeHandles::show(ws, {ElementKind::Grid, 1});
         dragHandle(f, handle, to, 4);
         QCOMPARE(QRect(g.Left, g.Top, g.Width, g.Height), expected);
-        QCOMPARE(ws.canvas.gridHandles[1].topLeft, QPointF(g.Left, g.Top));
+        QCOMPARE(ws.store().gridHandles[1], QPointF(g.Left, g.Top));
         QVERIFY(ws.diagram.Promqna);
     }
 };

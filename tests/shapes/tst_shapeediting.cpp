@@ -24,18 +24,19 @@ struct ShapeEditor {
         editor.window().resize(1200, 800);
         editor.window().show();
         const int32_t blue = Rgb(0, 0, 200), grey = Rgb(9, 9, 9);
-        ws.store.shapes[1] = {
+        ws.edit({}).store().shapes[1] = {
             kind, corners.x1(), corners.y1(), corners.x2(), corners.y2(), blue, 1, fillStyle, grey,
             0};
-        ws.canvas.shapeHandles[1] = CanvasHandle{true, Shapes::handleTopLeft(ws.store.shapes[1])};
+        ws.edit({}).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
+        ws.canvas.shapeHandleVisible[1] = true;
         ws.diagram.contextElement = {ElementKind::Shape, 1};
     }
     QMenu& menu() { return *editor.shapes().mnuFigures; }
     void choose(const QString& entry) { menu().findChild<QAction*>(entry)->trigger(); }
     QPoint handlePoint() const { // the handle's middle, in canvas pixels
-        return ((ws.canvas.shapeHandles[1].topLeft + QPointF(127.5, 127.5)) / 15).toPoint();
+        return ((ws.store().shapeHandles[1] + QPointF(127.5, 127.5)) / 15).toPoint();
     }
-    const ShapeRecord& shape() const { return ws.store.shapes[1]; }
+    const ShapeRecord& shape() const { return ws.store().shapes[1]; }
     QLine corners() const { return QLine(shape().X1, shape().Y1, shape().X2, shape().Y2); }
 };
 
@@ -176,7 +177,7 @@ private slots:
 
     void flipAndResizeALine() {
         ShapeEditor e(2, QLine(1000, 1000, 3000, 2000));
-        const QPointF handle = e.ws.canvas.shapeHandles[1].topLeft;
+        const QPointF handle = e.ws.store().shapeHandles[1];
         e.choose(QStringLiteral("mnuFlip"));
         QCOMPARE(e.corners(), QLine(3000, 1000, 1000, 2000));
         QCOMPARE(Shapes::handleTopLeft(e.shape()), handle);
@@ -208,7 +209,7 @@ private slots:
         e.choose(QStringLiteral("mnuDeleteFig"));
         QCOMPARE(e.shape().Kind, 0);
         QCOMPARE(e.shape().X2, 4500); // the rest waits for the slot's next shape
-        QVERIFY(!e.ws.canvas.shapeHandles[1].visible);
+        QVERIFY(!e.ws.canvas.shapeHandleVisible[1]);
         QCOMPARE(e.prompter.texts(), QStringList(2, "Искате ли да изтриете Фигурата ?"));
         QCOMPARE(e.prompter.messages[1].title, QStringLiteral("Въпрос"));
         QCOMPARE(e.prompter.messages[1].buttons, Prompter::Buttons::YesNo);

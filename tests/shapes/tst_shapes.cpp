@@ -37,12 +37,12 @@ void drag(Workspace& ws, const QString& tool, QPoint from, QPoint to) {
 QImage painted(const ShapeRecord& shape, QSize size = {100, 100}) {
     ScriptedPrompter prompter;
     Workspace ws(prompter);
-    ws.store.shapes[1] = shape;
+    ws.edit({}).store().shapes[1] = shape;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(1.0 / 15, 1.0 / 15);
-    Shapes::paintShape(painter, ws.store, 1);
+    Shapes::paintShape(painter, ws.store(), 1);
     painter.end();
     return image;
 }
@@ -126,7 +126,7 @@ private slots:
         ws.tools.fillColour = Rgb(200, 200, 200);
         ws.tools.lineWidth = QStringLiteral("2,5");
         drag(ws, tool, from, to);
-        const ShapeRecord& s = ws.store.shapes[1];
+        const ShapeRecord& s = ws.store().shapes[1];
         if (record.isEmpty()) {
             QCOMPARE(s.Kind, 0);
             return;
@@ -135,8 +135,8 @@ private slots:
         QCOMPARE(s.BorderColour, Rgb(10, 20, 30));
         QCOMPARE(s.LineWidth, 2);
         QCOMPARE(s.LineStyle, 0);
-        QTEST(ws.canvas.shapeHandles[1].topLeft, "handle");
-        QVERIFY(ws.canvas.shapeHandles[1].visible);
+        QTEST(ws.store().shapeHandles[1], "handle");
+        QVERIFY(ws.canvas.shapeHandleVisible[1]);
     }
 
     // While the button is held only the rubber band moves; the circle's band is square.
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(ws.canvas.rubberBand.width, 4);
         Shapes::DrawLine(ws, -500, 700, 0, false);
         QCOMPARE(ws.canvas.rubberBand.line, QLineF(0, 0, -500, 700));
-        QCOMPARE(ws.store.usedCount(ElementStore::Shapes), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Shapes), 0);
     }
 
     void hiddenHandlesAndFullBuffer() {
@@ -160,14 +160,14 @@ private slots:
         Workspace ws(prompter);
         ws.canvas.showHandles = false;
         drag(ws, QStringLiteral("box"), QPoint(0, 0), QPoint(500, 500));
-        QVERIFY(!ws.canvas.shapeHandles[1].visible);
+        QVERIFY(!ws.canvas.shapeHandleVisible[1]);
         for (int slot = 2; slot <= ElementStore::Capacity; ++slot)
-            ws.store.shapes[slot].Kind = Shapes::Line;
-        const ElementStore before = ws.store;
+            ws.edit({}).store().shapes[slot].Kind = Shapes::Line;
+        const ElementStore before = ws.store();
         drag(ws, QStringLiteral("ellipse"), QPoint(0, 0), QPoint(500, 500));
         QCOMPARE(prompter.texts(),
                  QStringList{"Паметта препълнена - не могат да се изведат повече обекти !"});
-        QCOMPARE(describe(ws.store.shapes[1]), describe(before.shapes[1]));
+        QCOMPARE(describe(ws.store().shapes[1]), describe(before.shapes[1]));
     }
 
     // Every fill style on a rectangle (15..1485 twips: pixels 1 to 99), sampled inside.

@@ -20,9 +20,10 @@ struct Fixture {
     QPointer<Dialog> d;
 
     explicit Fixture(const QString& kind = QStringLiteral("Tekst"), int slot = 1) {
-        ws.store.textStatus[1] = ws.store.objectStatus[1] = ElementStore::Used;
-        ws.store.texts[1].Caption = QStringLiteral("Текст 1");
-        ws.store.objects[1].ToolTipText = QStringLiteral("Хъб");
+        ws.edit({}).store().textStatus[1] = ws.edit({}).store().objectStatus[1] =
+            ElementStore::Used;
+        ws.edit({}).store().texts[1].Caption = QStringLiteral("Текст 1");
+        ws.edit({}).store().objects[1].ToolTipText = QStringLiteral("Хъб");
         d = new Dialog(ws, prompter);
         d->show();
         d->ImeNaKontrol = kind;
@@ -35,7 +36,7 @@ struct Fixture {
     }
     // The caption or the name, whichever the dialog edits.
     QString written() const {
-        return ws.store.texts[1].Caption + QLatin1Char('|') + ws.store.objects[1].ToolTipText;
+        return ws.store().texts[1].Caption + QLatin1Char('|') + ws.store().objects[1].ToolTipText;
     }
 };
 
@@ -222,7 +223,8 @@ private slots:
         else if (action == QLatin1String("close"))
             f.d->close();
         else if (action == QLatin1String("deleted"))
-            f.ws.store.textStatus[1] = f.ws.store.objectStatus[1] = ElementStore::Free;
+            f.ws.edit({}).store().textStatus[1] = f.ws.edit({}).store().objectStatus[1] =
+                ElementStore::Free;
         f.d->OKButton_Click();
         QCOMPARE(f.written(), QStringLiteral("Текст 1|Хъб"));
         QVERIFY(!f.ws.diagram.Promqna);

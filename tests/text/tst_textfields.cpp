@@ -26,13 +26,13 @@ const QString NoNamedObjects = QStringLiteral("На екрана няма обе
 
 void fillTextBuffer(Workspace& ws) {
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-        ws.store.textStatus[slot] = ElementStore::Used;
+        ws.edit({}).store().textStatus[slot] = ElementStore::Used;
 }
 
 // A picture object with a name at a place.
 int16_t namedObject(Workspace& ws, const QString& name, double left, double top) {
     ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-    PictureObject& o = ws.store.objects[ws.diagram.Nomer];
+    PictureObject& o = ws.edit({}).store().objects[ws.diagram.Nomer];
     o.ToolTipText = name;
     o.Left = left;
     o.Top = top;
@@ -75,8 +75,8 @@ private slots:
         ws.setStateText(DiagramStateText::loaded());
         f.w().button(QStringLiteral("cmdTekst")).click();
 
-        QCOMPARE(ws.store.textStatus[1], int16_t(ElementStore::Used));
-        const TextField& field = ws.store.texts[1];
+        QCOMPARE(ws.store().textStatus[1], int16_t(ElementStore::Used));
+        const TextField& field = ws.store().texts[1];
         QCOMPARE(QPointF(field.Left, field.Top), QPointF(375, 120));
         QCOMPARE(field.Caption, QStringLiteral("Текст 1"));
         QCOMPARE(field.FontName, ws.GetProgramFont());
@@ -94,7 +94,7 @@ private slots:
 
         // The menu command makes the next one; a second dialog replaces the first.
         f.w().action(QStringLiteral("mnuAddText")).trigger();
-        QCOMPARE(ws.store.textStatus[2], int16_t(ElementStore::Used));
+        QCOMPARE(ws.store().textStatus[2], int16_t(ElementStore::Used));
         QCOMPARE(f.editor->texts().dialog()->Kutiq, int16_t(2));
     }
 
@@ -116,7 +116,7 @@ private slots:
         ws.setStateText(DiagramStateText::loaded());
         Pano* pano = f.w().pano;
         CanvasLayerStack& layers = pano->layers();
-        const TextField& field = ws.store.texts[slot];
+        const TextField& field = ws.store().texts[slot];
 
         QTest::mousePress(pano, Qt::LeftButton, {}, px(1530, 1530));
         QCOMPARE(ws.canvas.drag, ElementRef({ElementKind::Text, slot}));
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(ws.diagram.Promqna);
         QVERIFY(ws.canvas.drag.isNone());
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
-        QCOMPARE(ws.store.objects[object].Left, 3000.0);
+        QCOMPARE(ws.store().objects[object].Left, 3000.0);
     }
 
     void rightClickFramesTheFieldAndOffersItsEntries() {
@@ -140,7 +140,7 @@ private slots:
         const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(1530, 1530));
         QCOMPARE(ws.diagram.contextElement, ElementRef({ElementKind::Text, slot}));
-        const QRectF box = CanvasGeometry::textRect(ws.store.texts[slot]);
+        const QRectF box = CanvasGeometry::textRect(ws.store().texts[slot]);
         QVERIFY(ws.canvas.Ogr[1].visible);
         QCOMPARE(ws.canvas.Ogr[1].rect, box.adjusted(-40, -40, 40, 40));
         QVERIFY(f.w().action(QStringLiteral("mnuOptFont")).isVisible());
@@ -153,7 +153,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
-        TextField& field = ws.store.texts[slot];
+        TextField& field = ws.edit({}).store().texts[slot];
         field.FontName = QStringLiteral("DejaVu Sans");
         field.FontSize = 12;
         field.FontItalic = true;
@@ -205,7 +205,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
-        TextField& field = ws.store.texts[slot];
+        TextField& field = ws.edit({}).store().texts[slot];
         field.FontName = name;
         field.FontSize = size;
         field.FontUnderline = true;
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(f.editor->texts().dialog()->txtTekst->text(), QStringLiteral("Етаж 2"));
         f.editor->texts().dialog()->txtTekst->setText(QStringLiteral("Етаж 3"));
         f.editor->texts().dialog()->OKButton_Click();
-        QCOMPARE(ws.store.texts[text].Caption, QStringLiteral("Етаж 3"));
+        QCOMPARE(ws.store().texts[text].Caption, QStringLiteral("Етаж 3"));
 
         ws.diagram.contextElement = {ElementKind::Picture, object};
         edit.trigger();
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(dialog->txtTekst->text(), QStringLiteral("Хъб"));
         dialog->txtTekst->setText(QStringLiteral("Главен хъб"));
         dialog->OKButton_Click();
-        QCOMPARE(ws.store.objects[object].ToolTipText, QStringLiteral("Главен хъб"));
+        QCOMPARE(ws.store().objects[object].ToolTipText, QStringLiteral("Главен хъб"));
     }
 
     // The dialog of a field that is deleted closes, so the field that takes the slot next
@@ -273,7 +273,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(TextFields::create(ws, QStringLiteral("Склад"), 0, 0), slot);
         dialog->OKButton_Click();
-        QCOMPARE(ws.store.texts[slot].Caption, QStringLiteral("Склад"));
+        QCOMPARE(ws.store().texts[slot].Caption, QStringLiteral("Склад"));
     }
 
     void oneLabel() {
@@ -285,22 +285,22 @@ private slots:
 
         ws.diagram.contextElement = {ElementKind::Picture, unnamed};
         below.trigger();
-        QCOMPARE(ws.store.lowestFree(ElementStore::Texts), int16_t(1));
+        QCOMPARE(ws.store().lowestFree(ElementStore::Texts), int16_t(1));
         QVERIFY(f.prompter.messages.isEmpty());
 
         ws.diagram.contextElement = {ElementKind::Picture, named};
         below.trigger();
-        const TextField& label = ws.store.texts[1];
+        const TextField& label = ws.store().texts[1];
         QCOMPARE(label.Caption, QStringLiteral("Рутер"));
-        const PictureObject& o = ws.store.objects[named];
+        const PictureObject& o = ws.store().objects[named];
         QCOMPARE(label.Top, o.Top + o.Height + 255);
         QCOMPARE(label.Left, o.Left + o.Width / 2 - TextFieldGeometry::size(label).width() / 2);
         QVERIFY(ws.diagram.Promqna);
 
         // A label does not follow its object.
-        ws.store.objects[named].Left += 600;
+        ws.edit({}).store().objects[named].Left += 600;
         QCOMPARE(label.Caption, QStringLiteral("Рутер"));
-        QVERIFY(label.Left < ws.store.objects[named].Left);
+        QVERIFY(label.Left < ws.store().objects[named].Left);
 
         fillTextBuffer(ws);
         below.trigger();
@@ -339,12 +339,12 @@ private slots:
         QCOMPARE(f.prompter.texts(), messages);
         int made = 0;
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-            made += !fullBuffer && ws.store.textStatus[slot] == ElementStore::Used;
+            made += !fullBuffer && ws.store().textStatus[slot] == ElementStore::Used;
         QCOMPARE(made, labels);
         QCOMPARE(ws.diagram.Promqna, labels > 0);
         if (labels > 0)
-            QCOMPARE(ws.store.texts[1].Left,
-                     1000 - TextFieldGeometry::size(ws.store.texts[1]).width() - 255);
+            QCOMPARE(ws.store().texts[1].Left,
+                     1000 - TextFieldGeometry::size(ws.store().texts[1]).width() - 255);
 
         // Answering No does nothing at all.
         f.prompter.clear();

@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(drag.LimitMode, int16_t(1));
         drag.DragObj(true, 15, 15);
         drag.MoveObj(99999, 99999);
-        const PictureObject& o = ws.store.objects[ws.diagram.Nomer];
+        const PictureObject& o = ws.store().objects[ws.diagram.Nomer];
         QCOMPARE(o.Left, 6000 - o.Width);
         QCOMPARE(o.Top, 4500 - o.Height);
     }
@@ -79,32 +79,32 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.store.objects[1].Left = 1234.5;
-        ws.store.textStatus[2] = ElementStore::Used;
-        ws.store.texts[2].Left = 50;
-        ws.store.texts[2].Top = 70;
-        ws.store.shapes[3] = {1, 100, 200, 300, 400, 0, 1, 0, 0, 0};
-        ws.store.grids[1] = {1, 2, 2, 500, 600, 1000, 1000, 0, 1};
-        ws.store.grids[2] = {0, 2, 2, 500, 600, 1000, 1000, 0, 1}; // free: stays
-        const ElementStore before = ws.store;
+        ws.edit({}).store().objects[1].Left = 1234.5;
+        ws.edit({}).store().textStatus[2] = ElementStore::Used;
+        ws.edit({}).store().texts[2].Left = 50;
+        ws.edit({}).store().texts[2].Top = 70;
+        ws.edit({}).store().shapes[3] = {1, 100, 200, 300, 400, 0, 1, 0, 0, 0};
+        ws.edit({}).store().grids[1] = {1, 2, 2, 500, 600, 1000, 1000, 0, 1};
+        ws.edit({}).store().grids[2] = {0, 2, 2, 500, 600, 1000, 1000, 0, 1}; // free: stays
+        const ElementStore before = ws.store();
 
         ws.shiftElements(-300, 0);
-        QCOMPARE(ws.store.objects[1].Left, 934.5);
-        QCOMPARE(ws.store.texts[2].Left, -250.0);
-        QCOMPARE(ws.store.shapes[3].X1, -200);
-        QCOMPARE(ws.store.shapes[3].X2, 0);
-        QCOMPARE(ws.store.shapes[3].Y1, 200);
-        QCOMPARE(ws.store.grids[1].Left, 300);
-        QCOMPARE(ws.store.grids[2].Left, 600);
+        QCOMPARE(ws.store().objects[1].Left, 934.5);
+        QCOMPARE(ws.store().texts[2].Left, -250.0);
+        QCOMPARE(ws.store().shapes[3].X1, -200);
+        QCOMPARE(ws.store().shapes[3].X2, 0);
+        QCOMPARE(ws.store().shapes[3].Y1, 200);
+        QCOMPARE(ws.store().grids[1].Left, 300);
+        QCOMPARE(ws.store().grids[2].Left, 600);
 
         ws.shiftElements(300, 0);
         ws.shiftElements(0, -450);
         ws.shiftElements(0, 450);
-        QCOMPARE(ws.store.objects[1].Left, before.objects[1].Left);
-        QCOMPARE(ws.store.objects[1].Top, before.objects[1].Top);
-        QCOMPARE(ws.store.texts[2].Top, before.texts[2].Top);
-        QCOMPARE(ws.store.shapes[3].Y2, before.shapes[3].Y2);
-        QCOMPARE(ws.store.grids[1].Top, before.grids[1].Top);
+        QCOMPARE(ws.store().objects[1].Left, before.objects[1].Left);
+        QCOMPARE(ws.store().objects[1].Top, before.objects[1].Top);
+        QCOMPARE(ws.store().texts[2].Top, before.texts[2].Top);
+        QCOMPARE(ws.store().shapes[3].Y2, before.shapes[3].Y2);
+        QCOMPARE(ws.store().grids[1].Top, before.grids[1].Top);
     }
 
     void extentAndScrollRanges() {
@@ -113,8 +113,8 @@ private slots:
         DiagramExtent empty = ws.extent(6000, 4500);
         QCOMPARE(empty.minLeft, 6000);
         QCOMPARE(empty.maxRight, 0);
-        ws.DobaviNov(QStringLiteral("SKETCHPAD"));                   // 375,120, 480x480
-        ws.store.shapes[5] = {2, 3000, 900, 100, 50, 0, 1, 0, 0, 0}; // reversed corners
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));                              // 375,120, 480x480
+        ws.edit({}).store().shapes[5] = {2, 3000, 900, 100, 50, 0, 1, 0, 0, 0}; // reversed corners
         const DiagramExtent e = ws.extent(6000, 4500);
         QCOMPARE(e.minLeft, 100);
         QCOMPARE(e.minTop, 50);

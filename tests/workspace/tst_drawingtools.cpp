@@ -331,7 +331,7 @@ private slots:
         Workspace& ws = f.ws();
         ws.settings.ShowInfo = false;
         ws.DobaviNov(QStringLiteral("HUB"));
-        const PictureObject& hub = ws.store.objects[ws.diagram.Nomer];
+        const PictureObject& hub = ws.store().objects[ws.diagram.Nomer];
         const QPoint onHub = px(hub.Left + hub.Width / 2, hub.Top + hub.Height / 2);
         const QString exported = f.configDir.filePath(QStringLiteral("дял.bmp"));
         if (start == QLatin1String("region")) {
@@ -381,8 +381,8 @@ private slots:
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(4500, 4500));
         QVERIFY(!QFile::exists(exported));
         QCOMPARE(f.gridDialogs, 0);
-        QCOMPARE(ws.store.usedCount(ElementStore::Shapes), 0);
-        QCOMPARE(ws.store.usedCount(ElementStore::Lines), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Shapes), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Lines), 0);
         // The canvas menu comes on a right click, as usual.
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(6000, 6000));
         QVERIFY(f.w().mnuMenu->isVisible());
@@ -405,28 +405,29 @@ private slots:
         if (element == QLatin1String("picture") || element == QLatin1String("line")) {
             for (const double left : {1500.0, 6000.0}) {
                 ws.DobaviNov(QStringLiteral("HUB"));
-                ws.store.objects[ws.diagram.Nomer].Left = left;
-                ws.store.objects[ws.diagram.Nomer].Top = 1500;
+                ws.edit({}).store().objects[ws.diagram.Nomer].Left = left;
+                ws.edit({}).store().objects[ws.diagram.Nomer].Top = 1500;
             }
-            const PictureObject& o = ws.store.objects[1];
+            const PictureObject& o = ws.store().objects[1];
             at = QPointF(o.Left + o.Width / 2, o.Top + o.Height / 2);
         }
         if (element == QLatin1String("text")) {
             TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
             at = QPointF(1530, 1530);
         } else if (element == QLatin1String("shape")) {
-            ws.store.shapes[1] = {1, 3000, 3000, 4500, 4000, 0, 1, 1, 0, 0};
-            ws.canvas.shapeHandles[1] =
-                CanvasHandle{true, Shapes::handleTopLeft(ws.store.shapes[1])};
-            at = ws.canvas.shapeHandles[1].topLeft + QPointF(127, 127);
+            ws.edit({}).store().shapes[1] = {1, 3000, 3000, 4500, 4000, 0, 1, 1, 0, 0};
+            ws.edit({}).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
+            ws.canvas.shapeHandleVisible[1] = true;
+            at = ws.store().shapeHandles[1] + QPointF(127, 127);
             menu = f.editor->shapes().mnuFigures;
         } else if (element == QLatin1String("grid")) {
-            ws.store.grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, 0, 2};
-            ws.canvas.gridHandles[1] = CanvasHandle{true, QPointF(1500, 1500)};
+            ws.edit({}).store().grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, 0, 2};
+            ws.edit({}).store().gridHandles[1] = QPointF(1500, 1500);
+            ws.canvas.gridHandleVisible[1] = true;
             at = QPointF(1627, 1627);
             menu = f.editor->grids().mnuTables;
         } else if (element == QLatin1String("line")) {
-            ws.store.lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
+            ws.edit({}).store().lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
             ws.canvas.lineHandles[1].visible = true;
             ws.Pre4ertai(); // puts the handle on its line
             at = ws.canvas.lineHandles[1].topLeft + QPointF(45, 45);

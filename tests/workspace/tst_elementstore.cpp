@@ -21,7 +21,7 @@ private slots:
         Workspace ws(prompter);
         fillObjects(ws, 3);
         QCOMPARE(ws.diagram.Nomer, int16_t(3));
-        ws.store.objectStatus[2] = ElementStore::Free;
+        ws.edit({}).store().objectStatus[2] = ElementStore::Free;
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         QCOMPARE(ws.diagram.Nomer, int16_t(2));
         QCOMPARE(ws.diagram.lastCreatedObject, int16_t(2));
@@ -35,7 +35,7 @@ private slots:
         hub.fill(Qt::red);
         ws.kartinki.add(QStringLiteral("HUB"), hub, QStringLiteral("Хъб"));
         ws.DobaviNov(QStringLiteral("HUB"));
-        const PictureObject& o = ws.store.objects[1];
+        const PictureObject& o = ws.store().objects[1];
         QCOMPARE(o.Tag, QStringLiteral("HUB"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
         QCOMPARE(o.Left, 375.0);
@@ -43,11 +43,11 @@ private slots:
         QCOMPARE(o.Width, 600.0);
         QCOMPARE(o.Height, 450.0);
         QVERIFY(o.Visible);
-        QCOMPARE(ws.store.objectStatus[1], int16_t(ElementStore::Used));
+        QCOMPARE(ws.store().objectStatus[1], int16_t(ElementStore::Used));
 
         // A key the library lacks still gives an object that can be seen and deleted.
         ws.DobaviNov(QStringLiteral("NO_SUCH_KEY"));
-        const PictureObject& missing = ws.store.objects[2];
+        const PictureObject& missing = ws.store().objects[2];
         QCOMPARE(missing.picture, ImageStore::placeholder());
         QCOMPARE(QSizeF(missing.Width, missing.Height),
                  QSizeF(ImageStore::placeholder().size()) * 15);
@@ -58,7 +58,7 @@ private slots:
     void reservedSlotIsNotFree() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.store.objectStatus[1] = ElementStore::Reserved;
+        ws.edit({}).store().objectStatus[1] = ElementStore::Reserved;
         QCOMPARE(ws.FindEmpty(ElementStore::Objects), int16_t(2));
     }
 
@@ -68,7 +68,7 @@ private slots:
         fillObjects(ws, 255);
         QCOMPARE(ws.diagram.Nomer, int16_t(255));
         QVERIFY(prompter.messages.isEmpty());
-        const ElementStore before = ws.store;
+        const ElementStore before = ws.store();
 
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         QCOMPARE(ws.diagram.Nomer, int16_t(0));
@@ -81,7 +81,7 @@ private slots:
                           "Буферът за обекти е претоварен. Не могат да се създадат повече!")}));
         for (const auto& m : prompter.messages)
             QCOMPARE(m.icon, Prompter::Icon::Warning);
-        QCOMPARE(ws.store.objectStatus, before.objectStatus);
+        QCOMPARE(ws.store().objectStatus, before.objectStatus);
         QCOMPARE(ws.diagram.lastCreatedObject, int16_t(255));
     }
 
@@ -89,10 +89,10 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-            ws.store.textStatus[slot] = ElementStore::Used;
-            ws.store.shapes[slot].Kind = 3;
+            ws.edit({}).store().textStatus[slot] = ElementStore::Used;
+            ws.edit({}).store().shapes[slot].Kind = 3;
         }
-        ws.store.lines[1].Used = 1;
+        ws.edit({}).store().lines[1].Used = 1;
         QCOMPARE(ws.FindEmpty(ElementStore::Texts), int16_t(0));
         QCOMPARE(ws.FindEmpty(ElementStore::Shapes), int16_t(0));
         QCOMPARE(ws.FindEmpty(ElementStore::Lines), int16_t(2));
@@ -108,11 +108,11 @@ private slots:
         for (int i = 1; i <= 10; ++i) {
             const int16_t slot = ws.PraznaTablica();
             QCOMPARE(slot, int16_t(i));
-            ws.store.grids[slot].Used = 1;
+            ws.edit({}).store().grids[slot].Used = 1;
         }
         QCOMPARE(ws.PraznaTablica(), int16_t(0));
         QVERIFY(prompter.messages.isEmpty());
-        ws.store.grids[4].Used = 0;
+        ws.edit({}).store().grids[4].Used = 0;
         QCOMPARE(ws.PraznaTablica(), int16_t(4));
     }
 
@@ -121,32 +121,32 @@ private slots:
         Workspace ws(prompter);
         fillObjects(ws, 2);
         ws.diagram.Posledno = QStringLiteral("HUB");
-        ws.store.textStatus[5] = ElementStore::Used;
-        ws.store.texts[5].Caption = QStringLiteral("x");
-        ws.store.shapes[7] = {1, 10, 20, 30, 40, 255, 2, 0, 0, 0};
-        ws.store.lines[3] = {1, 1, 2, 3, 255, 2, 1};
-        ws.store.grids[10].Used = 1;
+        ws.edit({}).store().textStatus[5] = ElementStore::Used;
+        ws.edit({}).store().texts[5].Caption = QStringLiteral("x");
+        ws.edit({}).store().shapes[7] = {1, 10, 20, 30, 40, 255, 2, 0, 0, 0};
+        ws.edit({}).store().lines[3] = {1, 1, 2, 3, 255, 2, 1};
+        ws.edit({}).store().grids[10].Used = 1;
         ws.diagram.connection.step = 2;
         ws.diagram.connection.lineType = 3;
         ws.markChanged();
         ws.setFileText(DiagramStateText::file(QStringLiteral("/tmp/a.dia")));
         // Flattened pictures (the sketchpad mark has a grey frame) are on the canvas bitmap.
         ws.setCanvasSize(60, 60);
-        ws.store.objects[1].Left = 0;
-        ws.store.objects[1].Top = 0;
+        ws.edit({}).store().objects[1].Left = 0;
+        ws.edit({}).store().objects[1].Top = 0;
         ws.Combine();
         QCOMPARE(ws.bitmap().image().pixelColor(0, 0), QColor(Qt::gray));
 
         ws.Iz4isti();
-        QCOMPARE(ws.store.usedCount(ElementStore::Objects), 0);
-        QCOMPARE(ws.store.usedCount(ElementStore::Texts), 0);
-        QCOMPARE(ws.store.usedCount(ElementStore::Shapes), 0);
-        QCOMPARE(ws.store.usedCount(ElementStore::Lines), 0);
-        QCOMPARE(ws.store.usedGridCount(), 0);
-        QCOMPARE(ws.store.lines[3].FromObject, 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Texts), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Shapes), 0);
+        QCOMPARE(ws.store().usedCount(ElementStore::Lines), 0);
+        QCOMPARE(ws.store().usedGridCount(), 0);
+        QCOMPARE(ws.store().lines[3].FromObject, 0);
         // Fields the clear does not name keep their values until the slot is reused.
-        QCOMPARE(ws.store.lines[3].Colour, 255);
-        QCOMPARE(ws.store.shapes[7].X2, 30);
+        QCOMPARE(ws.store().lines[3].Colour, 255);
+        QCOMPARE(ws.store().shapes[7].X2, 30);
         QCOMPARE(ws.diagram.connection.step, int16_t(0));
         QCOMPARE(ws.diagram.connection.lineType, int16_t(0));
         QVERIFY(!ws.diagram.Promqna);
@@ -238,8 +238,8 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         fillObjects(ws, 1);
-        const ElementStore snapshot = ws.store;
-        ws.store.objects[1].Left = 999;
+        const ElementStore snapshot = ws.store();
+        ws.edit({}).store().objects[1].Left = 999;
         QCOMPARE(snapshot.objects[1].Left, 375.0);
     }
 };
