@@ -143,8 +143,8 @@ void FileCommands::cmdSave_Click() {
 void FileCommands::scrollToOrigin() {
     Workspace& ws = m_context.workspace();
     Pano& pano = m_context.canvas();
-    // Every coordinate stored or exported is measured from the unscrolled origin.
-    if (ws.canvas.scrollX > 0 || ws.canvas.scrollY > 0 || pano.MoveHorizont->isEnabled() ||
+    // After a save or an export the canvas shows the diagram from the unscrolled origin.
+    if (!ws.canvas.view.origin.isNull() || pano.MoveHorizont->isEnabled() ||
         pano.MoveVertikal->isEnabled()) {
         for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
             const QSignalBlocker quiet(bar);
@@ -321,6 +321,13 @@ QStringList FileCommands::LoadFile(const QString& fileName) {
     Prompter& prompter = m_context.prompter();
     m_context.beginProgress(ElementStore::Capacity);
     m_context.Kontrolite(false);
+    // A diagram is shown from the unscrolled origin.
+    Pano& pano = m_context.canvas();
+    for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(0);
+    }
+    ws.Izmesti(0, 0);
     DiaFile::ReadResult result;
     // Read as it is parsed: a large diagram is never held whole.
     const BoundedFileReader::Status status =
@@ -337,14 +344,6 @@ QStringList FileCommands::LoadFile(const QString& fileName) {
              status == BoundedFileReader::Status::TooLarge
                  ? QStringLiteral("Файлът „%1“ е прекалено голям и не е прочетен.").arg(name)
                  : QStringLiteral("Файлът „%1“ не може да бъде прочетен.").arg(name));
-    }
-    // The diagram is measured from the unscrolled origin again.
-    ws.canvas.scrollX = 0;
-    ws.canvas.scrollY = 0;
-    Pano& pano = m_context.canvas();
-    for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
-        const QSignalBlocker quiet(bar);
-        bar->setValue(0);
     }
     m_context.Pre4ertai();
     m_context.Proveri();

@@ -26,11 +26,11 @@ void showBand(Workspace& ws, RubberBand::Shape shape, const QLineF& line) {
 
 // The record of a new shape from the drag that ends at (x, y), when the drag was long enough
 // and the buffer has room; its handle placed and shown as handles are shown now.
-void finish(Workspace& ws, Kind kind, int16_t x, int16_t y, int32_t colour, bool circle) {
+void finish(Workspace& ws, Kind kind, int32_t x, int32_t y, int32_t colour, bool circle) {
     const ToolState& tools = ws.tools;
-    const int x0 = tools.x0;
-    const int y0 = tools.y0;
-    if (std::abs(x - x0) + std::abs(y - y0) <= SmallestDrag)
+    const int32_t x0 = tools.x0;
+    const int32_t y0 = tools.y0;
+    if (std::abs(int64_t(x) - x0) + std::abs(int64_t(y) - y0) <= SmallestDrag)
         return;
     const int16_t slot = ws.FindEmpty(ElementStore::Shapes);
     if (slot < 1)
@@ -124,7 +124,7 @@ void copyToBuffer(const ShapeRecord& s, QStringList& buffer) {
         buffer[i] = QString::number(fields[i - 1]);
 }
 
-void DrawBox(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {
+void DrawBox(Workspace& ws, int32_t x, int32_t y, int32_t PColor, bool Final) {
     if (!Final) {
         showBand(ws, RubberBand::Shape::Rectangle, QLineF(ws.tools.x0, ws.tools.y0, x, y));
         return;
@@ -132,7 +132,7 @@ void DrawBox(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {
     finish(ws, Rectangle, x, y, PColor, false);
 }
 
-void DrawLine(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {
+void DrawLine(Workspace& ws, int32_t x, int32_t y, int32_t PColor, bool Final) {
     if (!Final) {
         showBand(ws, RubberBand::Shape::Line, QLineF(ws.tools.x0, ws.tools.y0, x, y));
         return;
@@ -140,7 +140,7 @@ void DrawLine(Workspace& ws, int16_t x, int16_t y, int32_t PColor, bool Final) {
     finish(ws, Line, x, y, PColor, false);
 }
 
-void DrawCircle(Workspace& ws, int16_t x, int16_t y, int32_t Color, bool Krag, bool Final) {
+void DrawCircle(Workspace& ws, int32_t x, int32_t y, int32_t Color, bool Krag, bool Final) {
     if (!Final) {
         const QRectF box = DrawEllipse(ws.tools.x0, ws.tools.y0, x, y, Krag).box();
         showBand(ws, RubberBand::Shape::Ellipse, QLineF(box.topLeft(), box.bottomRight()));
@@ -149,7 +149,7 @@ void DrawCircle(Workspace& ws, int16_t x, int16_t y, int32_t Color, bool Krag, b
     finish(ws, EllipseKind, x, y, Color, Krag);
 }
 
-void ShapeTool::draw(int16_t x, int16_t y, int32_t colour, bool Final) {
+void ShapeTool::draw(int32_t x, int32_t y, int32_t colour, bool Final) {
     switch (m_mode) {
     case Mode::Box:
         DrawBox(m_workspace, x, y, colour, Final);

@@ -68,16 +68,16 @@ void copyToBuffer(const ShapeRecord& shape, QStringList& buffer);
 // The three drawing tools. x, y: the mouse in whole twips; the start point is in the tool
 // state. While the button is held they show the rubber band; on release they make the shape
 // when the drag was long enough.
-void DrawBox(Workspace& workspace, int16_t x, int16_t y, int32_t PColor, bool Final);
-void DrawLine(Workspace& workspace, int16_t x, int16_t y, int32_t PColor, bool Final);
-void DrawCircle(Workspace& workspace, int16_t x, int16_t y, int32_t Color, bool Krag, bool Final);
+void DrawBox(Workspace& workspace, int32_t x, int32_t y, int32_t PColor, bool Final);
+void DrawLine(Workspace& workspace, int32_t x, int32_t y, int32_t PColor, bool Final);
+void DrawCircle(Workspace& workspace, int32_t x, int32_t y, int32_t Color, bool Krag, bool Final);
 
 // The tool object of one tool mode.
 class ShapeTool : public CanvasTool {
 public:
     enum class Mode { Box, Line, Ellipse, Circle };
     ShapeTool(Workspace& workspace, Mode mode) : m_workspace(workspace), m_mode(mode) {}
-    void draw(int16_t x, int16_t y, int32_t colour, bool Final) override;
+    void draw(int32_t x, int32_t y, int32_t colour, bool Final) override;
 
 private:
     Workspace& m_workspace;

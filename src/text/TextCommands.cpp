@@ -79,9 +79,11 @@ Dialog* TextCommands::openDialog(int16_t slot, const QString& ImeNaKontrol) {
 
 void TextCommands::cmdTekst_Click() {
     m_context.SpriInstrumentite();
+    // Where new objects land on the canvas, wherever it is scrolled to.
+    const QPointF at = m_context.workspace().canvas.view.toDocument(
+        QPointF(CanvasGeometry::NewObjectLeft, CanvasGeometry::NewObjectTop));
     const int16_t slot =
-        TextFields::create(m_context.workspace(), TextFields::templateCaption(),
-                           CanvasGeometry::NewObjectLeft, CanvasGeometry::NewObjectTop);
+        TextFields::create(m_context.workspace(), TextFields::templateCaption(), at.x(), at.y());
     if (slot < 1)
         return;
     m_context.workspace().markModified();

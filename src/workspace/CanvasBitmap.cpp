@@ -15,6 +15,13 @@ void CanvasBitmap::resize(QSize pixels) {
     m_dirty = true;
 }
 
+void CanvasBitmap::setView(const ViewTransform& view) {
+    if (view == m_view)
+        return;
+    m_view = view;
+    m_dirty = true;
+}
+
 const QImage& CanvasBitmap::image() {
     if (m_dirty)
         update();
@@ -31,7 +38,7 @@ void CanvasBitmap::update() {
     if (!m_drawn)
         return;
     QPainter painter(&m_image);
-    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    m_view.apply(painter);
     m_renderer.paintPersistent(painter);
 }
 
@@ -41,7 +48,7 @@ void CanvasBitmap::combine() {
     if (m_image.isNull())
         return;
     QPainter painter(&m_image);
-    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    m_view.apply(painter);
     m_renderer.paintElements(painter);
     m_drawn = true;
 }

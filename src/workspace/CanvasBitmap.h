@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ViewTransform.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -16,6 +18,8 @@ public:
     // Size in pixels; the content is drawn again at the next look.
     void resize(QSize pixels);
     QSize size() const { return m_image.size(); }
+    // The part of the document it shows; another one is drawn at the next look.
+    void setView(const ViewTransform& view);
 
     // The repaint: clears the bitmap and paints the persistent layer again, lazily.
     void invalidate() { m_dirty = true; }
@@ -35,6 +39,7 @@ private:
     void update();
 
     const DiagramRenderer& m_renderer;
+    ViewTransform m_view;
     QImage m_image;
     bool m_dirty = true;
     bool m_drawn = false; // the last drawing put something on the bitmap

@@ -2,6 +2,7 @@
 
 #include "workspace/ElementKind.h"
 #include "workspace/ElementStore.h"
+#include "workspace/ViewTransform.h"
 
 #include <QLineF>
 #include <QRectF>
@@ -51,7 +52,7 @@ struct DiagramExtent {
 
 // Everything the canvas shows besides the diagram itself, in one place, so logic without a
 // window (export, resizing, search, print) reads and writes the same record the screen
-// paints.
+// paints. Every position here is in document twips, like the elements'.
 struct CanvasState {
     static constexpr double HandleSize = 90; // twips: the 6 x 6 pixel handle pictures
 
@@ -77,10 +78,10 @@ struct CanvasState {
 
     DiagramExtent extent;
 
-    // Scroll origin: how far the content has been moved left and up (twips), as the scroll
-    // bars last stood.
-    int16_t scrollX = 0;
-    int16_t scrollY = 0;
+    // Where the canvas shows the document: its origin is where the scroll bars stand.
+    ViewTransform view;
+    // The part of the document the canvas shows (twips).
+    QRectF visibleArea() const { return QRectF(view.origin, QSizeF(width, height)); }
 
     // The element being dragged with the mouse, none while no drag is in progress.
     ElementRef drag;

@@ -9,5 +9,5 @@ public:
     virtual ~CanvasTool() = default;
     // x, y: the mouse on the canvas in whole twips; the start point is in the tool state.
     // Final is false while the button is held and true once, when it is released.
-    virtual void draw(int16_t x, int16_t y, int32_t colour, bool Final) = 0;
+    virtual void draw(int32_t x, int32_t y, int32_t colour, bool Final) = 0;
 };

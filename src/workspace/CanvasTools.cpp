@@ -3,13 +3,19 @@
 #include "common/Numeric.h"
 #include "workspace/Workspace.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 namespace {
 
-// Canvas coordinates handed to the tools are whole 16-bit twips.
-int16_t toCanvasCoordinate(double twips) {
-    if (const auto value = ToInt16Checked(twips))
-        return *value;
-    return twips < 0 ? INT16_MIN : INT16_MAX;
+// Document coordinates handed to the tools are whole twips, rounded to the nearest (the
+// even one on a tie) and kept within 32 bits.
+int32_t toCanvasCoordinate(double twips) {
+    if (std::isnan(twips))
+        return 0;
+    return static_cast<int32_t>(
+        std::clamp(std::nearbyint(twips), double(INT32_MIN), double(INT32_MAX)));
 }
 
 } // namespace

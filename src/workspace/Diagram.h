@@ -2,6 +2,7 @@
 
 #include "workspace/ElementStore.h"
 
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 
@@ -15,6 +16,7 @@ struct DiagramChange {
     // The step the edit named ("Преместване на обект"); empty for a change of the view.
     QString step;
 };
+Q_DECLARE_METATYPE(DiagramChange)
 
 // The diagram document: it owns the element store, and every change of the diagram goes
 // through it, as an edit that names its step. Reading is free through `store()`.

@@ -90,9 +90,9 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
         },
         [this] {
             const QWidget* container = parentWidget();
-            return container ? QSizeF(PixelsToTwips(container->width()),
+            return container ? QRectF(0, 0, PixelsToTwips(container->width()),
                                       PixelsToTwips(container->height()))
-                             : QSizeF();
+                             : QRectF();
         });
     m_drag.LimitMode = 1;
 }

@@ -65,7 +65,7 @@ Pano::Pano(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace
         if (!underMouse())
             setCursor(m_workspace.canvas.pointer);
         else
-            updatePointer(toTwips(mapFromGlobal(QCursor::pos())));
+            updatePointer(toDocument(mapFromGlobal(QCursor::pos())));
     });
 }
 
@@ -86,8 +86,8 @@ void Pano::placeEdgeControls() {
     cmdHelp->setGeometry(w - edge, h - edge, edge, edge);
 }
 
-QPointF Pano::toTwips(QPointF pixels) {
-    return QPointF(PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y()));
+QPointF Pano::toDocument(QPointF pixels) const {
+    return m_workspace.canvas.view.pixelsToDocument(pixels);
 }
 
 void Pano::updateCanvas() {
@@ -102,9 +102,10 @@ void Pano::updateCanvas() {
     update(area);
 }
 
-void Pano::updateTwips(const QRectF& twips) {
-    if (twips.isEmpty())
+void Pano::updateTwips(const QRectF& document) {
+    if (document.isEmpty())
         return;
+    const QRectF twips = m_workspace.canvas.view.toCanvas(document);
     // Whole pixels around the box, one more for edges that fall between pixels.
     const QRectF pixels(TwipsToPixelsExact(twips.left()), TwipsToPixelsExact(twips.top()),
                         TwipsToPixelsExact(twips.width()), TwipsToPixelsExact(twips.height()));
@@ -121,7 +122,7 @@ void Pano::paintEvent(QPaintEvent* event) {
     painter.drawImage(QPoint(0, 0), bitmap);
     // What is not in the update area needs no painting: the renderer culls by the clip.
     painter.setClipRect(event->rect());
-    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    m_workspace.canvas.view.apply(painter);
     m_layers.paint(painter);
     paintOverlays(painter);
 }
@@ -183,7 +184,7 @@ void Pano::finishMissedCanvasRelease(QPointF twips) {
 }
 
 void Pano::mousePressEvent(QMouseEvent* event) {
-    const QPointF twips = toTwips(event->position());
+    const QPointF twips = toDocument(event->position());
     const bool element = m_layers.press(event->button(), event->buttons(), twips);
     finishMissedCanvasRelease(twips);
     if (!element)
@@ -191,7 +192,7 @@ void Pano::mousePressEvent(QMouseEvent* event) {
 }
 
 void Pano::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF twips = toTwips(event->position());
+    const QPointF twips = toDocument(event->position());
     const bool element = m_layers.move(event->buttons(), twips);
     finishMissedCanvasRelease(twips);
     if (!element)
@@ -200,13 +201,13 @@ void Pano::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Pano::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF twips = toTwips(event->position());
+    const QPointF twips = toDocument(event->position());
     if (!m_layers.release(event->button(), event->buttons(), twips))
         emit canvasMouseUp(event->button(), twips);
 }
 
 void Pano::hideEvent(QHideEvent* event) {
-    const QPointF twips = toTwips(mapFromGlobal(QCursor::pos()));
+    const QPointF twips = toDocument(mapFromGlobal(QCursor::pos()));
     m_layers.cancelGrab(twips);
     finishMissedCanvasRelease(twips);
     QWidget::hideEvent(event);
@@ -227,7 +228,7 @@ bool Pano::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ToolTip: {
         auto* help = static_cast<QHelpEvent*>(event);
-        const CanvasLayerStack::Hit hit = m_layers.hitTest(toTwips(help->pos()));
+        const CanvasLayerStack::Hit hit = m_layers.hitTest(toDocument(help->pos()));
         const QString tip = hit ? hit.layer->toolTip(hit.slot) : QString();
         if (tip.isEmpty()) {
             QToolTip::hideText();
@@ -240,7 +241,7 @@ bool Pano::event(QEvent* event) {
     case QEvent::ActivationChange:
         if (!isActiveWindow()) {
             // Focus went elsewhere in the middle of a drag: the drag ends where it is.
-            const QPointF twips = toTwips(mapFromGlobal(QCursor::pos()));
+            const QPointF twips = toDocument(mapFromGlobal(QCursor::pos()));
             m_layers.cancelGrab(twips);
             finishMissedCanvasRelease(twips);
         }

@@ -50,10 +50,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    static QPointF toTwips(QPointF pixels);
+    // A point of the canvas in pixels as a document point (twips), through the view.
+    QPointF toDocument(QPointF pixels) const;
     // Everything but the edge controls.
     void updateCanvas();
-    void updateTwips(const QRectF& twips);
+    // The canvas over a part of the document (twips).
+    void updateTwips(const QRectF& document);
     // A release of the bare canvas that a popup swallowed is finished now.
     void finishMissedCanvasRelease(QPointF twips);
     void updatePointer(QPointF twips);

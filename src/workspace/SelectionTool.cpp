@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-void SelectionTool::draw(int16_t x, int16_t y, int32_t, bool Final) {
+void SelectionTool::draw(int32_t x, int32_t y, int32_t, bool Final) {
     Workspace& ws = m_workspace;
-    const int16_t x0 = ws.tools.x0;
-    const int16_t y0 = ws.tools.y0;
-    const QRectF box(std::min(x0, x), std::min(y0, y), std::abs(x - x0), std::abs(y - y0));
+    const int64_t x0 = ws.tools.x0;
+    const int64_t y0 = ws.tools.y0;
+    const QRectF box(double(std::min<int64_t>(x0, x)), double(std::min<int64_t>(y0, y)),
+                     double(std::abs(x - x0)), double(std::abs(y - y0)));
     if (!Final) {
         ws.setSelection(true, box);
         return;

@@ -19,7 +19,7 @@ public:
     // The rectangle of a new grid (twips).
     std::function<void(const QRectF&)> gridRequested;
 
-    void draw(int16_t x, int16_t y, int32_t colour, bool Final) override;
+    void draw(int32_t x, int32_t y, int32_t colour, bool Final) override;
 
 private:
     Workspace& m_workspace;

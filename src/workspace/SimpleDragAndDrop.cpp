@@ -2,7 +2,7 @@
 
 #include <utility>
 
-SimpleDragAndDrop::SimpleDragAndDrop(Geometry geometry, Move move, ContainerSize container)
+SimpleDragAndDrop::SimpleDragAndDrop(Geometry geometry, Move move, Container container)
     : m_geometry(std::move(geometry)), m_move(std::move(move)), m_container(std::move(container)) {}
 
 void SimpleDragAndDrop::DragObj(bool bolDragObj, double x, double y) {
@@ -20,16 +20,17 @@ void SimpleDragAndDrop::MoveObj(double x, double y) {
     Xpos = element.left() + x - m_DrgXpos;
     Ypos = element.top() + y - m_DrgYpos;
     if (LimitMode == 1 && m_container) {
-        const QSizeF container = m_container();
-        // Right and bottom first: an element larger than its container ends up at 0.
-        if (Xpos + element.width() >= container.width())
-            Xpos = container.width() - element.width();
-        if (Xpos < 0)
-            Xpos = 0;
-        if (Ypos + element.height() >= container.height())
-            Ypos = container.height() - element.height();
-        if (Ypos < 0)
-            Ypos = 0;
+        const QRectF container = m_container();
+        // Right and bottom first: an element larger than its container ends up at its left
+        // or top edge.
+        if (Xpos + element.width() >= container.right())
+            Xpos = container.right() - element.width();
+        if (Xpos < container.left())
+            Xpos = container.left();
+        if (Ypos + element.height() >= container.bottom())
+            Ypos = container.bottom() - element.height();
+        if (Ypos < container.top())
+            Ypos = container.top();
     }
     m_move(Xpos, Ypos);
 }

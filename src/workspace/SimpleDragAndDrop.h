@@ -12,10 +12,10 @@ class SimpleDragAndDrop {
 public:
     using Geometry = std::function<QRectF()>;         // Left, Top, Width, Height
     using Move = std::function<void(double, double)>; // new Left, Top
-    using ContainerSize = std::function<QSizeF()>;    // inner size of the container
+    using Container = std::function<QRectF()>;        // inner area of the container
 
     SimpleDragAndDrop() = default;
-    SimpleDragAndDrop(Geometry geometry, Move move, ContainerSize container);
+    SimpleDragAndDrop(Geometry geometry, Move move, Container container);
 
     int16_t LimitMode = 0;
     double Xpos = 0;
@@ -30,7 +30,7 @@ public:
 private:
     Geometry m_geometry;
     Move m_move;
-    ContainerSize m_container;
+    Container m_container;
     bool m_mbolDragObj = false;
     double m_DrgXpos = 0;
     double m_DrgYpos = 0;

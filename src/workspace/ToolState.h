@@ -17,8 +17,8 @@ struct ToolState {
     static QString selection() { return QStringLiteral("selection"); }
 
     QString mode; // empty: no tool
-    int16_t x0 = 0;
-    int16_t y0 = 0;
+    int32_t x0 = 0;
+    int32_t y0 = 0;
     QPointF rightClick; // twips; where paste puts its element
     int32_t drawingColour = 0;
     int32_t lineColour = Rgb(0, 0, 128);

@@ -112,8 +112,9 @@ void Workspace::DobaviNov(const QString& Vid) {
     // A picture box sizes itself to its picture.
     object.Width = PixelsToTwips(object.picture.width());
     object.Height = PixelsToTwips(object.picture.height());
-    object.Top = CanvasGeometry::NewObjectTop;
-    object.Left = CanvasGeometry::NewObjectLeft;
+    // Where new objects land on the canvas, wherever it is scrolled to.
+    object.Top = canvas.view.origin.y() + CanvasGeometry::NewObjectTop;
+    object.Left = canvas.view.origin.x() + CanvasGeometry::NewObjectLeft;
     change.store().objectStatus[diagram.Nomer] = ElementStore::Used;
     diagram.lastCreatedObject = diagram.Nomer;
     emit elementsChanged();
@@ -239,7 +240,7 @@ SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
             }
             emit elementMoved(before, CanvasGeometry::elementRect(store(), element));
         },
-        [this] { return QSizeF(canvas.width, canvas.height); });
+        [this] { return canvas.visibleArea(); });
     drag.LimitMode = 1;
     return drag;
 }
@@ -293,72 +294,42 @@ SimpleDragAndDrop Workspace::dragHandle(ElementRef handle, double size,
                                }
                                emit elementMoved(before, QRectF(at, square));
                            },
-                           [this] { return QSizeF(canvas.width, canvas.height); });
+                           [this] { return canvas.visibleArea(); });
     drag.LimitMode = 1;
     return drag;
 }
 
 // ---- scrolling and extent ----
 
-void Workspace::shiftElements(int dx, int dy) {
-    if (dx == 0 && dy == 0)
+void Workspace::Izmesti(int16_t horizontal, int16_t vertical) {
+    const QPointF origin(horizontal, vertical);
+    const QPointF by = origin - canvas.view.origin;
+    if (by.isNull())
         return;
-    const QPointF by(dx, dy);
-    Diagram::Edit change = edit(QStringLiteral("Превъртане"));
-    ElementStore& store = change.store();
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (store.objectStatus[slot] == ElementStore::Used) {
-            store.objects[slot].Left += dx;
-            store.objects[slot].Top += dy;
-        }
-        if (store.textStatus[slot] == ElementStore::Used) {
-            store.texts[slot].Left += dx;
-            store.texts[slot].Top += dy;
-        }
-        ShapeRecord& shape = store.shapes[slot];
-        if (shape.Kind >= 1) {
-            shape.X1 += dx;
-            shape.X2 += dx;
-            shape.Y1 += dy;
-            shape.Y2 += dy;
-            store.shapeHandles[slot] += by;
-        }
-    }
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
-        GridRecord& grid = store.grids[slot];
-        if (grid.Used != 0) {
-            grid.Left += dx;
-            grid.Top += dy;
-            store.gridHandles[slot] += by;
-        }
-    }
-    // The resize handles, the selection and the search highlight scroll with the diagram.
-    for (int k = 1; k <= 4; ++k)
-        canvas.Manip[k].topLeft += by;
-    canvas.shpSelection.rect.translate(by);
-    canvas.FoundBox.rect.translate(by);
+    canvas.view.origin = origin;
+    m_bitmap.setView(canvas.view);
+    // The picks are marked on the canvas, not on the diagram: they stay where they are.
+    for (CanvasOutline& outline : canvas.Ogr)
+        outline.rect.translate(by);
+    m_document.notifyViewChanged();
     emit elementsChanged();
     emit canvasStateChanged();
-}
-
-void Workspace::Izmesti(int16_t horizontal, int16_t vertical) {
-    const int dx = canvas.scrollX - horizontal;
-    const int dy = canvas.scrollY - vertical;
-    canvas.scrollX = horizontal;
-    canvas.scrollY = vertical;
-    if (dx == 0 && dy == 0)
-        return;
-    shiftElements(dx, dy);
     Pre4ertai();
 }
 
-DiagramExtent Workspace::extent(double innerWidth, double innerHeight) const {
+DiagramExtent Workspace::extent(double innerWidth, double innerHeight, QPointF origin) const {
     double minLeft = innerWidth;
     double minTop = innerHeight;
     double maxRight = 0;
     double maxBottom = 0;
     const ElementStore& store = this->store();
+    const double dx = origin.x();
+    const double dy = origin.y();
     const auto extend = [&](double left, double top, double right, double bottom) {
+        left -= dx;
+        right -= dx;
+        top -= dy;
+        bottom -= dy;
         minLeft = std::min({minLeft, left, right});
         minTop = std::min({minTop, top, bottom});
         maxRight = std::max({maxRight, left, right});
@@ -393,7 +364,7 @@ int Workspace::scrollMaximum(double greatest, double inner) {
 }
 
 Workspace::ScrollRanges Workspace::Proveri() {
-    canvas.extent = extent(canvas.width, canvas.height);
+    canvas.extent = extent(canvas.width, canvas.height, canvas.view.origin);
     return {scrollMaximum(canvas.extent.maxRight, canvas.width),
             scrollMaximum(canvas.extent.maxBottom, canvas.height)};
 }

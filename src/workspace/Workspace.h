@@ -114,19 +114,18 @@ public:
                                  std::function<void(QPointF)> moved = {});
 
     // ---- scrolling and extent ----
-    // Moves every element, and the outlines and handles that scroll with them, by (dx, dy).
-    void shiftElements(int dx, int dy);
-    // The scroll shift: the scroll bars now stand at (horizontal, vertical) twips; moves
-    // everything by the change since the last call and repaints.
+    // The scroll: the scroll bars now stand at (horizontal, vertical) twips, and the canvas
+    // shows the document from there. The elements keep their positions; the pick outlines
+    // stay where they are on the canvas.
     void Izmesti(int16_t horizontal, int16_t vertical);
-    // The extent over all elements; the least values start at the given inner size and the
-    // greatest at 0, so an empty diagram gives those.
-    DiagramExtent extent(double innerWidth, double innerHeight) const;
+    // The extent over all elements, measured from `origin`; the least values start at the
+    // given inner size and the greatest at 0, so an empty diagram gives those.
+    DiagramExtent extent(double innerWidth, double innerHeight, QPointF origin = {}) const;
     // Scroll-bar maximum that keeps the scroll margin beyond the furthest element reachable;
     // 0 when everything fits.
     static int scrollMaximum(double greatest, double inner);
-    // The extent check: records the extent in the canvas state and gives the two scroll
-    // maxima.
+    // The extent check: records the extent as the canvas shows it (from the view's origin) in
+    // the canvas state and gives the two scroll maxima.
     struct ScrollRanges {
         int horizontal = 0;
         int vertical = 0;

@@ -183,8 +183,7 @@ void frmMain::Form_Load() {
     ws.tools = ToolState{};
     ws.diagram.connection = ConnectionState{};
     ws.setModified(false);
-    ws.canvas.scrollX = 0;
-    ws.canvas.scrollY = 0;
+    ws.Izmesti(0, 0);
     ws.diagram.ImeForma = QStringLiteral("Вексилардо");
     setWindowTitle(ws.diagram.ImeForma + QStringLiteral("[*]"));
 

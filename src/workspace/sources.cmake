@@ -5,6 +5,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DiagramState.h
     ${CMAKE_CURRENT_LIST_DIR}/ToolState.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasState.h
+    ${CMAKE_CURRENT_LIST_DIR}/ViewTransform.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasGeometry.h ${CMAKE_CURRENT_LIST_DIR}/CanvasGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.h ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.h ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.cpp

@@ -93,7 +93,7 @@ private slots:
         ws.edit({}).store().objects[1].Left = 3000;
         f.w().Razmer_Click();
         f.w().pano->MoveHorizont->setValue(150);
-        QCOMPARE(ws.store().objects[1].Left, 2850.0);
+        QCOMPARE(ws.canvas.view.toCanvas(QPointF(ws.store().objects[1].Left, 0)).x(), 2850.0);
         ws.settings.ShowInfo = false;
         const QString path = f.configDir.filePath(QStringLiteral("scrolled.dia"));
         f.prompter.fileNames.push_back(path);

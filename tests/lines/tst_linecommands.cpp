@@ -229,13 +229,16 @@ private slots:
         ws.edit({}).store().lines[2] = {1, 1, 3, 1, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
         f.w().Pre4ertai();
-        const QPointF handle = ws.canvas.lineHandles[1].topLeft;
-        const QPointF object(ws.store().objects[2].Left, ws.store().objects[2].Top);
+        const ViewTransform& view = ws.canvas.view;
+        const QPointF handle = view.toCanvas(ws.canvas.lineHandles[1].topLeft);
+        const auto objectOnCanvas = [&] {
+            return view.toCanvas(QPointF(ws.store().objects[2].Left, ws.store().objects[2].Top));
+        };
+        const QPointF object = objectOnCanvas();
         ws.Izmesti(40, 30);
-        const QPointF moved =
-            QPointF(ws.store().objects[2].Left, ws.store().objects[2].Top) - object;
+        const QPointF moved = objectOnCanvas() - object;
         QVERIFY(moved != QPointF());
-        QCOMPARE(ws.canvas.lineHandles[1].topLeft, handle + moved);
+        QCOMPARE(view.toCanvas(ws.canvas.lineHandles[1].topLeft), handle + moved);
 
         ws.deletePicture(2);
         QCOMPARE(ws.store().lines[1].Used, 0);

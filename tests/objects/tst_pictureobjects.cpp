@@ -53,7 +53,7 @@ private slots:
         f.w().action(QStringLiteral("mnuAddLast")).trigger();
         QCOMPARE(ws.diagram.Nomer, int16_t(2));
         const PictureObject& o = ws.store().objects[2];
-        QCOMPARE(QPointF(o.Left, o.Top), QPointF(375, 120));
+        QCOMPARE(ws.canvas.view.toCanvas(QPointF(o.Left, o.Top)), QPointF(375, 120));
         QCOMPARE(o.Tag, QStringLiteral("HUB"));
         QCOMPARE(o.ToolTipText, QStringLiteral("Хъб"));
         QCOMPARE(o.picture, ws.store().objects[1].picture);
@@ -261,12 +261,17 @@ private slots:
         QVERIFY(!f.w().pano->MoveVertikal->isEnabled());
         const double pictureLeft = ws.store().objects[1].Left;
 
+        // The canvas shows every element shifted; the diagram itself stays.
+        const auto onCanvas = [&ws](double left) {
+            return ws.canvas.view.toCanvas(QPointF(left, 0)).x();
+        };
         h->setValue(300);
-        QCOMPARE(ws.store().objects[1].Left, pictureLeft - 300);
-        QCOMPARE(ws.store().texts[1].Left, 500.0);
-        h->setValue(0);
+        QCOMPARE(onCanvas(ws.store().objects[1].Left), pictureLeft - 300);
+        QCOMPARE(onCanvas(ws.store().texts[1].Left), 500.0);
         QCOMPARE(ws.store().objects[1].Left, pictureLeft);
-        QCOMPARE(ws.store().texts[1].Left, 800.0);
+        h->setValue(0);
+        QCOMPARE(onCanvas(ws.store().objects[1].Left), pictureLeft);
+        QCOMPARE(onCanvas(ws.store().texts[1].Left), 800.0);
     }
 
     void scrollBarsAreOffWhenEverythingFits() {

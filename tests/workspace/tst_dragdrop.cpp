@@ -1,7 +1,9 @@
+#include "files/DiaFile.h"
 #include "support/ScriptedPrompter.h"
 #include "workspace/SimpleDragAndDrop.h"
 #include "workspace/Workspace.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestDragDrop : public QObject {
@@ -38,7 +40,7 @@ private slots:
         QRectF current = element;
         SimpleDragAndDrop drag([&] { return current; },
                                [&](double left, double top) { current.moveTo(left, top); },
-                               [] { return QSizeF(6000, 4500); });
+                               [] { return QRectF(0, 0, 6000, 4500); });
         drag.LimitMode = 1;
         drag.DragObj(true, grab.x(), grab.y());
         drag.MoveObj(mouse.x(), mouse.y());
@@ -50,7 +52,7 @@ private slots:
         QRectF current(100, 100, 50, 50);
         SimpleDragAndDrop drag([&] { return current; },
                                [&](double left, double top) { current.moveTo(left, top); },
-                               [] { return QSizeF(200, 200); });
+                               [] { return QRectF(0, 0, 200, 200); });
         drag.MoveObj(500, 500); // no drag started
         QCOMPARE(current.topLeft(), QPointF(100, 100));
         drag.DragObj(true, 0, 0);
@@ -75,36 +77,43 @@ private slots:
         QCOMPARE(o.Top, 4500 - o.Height);
     }
 
-    void scrollingShiftsEverythingAndBackExactly() {
+    // Scrolling moves the view, never the diagram: the document keeps every position, the
+    // canvas shows it from the new origin, and the pick outlines stay put on the canvas.
+    void scrollingMovesTheViewNotTheDiagram() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
+        ws.setCanvasSize(40, 30);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.edit({}).store().objects[1].Left = 1234.5;
-        ws.edit({}).store().textStatus[2] = ElementStore::Used;
-        ws.edit({}).store().texts[2].Left = 50;
-        ws.edit({}).store().texts[2].Top = 70;
-        ws.edit({}).store().shapes[3] = {1, 100, 200, 300, 400, 0, 1, 0, 0, 0};
-        ws.edit({}).store().grids[1] = {1, 2, 2, 500, 600, 1000, 1000, 0, 1};
-        ws.edit({}).store().grids[2] = {0, 2, 2, 500, 600, 1000, 1000, 0, 1}; // free: stays
-        const ElementStore before = ws.store();
+        {
+            Diagram::Edit edit = ws.edit({});
+            ElementStore& store = edit.store();
+            store.objects[1].Left = 1234.5;
+            store.textStatus[2] = ElementStore::Used;
+            store.texts[2].Left = 50;
+            store.texts[2].Top = 70;
+            store.shapes[3] = {1, 100, 200, 300, 400, 0, 1, 0, 0, 0};
+            store.shapeHandles[3] = QPointF(100, 200);
+            store.grids[1] = {1, 2, 2, 500, 600, 1000, 1000, 0, 1};
+        }
+        ws.setOutline(1, true, QRectF(10, 20, 30, 40));
+        const QByteArray before = DiaFile::write(ws);
+        QSignalSpy changes(&ws.document(), &Diagram::changed);
 
-        ws.shiftElements(-300, 0);
-        QCOMPARE(ws.store().objects[1].Left, 934.5);
-        QCOMPARE(ws.store().texts[2].Left, -250.0);
-        QCOMPARE(ws.store().shapes[3].X1, -200);
-        QCOMPARE(ws.store().shapes[3].X2, 0);
-        QCOMPARE(ws.store().shapes[3].Y1, 200);
-        QCOMPARE(ws.store().grids[1].Left, 300);
-        QCOMPARE(ws.store().grids[2].Left, 600);
+        ws.Izmesti(300, 0);
+        QCOMPARE(DiaFile::write(ws), before);
+        QCOMPARE(ws.store().shapeHandles[3], QPointF(100, 200));
+        QCOMPARE(ws.canvas.view.toCanvas(QPointF(ws.store().objects[1].Left, 0)).x(), 934.5);
+        QCOMPARE(ws.canvas.view.toCanvas(QPointF(ws.store().shapes[3].X1, 0)).x(), -200.0);
+        QCOMPARE(ws.canvas.view.toCanvas(ws.canvas.Ogr[1].rect), QRectF(10, 20, 30, 40));
+        ws.Proveri(); // the object's right edge, 1714.5, seen from 300 on
+        QCOMPARE(ws.canvas.extent.maxRight, 1414);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes[0][0].value<DiagramChange>().scope, DiagramChange::Scope::View);
 
-        ws.shiftElements(300, 0);
-        ws.shiftElements(0, -450);
-        ws.shiftElements(0, 450);
-        QCOMPARE(ws.store().objects[1].Left, before.objects[1].Left);
-        QCOMPARE(ws.store().objects[1].Top, before.objects[1].Top);
-        QCOMPARE(ws.store().texts[2].Top, before.texts[2].Top);
-        QCOMPARE(ws.store().shapes[3].Y2, before.shapes[3].Y2);
-        QCOMPARE(ws.store().grids[1].Top, before.grids[1].Top);
+        ws.Izmesti(0, 450);
+        ws.Izmesti(0, 0);
+        QCOMPARE(DiaFile::write(ws), before);
+        QCOMPARE(ws.canvas.Ogr[1].rect, QRectF(10, 20, 30, 40));
     }
 
     void extentAndScrollRanges() {

@@ -28,7 +28,7 @@ namespace {
 // A tool that records every call it gets, in one list shared by all the tools of a test.
 struct RecordingTool : CanvasTool {
     RecordingTool(QStringList& calls, const QString& name) : calls(calls), name(name) {}
-    void draw(int16_t x, int16_t y, int32_t colour, bool Final) override {
+    void draw(int32_t x, int32_t y, int32_t colour, bool Final) override {
         calls << QStringLiteral("%1 %2,%3 c%4 %5").arg(name).arg(x).arg(y).arg(colour).arg(Final);
     }
     QStringList& calls;
