@@ -292,7 +292,8 @@ constexpr int LargestGridCells = 10;
 class Reader {
 public:
     Reader(Workspace& ws, WriteNotationReader reader, const DiaFile::Progress& progress)
-        : m_ws(ws), m_edit(ws.edit(QStringLiteral("Отваряне на файл"))),
+        : m_ws(ws),
+          m_edit(ws.edit(QStringLiteral("Отваряне на файл"), DiagramChange::Scope::Replaced)),
           m_reader(std::move(reader)), m_progress(progress) {}
 
     DiaFile::ReadResult run();

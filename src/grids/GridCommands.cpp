@@ -171,7 +171,6 @@ void GridCommands::mnuDellTable_Click() {
     ws.edit(QStringLiteral("Изтриване на таблица")).store().grids[slot].Used = 0;
     ws.canvas.gridHandleVisible[slot] = false;
     ws.diagram.contextElement = {};
-    ws.markModified();
     ws.notifyCanvasStateChanged();
     m_context.Pre4ertai();
 }

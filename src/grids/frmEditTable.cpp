@@ -218,14 +218,7 @@ void frmEditTable::cmdOk_Click() {
     Workspace& ws = m_context.workspace();
     if (IndexTab >= 1 && IndexTab <= ElementStore::GridCapacity &&
         ws.store().grids[IndexTab].Used != 0) {
-        const GridRecord before = ws.store().grids[IndexTab];
         Grids::PromeniTablica(ws, IndexTab, *height, *width, *rows, *columns, m_colour, *lineWidth);
-        const GridRecord& after = ws.store().grids[IndexTab];
-        const auto values = [](const GridRecord& g) {
-            return std::tie(g.Rows, g.Columns, g.Width, g.Height, g.Colour, g.LineWidth);
-        };
-        if (values(after) != values(before))
-            ws.markModified();
         // Resize handles left around the old size would pull the grid back to it.
         const ElementRef grid{ElementKind::Grid, IndexTab};
         if (ws.canvas.Manip[1].visible && ws.diagram.Izbr == IndexTab &&

@@ -238,8 +238,6 @@ void frmAddObject::addChosen() {
     if (!entry || entry->picture.isNull())
         return;
     m_workspace.DobaviNov(m_chosenKey);
-    if (m_workspace.diagram.Nomer > 0)
-        m_workspace.markModified();
     // Remembered even when the object buffer was full: the last choice is what the
     // "add last" command repeats.
     m_workspace.diagram.Posledno = m_chosenKey;

@@ -150,7 +150,6 @@ void Svurji(Workspace& ws) {
             handle.topLeft = r.handleTopLeft;
         // A new handle shows only while the handles are shown.
         handle.visible = ws.canvas.showHandles;
-        ws.markModified();
         ws.Pre4ertai();
     }
     ws.setOutline(0, false);

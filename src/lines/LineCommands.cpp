@@ -118,7 +118,6 @@ void LineCommands::mnuDelLine_Click() {
     line.Used = line.FromObject = line.ToObject = line.LineType = line.Colour = line.LineWidth = 0;
     ws.canvas.lineHandles[slot].visible = false;
     ws.diagram.contextElement = {};
-    ws.markModified();
     m_context.Pre4ertai();
 }
 
@@ -126,7 +125,6 @@ void LineCommands::setType(int32_t type) {
     if (const int16_t slot = contextLine()) {
         m_context.workspace().edit(QStringLiteral("Вид на линия")).store().lines[slot].LineType =
             type;
-        m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
 }
@@ -138,7 +136,6 @@ void LineCommands::setWidth(int32_t width) {
             .store()
             .lines[slot]
             .LineWidth = width;
-        m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
 }
@@ -147,7 +144,6 @@ void LineCommands::setStyle(int32_t style) {
     if (const int16_t slot = contextLine()) {
         m_context.workspace().edit(QStringLiteral("Стил на линия")).store().lines[slot].LineStyle =
             style;
-        m_context.workspace().markModified();
         m_context.Pre4ertai();
     }
 }
@@ -157,7 +153,6 @@ void LineCommands::mnuColLine_Click() {
         Workspace& ws = m_context.workspace();
         if (const auto colour = m_context.prompter().chooseColour(ws.store().lines[slot].Colour)) {
             ws.edit(QStringLiteral("Цвят на линия")).store().lines[slot].Colour = *colour;
-            m_context.workspace().markModified();
         }
         m_context.Pre4ertai();
     }

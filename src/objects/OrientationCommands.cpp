@@ -72,7 +72,6 @@ void OrientationCommands::showNewPicture(int16_t slot, const QImage& picture, co
         if (swapSides)
             std::swap(object.Width, object.Height);
     }
-    ws.markModified();
     ws.notifyElementsChanged();
 }
 

@@ -71,8 +71,6 @@ void PictureCommands::cmdAddLast_Click() {
     if (ws.diagram.Posledno.isEmpty())
         return;
     ws.DobaviNov(ws.diagram.Posledno);
-    if (ws.diagram.Nomer > 0)
-        ws.markModified();
 }
 
 void PictureCommands::mnuAddLib_Click() {
@@ -149,7 +147,6 @@ bool PictureCommands::addPictureFromFile(const QString& path) {
     object.Height = PixelsToTwips(picture.height());
     object.ToolTipText = QStringLiteral("Импортирана картинка");
     ws.notifyElementsChanged();
-    ws.markModified();
     return true;
 }
 
@@ -177,7 +174,6 @@ void PictureCommands::mnuOptDelete_Click() {
         return;
     }
     ws.diagram.contextElement = {};
-    ws.markModified();
     m_context.Pre4ertai();
 }
 
@@ -217,6 +213,5 @@ void PictureCommands::mouseUp(int, const CanvasMouse&) {
     Workspace& ws = m_context.workspace();
     m_drag.reset();
     ws.canvas.drag = {};
-    ws.markModified();
     m_context.Pre4ertai();
 }

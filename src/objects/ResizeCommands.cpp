@@ -58,11 +58,12 @@ void ResizeCommands::mouseUp(int, const CanvasMouse&) {
     if (m_index == 0)
         return;
     Workspace& ws = m_context.workspace();
+    // The drag object goes last: its edit takes in the picture's new size, so the whole
+    // resize is one step.
+    const std::optional<SimpleDragAndDrop> drag = std::move(m_drag);
     m_drag.reset();
     m_index = 0;
     ws.canvas.drag = {};
-    // A resize is a change to the diagram like any other: it must not be lost unasked.
-    ws.markModified();
     if (ws.canvas.manipKind != ResizeHandles::kindTag(ElementKind::Picture)) {
         m_context.Pre4ertai();
         return;

@@ -162,7 +162,8 @@ void ShapeCommands::mouseUp(int slot, const CanvasMouse& mouse) {
     if (slot != m_dragSlot || mouse.button != Qt::LeftButton)
         return;
     Workspace& ws = m_context.workspace();
-    m_drag.DragObj(false, 0, 0);
+    // Letting the drag object go closes its edit: the whole drag is one step.
+    m_drag = SimpleDragAndDrop();
     m_dragSlot = 0;
     ws.canvas.drag = {};
     ws.markChanged();
@@ -201,7 +202,6 @@ void ShapeCommands::edit(const std::function<void(ShapeRecord&)>& change) {
     // Only a drag marks the state text; an edit must still not be lost unasked.
     if (!sameRecord(ws.store().shapes[slot], shape)) {
         ws.edit(QStringLiteral("Промяна на фигура")).store().shapes[slot] = shape;
-        ws.markModified();
     }
     m_context.Pre4ertai();
 }
@@ -228,7 +228,6 @@ void ShapeCommands::mnuDeleteFig_Click() {
     ws.edit(QStringLiteral("Изтриване на фигура")).store().shapes[slot].Kind = Shapes::Free;
     ws.canvas.shapeHandleVisible[slot] = false;
     ws.diagram.contextElement = {};
-    ws.markModified();
     ws.notifyCanvasStateChanged();
     m_context.Pre4ertai();
 }

@@ -304,19 +304,10 @@ void Dialog::writeText(const QString& text) {
     // The dialog does not block the canvas, so its element may have been deleted meanwhile.
     if (slot < 1 || slot > ElementStore::Capacity)
         return;
-    const ElementStore& store = m_workspace.store();
-    bool changed = false;
-    if (ImeNaKontrol == QLatin1String("Tekst")) {
-        const QString before = store.texts[size_t(slot)].Caption;
-        changed =
-            m_workspace.setTextCaption(Kutiq, text) && store.texts[size_t(slot)].Caption != before;
-    } else {
-        const QString before = store.objects[size_t(slot)].ToolTipText;
-        changed = m_workspace.setPictureName(Kutiq, text) &&
-                  store.objects[size_t(slot)].ToolTipText != before;
-    }
-    if (changed)
-        m_workspace.markModified();
+    if (ImeNaKontrol == QLatin1String("Tekst"))
+        m_workspace.setTextCaption(Kutiq, text);
+    else
+        m_workspace.setPictureName(Kutiq, text);
 }
 
 void Dialog::CancelButton_Click() {

@@ -86,7 +86,6 @@ void TextCommands::cmdTekst_Click() {
         TextFields::create(m_context.workspace(), TextFields::templateCaption(), at.x(), at.y());
     if (slot < 1)
         return;
-    m_context.workspace().markModified();
     openDialog(slot, QStringLiteral("Tekst"));
 }
 
@@ -157,8 +156,7 @@ void TextCommands::MakeEtiket(int Position) {
         element.slot > ElementStore::Capacity ||
         ws.store().objectStatus[element.slot] != ElementStore::Used)
         return;
-    if (TextFields::makeLabel(ws, element.slot, Position) == TextFields::LabelResult::Made)
-        ws.markModified();
+    TextFields::makeLabel(ws, element.slot, Position);
 }
 
 void TextCommands::MakeEtiquetes(int Position) {
@@ -170,7 +168,6 @@ void TextCommands::MakeEtiquetes(int Position) {
         return;
     m_context.SpriInstrumentite();
     if (TextFields::makeLabels(ws, Position) > 0) {
-        ws.markModified();
         return;
     }
     m_context.prompter().message(QStringLiteral("Операция неуспешна"),
@@ -217,6 +214,5 @@ void TextCommands::mouseUp(int, const CanvasMouse&) {
     m_drag->DragObj(false, 0, 0);
     m_drag.reset();
     ws.canvas.drag = {};
-    ws.markModified();
     m_context.Pre4ertai();
 }

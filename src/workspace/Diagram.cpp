@@ -16,9 +16,10 @@ ElementStore& Diagram::Edit::store() {
     return m_document->m_store;
 }
 
-Diagram::Edit Diagram::edit(const QString& step) {
+Diagram::Edit Diagram::edit(const QString& step, DiagramChange::Scope scope) {
     if (m_openEdits++ == 0) {
         m_step = step;
+        m_scope = scope;
         m_touched = false;
     }
     return Edit(*this);
@@ -28,7 +29,7 @@ void Diagram::close() {
     if (--m_openEdits > 0 || !m_touched)
         return;
     m_touched = false;
-    emit changed(DiagramChange{DiagramChange::Scope::Diagram, m_step});
+    emit changed(DiagramChange{m_scope, m_step});
 }
 
 void Diagram::restore(const ElementStore& content, const QString& step) {

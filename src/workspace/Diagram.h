@@ -9,8 +9,9 @@
 // What a `Diagram::changed` signal reports.
 struct DiagramChange {
     enum class Scope {
-        Diagram, // the elements changed: something to save, to undo, to repaint
-        View,    // only how the diagram is shown changed (scroll, outlines, handle visibility)
+        Diagram,  // the elements changed: something to save, to undo, to repaint
+        Replaced, // the diagram was replaced as a whole (cleared, read from a file)
+        View,     // only how the diagram is shown changed (scroll, outlines, handle visibility)
     };
     Scope scope = Scope::Diagram;
     // The step the edit named ("Преместване на обект"); empty for a change of the view.
@@ -51,8 +52,9 @@ public:
     explicit Diagram(QObject* parent = nullptr);
 
     const ElementStore& store() const { return m_store; }
-    // Opens an edit named `step` (or joins the one that is open).
-    Edit edit(const QString& step);
+    // Opens an edit named `step` (or joins the one that is open, which keeps its own name and
+    // scope). A `Replaced` edit puts a whole new diagram in place.
+    Edit edit(const QString& step, DiagramChange::Scope scope = DiagramChange::Scope::Diagram);
     // The whole diagram as a value, and putting such a value back as one edit.
     ElementStore snapshot() const { return m_store; }
     void restore(const ElementStore& content, const QString& step);
@@ -69,5 +71,6 @@ private:
     ElementStore m_store;
     int m_openEdits = 0;
     QString m_step;
+    DiagramChange::Scope m_scope = DiagramChange::Scope::Diagram;
     bool m_touched = false;
 };

@@ -16,6 +16,11 @@ Workspace::Workspace(Prompter& prompter, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_stateText(DiagramStateText::none()),
       m_fileText(DiagramStateText::noFile()), m_renderer(m_document.store()), m_bitmap(m_renderer) {
     kartinki.addSketchpadEntry();
+    // Every change of the diagram is an unsaved change; a new or loaded diagram is not.
+    connect(&m_document, &Diagram::changed, this, [this](const DiagramChange& change) {
+        if (change.scope == DiagramChange::Scope::Diagram)
+            setModified(true);
+    });
 }
 
 Workspace::~Workspace() = default;
@@ -54,10 +59,6 @@ void Workspace::setFileText(const QString& text) {
 void Workspace::markChanged() {
     setModified(true);
     setStateText(DiagramStateText::changed());
-}
-
-void Workspace::markModified() {
-    setModified(true);
 }
 
 void Workspace::setModified(bool modified) {
@@ -122,7 +123,7 @@ void Workspace::DobaviNov(const QString& Vid) {
 
 void Workspace::Iz4isti() {
     {
-        Diagram::Edit change = edit(QStringLiteral("Изчистване"));
+        Diagram::Edit change = edit(QStringLiteral("Изчистване"), DiagramChange::Scope::Replaced);
         ElementStore& store = change.store();
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
             if (store.textStatus[slot] == ElementStore::Used) {
@@ -206,8 +207,9 @@ void Workspace::deleteText(int16_t slot) {
 bool Workspace::setTextCaption(int16_t slot, const QString& caption) {
     if (slot < 1 || slot > ElementStore::Capacity || store().textStatus[slot] != ElementStore::Used)
         return false;
-    edit(QStringLiteral("Промяна на текст")).store().texts[slot].Caption =
-        caption.isEmpty() ? QStringLiteral("Въведете текст") : caption;
+    const QString shown = caption.isEmpty() ? QStringLiteral("Въведете текст") : caption;
+    if (store().texts[slot].Caption != shown)
+        edit(QStringLiteral("Промяна на текст")).store().texts[slot].Caption = shown;
     emit elementsChanged();
     return true;
 }
@@ -216,8 +218,29 @@ bool Workspace::setPictureName(int16_t slot, const QString& name) {
     if (slot < 1 || slot > ElementStore::Capacity ||
         store().objectStatus[slot] != ElementStore::Used)
         return false;
-    edit(QStringLiteral("Преименуване на обект")).store().objects[slot].ToolTipText = name;
+    if (store().objects[slot].ToolTipText != name)
+        edit(QStringLiteral("Преименуване на обект")).store().objects[slot].ToolTipText = name;
     return true;
+}
+
+// The edit a drag makes: opened at the first move, closed when the drag object goes, so a
+// whole drag is one step however often the mouse moved.
+class DragStep {
+public:
+    DragStep(Diagram& document, QString name) : m_document(document), m_name(std::move(name)) {}
+    void open() {
+        if (!m_edit)
+            m_edit.emplace(m_document.edit(m_name));
+    }
+
+private:
+    Diagram& m_document;
+    QString m_name;
+    std::optional<Diagram::Edit> m_edit;
+};
+
+std::shared_ptr<DragStep> Workspace::dragStep(const QString& name) {
+    return std::make_shared<DragStep>(m_document, name);
 }
 
 SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
@@ -225,18 +248,23 @@ SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
         return {};
     if (element.slot < 1 || element.slot > ElementStore::Capacity)
         return {};
+    const bool picture = element.kind == ElementKind::Picture;
+    const auto step = dragStep(picture ? QStringLiteral("Преместване на обект")
+                                       : QStringLiteral("Преместване на текст"));
     SimpleDragAndDrop drag(
         [this, element] { return CanvasGeometry::elementRect(store(), element); },
-        [this, element](double left, double top) {
+        [this, element, picture, step](double left, double top) {
             const QRectF before = CanvasGeometry::elementRect(store(), element);
-            if (element.kind == ElementKind::Picture) {
-                Diagram::Edit change = edit(QStringLiteral("Преместване на обект"));
-                change.store().objects[element.slot].Left = left;
-                change.store().objects[element.slot].Top = top;
-            } else {
-                Diagram::Edit change = edit(QStringLiteral("Преместване на текст"));
-                change.store().texts[element.slot].Left = left;
-                change.store().texts[element.slot].Top = top;
+            step->open();
+            {
+                Diagram::Edit change = edit(QString());
+                if (picture) {
+                    change.store().objects[element.slot].Left = left;
+                    change.store().objects[element.slot].Top = top;
+                } else {
+                    change.store().texts[element.slot].Left = left;
+                    change.store().texts[element.slot].Top = top;
+                }
             }
             emit elementMoved(before, CanvasGeometry::elementRect(store(), element));
         },
@@ -263,35 +291,36 @@ QPointF Workspace::handleTopLeft(ElementRef handle) const {
 SimpleDragAndDrop Workspace::dragHandle(ElementRef handle, double size,
                                         std::function<void(QPointF)> moved) {
     const int slot = handle.slot;
+    const ElementKind kind = handle.kind;
     const bool valid =
-        slot >= 1 && ((handle.kind == ElementKind::Shape && slot <= ElementStore::Capacity) ||
-                      (handle.kind == ElementKind::Grid && slot <= ElementStore::GridCapacity) ||
-                      (handle.kind == ElementKind::ResizeHandle && slot <= 4));
+        slot >= 1 && ((kind == ElementKind::Shape && slot <= ElementStore::Capacity) ||
+                      (kind == ElementKind::Grid && slot <= ElementStore::GridCapacity) ||
+                      (kind == ElementKind::ResizeHandle && slot <= 4));
     if (!valid)
         return {};
     const QSizeF square(size, size);
+    const auto step =
+        dragStep(kind == ElementKind::Shape ? QStringLiteral("Преместване на фигура")
+                 : kind == ElementKind::Grid ? QStringLiteral("Преместване на таблица")
+                                             : QStringLiteral("Преоразмеряване"));
     SimpleDragAndDrop drag([this, handle, square] { return QRectF(handleTopLeft(handle), square); },
-                           [this, handle, square, moved](double left, double top) {
+                           [this, handle, square, moved, step](double left, double top) {
                                const QRectF before(handleTopLeft(handle), square);
                                const QPointF at(left, top);
+                               step->open();
                                if (handle.kind == ElementKind::ResizeHandle) {
                                    // The resize handles are the view's; the element follows through
                                    // `moved`.
                                    canvas.Manip[handle.slot].topLeft = at;
-                                   if (moved)
-                                       moved(at);
                                } else {
-                                   Diagram::Edit change =
-                                       edit(handle.kind == ElementKind::Shape
-                                                ? QStringLiteral("Преместване на фигура")
-                                                : QStringLiteral("Преместване на таблица"));
+                                   Diagram::Edit change = edit(QString());
                                    if (handle.kind == ElementKind::Shape)
                                        change.store().shapeHandles[handle.slot] = at;
                                    else
                                        change.store().gridHandles[handle.slot] = at;
-                                   if (moved)
-                                       moved(at);
                                }
+                               if (moved)
+                                   moved(at);
                                emit elementMoved(before, QRectF(at, square));
                            },
                            [this] { return canvas.visibleArea(); });

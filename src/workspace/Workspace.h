@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -38,7 +39,10 @@ public:
     const Diagram& document() const { return m_document; }
     const ElementStore& store() const { return m_document.store(); }
     // Opens an edit of the document named `step` (see Diagram::edit).
-    Diagram::Edit edit(const QString& step) { return m_document.edit(step); }
+    Diagram::Edit edit(const QString& step,
+                       DiagramChange::Scope scope = DiagramChange::Scope::Diagram) {
+        return m_document.edit(step, scope);
+    }
 
     DiagramState diagram;
     CanvasState canvas;
@@ -68,8 +72,6 @@ public:
     void setFileText(const QString& text);
     // Marks the diagram as changed by a finished drawing operation.
     void markChanged();
-    // Marks an unsaved change without touching the state text (dragging an element).
-    void markModified();
     // Sets or clears the unsaved-changes flag (diagram.Promqna); the window shows it.
     void setModified(bool modified);
 
@@ -180,6 +182,9 @@ signals:
     void overlayMoved(const QRectF& before, const QRectF& after);
 
 private:
+    // The one edit of a whole drag, opened at its first move.
+    std::shared_ptr<class DragStep> dragStep(const QString& name);
+
     Prompter& m_prompter;
     Diagram m_document;
     QString m_stateText;

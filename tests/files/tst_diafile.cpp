@@ -1,6 +1,7 @@
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/Workspace.h"
 
 #include <QtTest>
@@ -30,12 +31,12 @@ struct Fixture {
     PictureObject& add(int slot, const QString& key = QStringLiteral("HUB")) {
         for (int s = 1; s < slot; ++s)
             if (ws.store().objectStatus[s] == ElementStore::Free)
-                ws.edit({}).store().objectStatus[s] = ElementStore::Reserved;
+                setUp(ws).store().objectStatus[s] = ElementStore::Reserved;
         ws.DobaviNov(key);
         for (int s = 1; s < slot; ++s)
             if (ws.store().objectStatus[s] == ElementStore::Reserved)
-                ws.edit({}).store().objectStatus[s] = ElementStore::Free;
-        return ws.edit({}).store().objects[slot];
+                setUp(ws).store().objectStatus[s] = ElementStore::Free;
+        return setUp(ws).store().objects[slot];
     }
     QByteArray save() const { return DiaFile::write(ws); }
     DiaFile::ReadResult load(const QByteArray& bytes) { return DiaFile::read(ws, bytes); }
@@ -88,7 +89,7 @@ private slots:
         Fixture f;
         f.add(2);
         f.add(5);
-        f.ws.edit({}).store().lines[7] = {1, 2, 5, 3, 255, 2, 4};
+        setUp(f.ws).store().lines[7] = {1, 2, 5, 3, 255, 2, 4};
         const QByteArray bytes = f.save();
         QVERIFY(bytes.contains("\"[LIN]\",1,2,5,3,255,2,4,\"\",\"\",\"\"\r\n"));
         Fixture g;
@@ -204,8 +205,8 @@ private slots:
         stretched.Height = 310.25;
         f.add(4); // untouched: by key only
         // Texts, shapes and grids come back in the lowest slots, so they start there.
-        f.ws.edit({}).store().textStatus[1] = ElementStore::Used;
-        TextField& t = f.ws.edit({}).store().texts[1];
+        setUp(f.ws).store().textStatus[1] = ElementStore::Used;
+        TextField& t = setUp(f.ws).store().texts[1];
         t = {QStringLiteral("Етаж 2, стая 14"),
              300.25,
              -75,
@@ -217,8 +218,8 @@ private slots:
              false,
              true,
              true};
-        f.ws.edit({}).store().shapes[1] = {2, 100, 200, -300, 400, 65280, 3, 1, 255, 4};
-        f.ws.edit({}).store().grids[1] = {1, 3, 4, 500, 600, 1500, 900, 16711680, 2};
+        setUp(f.ws).store().shapes[1] = {2, 100, 200, -300, 400, 65280, 3, 1, 255, 4};
+        setUp(f.ws).store().grids[1] = {1, 3, 4, 500, 600, 1500, 900, 16711680, 2};
         const QByteArray bytes = f.save();
         QVERIFY(bytes.contains("\"[TXT]\",\"\xc5\xf2\xe0\xe6 2, \xf1\xf2\xe0\xff 14\",-75,"
                                "300.25,255,#TRUE#,#FALSE#,\"Arial\",8.25,#FALSE#,#TRUE#\r\n"));

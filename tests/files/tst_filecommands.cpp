@@ -1,4 +1,5 @@
 #include "files/ImageExport.h"
+#include "support/Setup.h"
 #include "workspace/MainWindowFixture.h"
 
 #include "common/Units.h"
@@ -90,7 +91,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.edit({}).store().objects[1].Left = 3000;
+        setUp(ws).store().objects[1].Left = 3000;
         f.w().Razmer_Click();
         f.w().pano->MoveHorizont->setValue(150);
         QCOMPARE(ws.canvas.view.toCanvas(QPointF(ws.store().objects[1].Left, 0)).x(), 2850.0);
@@ -139,8 +140,8 @@ private slots:
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x)
                 noise.setPixel(x, y, qRgb(x * 37 % 256, y * 53 % 256, (x * y * 11) % 256));
-        ws.edit({}).store().objects[1].picture = noise;
-        ws.edit({}).store().objects[1].Width = ws.edit({}).store().objects[1].Height = 600;
+        setUp(ws).store().objects[1].picture = noise;
+        setUp(ws).store().objects[1].Width = setUp(ws).store().objects[1].Height = 600;
         ws.markChanged();
         f.prompter.fileNames.push_back(path);
         f.prompter.filterIndices.push_back(filter);
@@ -174,12 +175,12 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.edit({}).store().objects[1].Left = 30000;
+        setUp(ws).store().objects[1].Left = 30000;
         ws.settings.ShowInfo = false;
         const QString path = f.configDir.filePath(QStringLiteral("мрежа.dia"));
         f.prompter.fileNames.push_back(path);
         f.w().cmdSave->click();
-        ws.edit({}).store().objects[1].Left = 0;
+        setUp(ws).store().objects[1].Left = 0;
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         ws.markChanged();
         f.w().action(QStringLiteral("mnuPaste")).setEnabled(true);
@@ -217,8 +218,8 @@ private slots:
         Workspace& ws = f.ws();
         ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue), QStringLiteral("Кутия"));
         ws.DobaviNov(QStringLiteral("BOX"));
-        ws.edit({}).store().objects[1].Left = 1000;
-        ws.edit({}).store().objects[1].Top = 500;
+        setUp(ws).store().objects[1].Left = 1000;
+        setUp(ws).store().objects[1].Top = 500;
         const QString path = f.configDir.filePath(QStringLiteral("цяла"));
         f.prompter.fileNames.push_back(path);
         f.prompter.filterIndices.push_back(1);
@@ -244,7 +245,7 @@ private slots:
         ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::blue), QStringLiteral("Кутия"));
         for (const double left : {-9e6, 9e6}) {
             ws.DobaviNov(QStringLiteral("BOX"));
-            ws.edit({}).store().objects[ws.diagram.Nomer].Left = left;
+            setUp(ws).store().objects[ws.diagram.Nomer].Left = left;
         }
         const QString path = f.configDir.filePath(QStringLiteral("далеч.bmp"));
         f.prompter.fileNames.push_back(path);

@@ -4,6 +4,7 @@
 #include "grids/GridCommands.h"
 #include "grids/Grids.h"
 #include "grids/frmEditTable.h"
+#include "support/Setup.h"
 #include "workspace/DiagramState.h"
 
 #include <QAction>
@@ -19,8 +20,8 @@ namespace {
 
 // Grid 1: 3 rows, 4 columns, 1200 x 700 at (1500, 1500), width 2, blue.
 void oneGrid(Workspace& ws) {
-    ws.edit({}).store().grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, Rgb(0, 0, 200), 2};
-    ws.edit({}).store().gridHandles[1] = QPointF(1500, 1500);
+    setUp(ws).store().grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, Rgb(0, 0, 200), 2};
+    setUp(ws).store().gridHandles[1] = QPointF(1500, 1500);
     ws.canvas.gridHandleVisible[1] = true;
     ws.Pre4ertai();
 }

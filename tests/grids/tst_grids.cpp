@@ -1,3 +1,4 @@
+#include "support/Setup.h"
 #include "workspace/MainWindowFixture.h"
 
 #include "common/Units.h"
@@ -68,9 +69,9 @@ private slots:
     void painting() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.edit({}).store().grids[1] = grid(2, 4, 150, 150, 1200, 600);
-        ws.edit({}).store().grids[1].LineWidth = 3;
-        ws.edit({}).store().grids[1].Colour = Rgb(0, 128, 0);
+        setUp(ws).store().grids[1] = grid(2, 4, 150, 150, 1200, 600);
+        setUp(ws).store().grids[1].LineWidth = 3;
+        setUp(ws).store().grids[1].Colour = Rgb(0, 128, 0);
         QImage image(100, 60, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -187,7 +188,7 @@ private slots:
         QFETCH(QList<QPointF>, path);
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
-        ws.edit({}).store().grids[1] = grid(1, 1, 600, 600, 1500, 900);
+        setUp(ws).store().grids[1] = grid(1, 1, 600, 600, 1500, 900);
         ResizeHandles::show(ws, {ElementKind::Grid, 1});
         f.prompter.answers.push_back(Prompter::Answer::Ok);
         f.w().action(QStringLiteral("mnuTable")).trigger();
@@ -216,7 +217,7 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
-            ws.edit({}).store().grids[slot] = grid(1, 1, 0, 0, 100, 100);
+            setUp(ws).store().grids[slot] = grid(1, 1, 0, 0, 100, 100);
         frmAddTable dialog(f.w());
         dialog.cmdGo->click();
         QCOMPARE(f.prompter.texts(), QStringList{"Не може да се изведе таблица !"});

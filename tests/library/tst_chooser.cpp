@@ -1,6 +1,7 @@
 #include "library/ChooserTable.h"
 #include "library/frmAddObject.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
@@ -318,7 +319,7 @@ private slots:
         ChooserFixture f;
         frmAddObject& w = f.open();
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-            f.workspace.edit({}).store().objectStatus[slot] = ElementStore::Used;
+            setUp(f.workspace).store().objectStatus[slot] = ElementStore::Used;
         f.workspace.diagram.Posledno = QStringLiteral("AND");
         f.chooseMain(QStringLiteral("Компютърни мрежи"));
         f.chooseEntry(QStringLiteral("Хъб / Hub"));

@@ -1,5 +1,6 @@
 #include "lines/Connections.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>
@@ -18,15 +19,15 @@ QString describe(const Connections::Route& r) {
 // Two 2 x 2 pixel objects whose centres are (15, 600) and (3000, 600) twips, joined by line 1.
 void twoObjectsAndALine(Workspace& ws, int32_t width, int32_t style) {
     for (int slot : {1, 2}) {
-        PictureObject& o = ws.edit({}).store().objects[slot];
+        PictureObject& o = setUp(ws).store().objects[slot];
         o.picture = QImage(2, 2, QImage::Format_RGB32);
         o.Width = o.Height = 30;
         o.Top = 585;
         o.Left = slot == 1 ? 0 : 2985;
         o.Visible = true;
-        ws.edit({}).store().objectStatus[slot] = ElementStore::Used;
+        setUp(ws).store().objectStatus[slot] = ElementStore::Used;
     }
-    ws.edit({}).store().lines[1] = {1, 1, 2, 2, Rgb(0, 0, 255), width, style};
+    setUp(ws).store().lines[1] = {1, 1, 2, 2, Rgb(0, 0, 255), width, style};
 }
 
 } // namespace

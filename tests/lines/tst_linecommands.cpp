@@ -1,3 +1,4 @@
+#include "support/Setup.h"
 #include "workspace/MainWindowFixture.h"
 
 #include "common/Units.h"
@@ -18,9 +19,9 @@ void threeObjects(Workspace& ws) {
     ws.kartinki.add(QStringLiteral("BOX"), box, QStringLiteral("Кутия"));
     const QPointF places[] = {{600, 1500}, {3600, 4500}, {6600, 600}};
     for (const QPointF& at : places) {
-        ws.DobaviNov(QStringLiteral("BOX"));
-        ws.edit({}).store().objects[ws.diagram.Nomer].Left = at.x();
-        ws.edit({}).store().objects[ws.diagram.Nomer].Top = at.y();
+        addObject(ws, QStringLiteral("BOX"));
+        setUp(ws).store().objects[ws.diagram.Nomer].Left = at.x();
+        setUp(ws).store().objects[ws.diagram.Nomer].Top = at.y();
     }
 }
 
@@ -98,7 +99,7 @@ private slots:
         threeObjects(ws);
         ws.settings.ShowInfo = false;
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-            ws.edit({}).store().lines[slot] = {1, 1, 2, 2, 0, 1, 0};
+            setUp(ws).store().lines[slot] = {1, 1, 2, 2, 0, 1, 0};
         f.w().cmdCon1->click();
         click(f, 1);
         click(f, 3);
@@ -113,8 +114,8 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
-        ws.edit({}).store().lines[1] = {1, 1, 1, 1, 0, 1, 2}; // an object joined to itself
-        ws.edit({}).store().lines[2] = {1, 1, 3, 2, 0, 1, 0};
+        setUp(ws).store().lines[1] = {1, 1, 1, 1, 0, 1, 2}; // an object joined to itself
+        setUp(ws).store().lines[2] = {1, 1, 3, 2, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
         f.w().Pre4ertai();
         const QPointF corner = ws.canvas.lineHandles[1].topLeft;
@@ -208,7 +209,7 @@ private slots:
         Workspace& ws = f.ws();
         threeObjects(ws);
         ws.settings.Pre4ertaiPriMestene = live;
-        ws.edit({}).store().lines[1] = {1, 1, 2, 2, 0, 1, 0};
+        setUp(ws).store().lines[1] = {1, 1, 2, 2, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = true;
         f.w().Pre4ertai();
         const QPointF before = ws.canvas.lineHandles[1].topLeft;
@@ -225,8 +226,8 @@ private slots:
         MainWindowFixture f(settingsShowingDrawOptions());
         Workspace& ws = f.ws();
         threeObjects(ws);
-        ws.edit({}).store().lines[1] = {1, 1, 2, 3, 0, 1, 0};
-        ws.edit({}).store().lines[2] = {1, 1, 3, 1, 0, 1, 0};
+        setUp(ws).store().lines[1] = {1, 1, 2, 3, 0, 1, 0};
+        setUp(ws).store().lines[2] = {1, 1, 3, 1, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = ws.canvas.lineHandles[2].visible = true;
         f.w().Pre4ertai();
         const ViewTransform& view = ws.canvas.view;

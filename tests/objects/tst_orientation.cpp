@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "objects/Orientation.h"
+#include "support/Setup.h"
 #include "workspace/CanvasGeometry.h"
 #include "workspace/ElementMenu.h"
 
@@ -36,8 +37,8 @@ bool unlocked(frmMain& w) {
 PictureObject& placeObject(MainWindowFixture& f, const QImage& picture) {
     Workspace& ws = f.ws();
     ws.kartinki.add(QStringLiteral("HUB"), picture, QStringLiteral("Хъб"));
-    ws.DobaviNov(QStringLiteral("HUB"));
-    PictureObject& o = ws.edit({}).store().objects[ws.diagram.Nomer];
+    addObject(ws, QStringLiteral("HUB"));
+    PictureObject& o = setUp(ws).store().objects[ws.diagram.Nomer];
     o.Left = 1000;
     o.Top = 600;
     f.w().elementMenu().open({ElementKind::Picture, ws.diagram.Nomer});
@@ -160,7 +161,7 @@ private slots:
         MainWindowFixture f;
         const QImage before = distinct({40, 20});
         const PictureObject& o = placeObject(f, before);
-        f.ws().edit({}).store().textStatus[1] = ElementStore::Used;
+        setUp(f.ws()).store().textStatus[1] = ElementStore::Used;
         f.ws().diagram.contextElement = element;
         for (const char* command : {"mnuHoriz", "mnuFlipVert", "mnuFlip90"})
             f.w().action(QString::fromLatin1(command)).trigger();

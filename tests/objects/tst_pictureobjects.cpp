@@ -3,6 +3,7 @@
 #include "common/Units.h"
 #include "library/frmAddObject.h"
 #include "objects/PictureCommands.h"
+#include "support/Setup.h"
 #include "workspace/DiagramState.h"
 #include "workspace/ElementMenu.h"
 #include "workspace/Pano.h"
@@ -47,7 +48,7 @@ private slots:
 
         ws.diagram.Posledno = QStringLiteral("HUB");
         ws.DobaviNov(QStringLiteral("HUB"));
-        ws.edit({}).store().objects[1].Left = 3000;
+        setUp(ws).store().objects[1].Left = 3000;
         f.w().pano->MoveHorizont->setMaximum(1000);
         f.w().pano->MoveHorizont->setValue(600); // scrolled: new objects still land at 375
         f.w().action(QStringLiteral("mnuAddLast")).trigger();
@@ -63,7 +64,7 @@ private slots:
     void draggingStopsAtTheCanvasEdges() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        addObject(ws, QStringLiteral("SKETCHPAD"));
         ws.setStateText(DiagramStateText::loaded());
         const PictureObject& o = ws.store().objects[1];
         Pano* pano = f.w().pano;
@@ -123,11 +124,11 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         for (int i = 0; i < 3; ++i)
-            ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.edit({}).store().objects[2].Left = 3000;
-        ws.edit({}).store().lines[1] = {1, 1, 2, 1, 0, 1, 0};
-        ws.edit({}).store().lines[2] = {1, 3, 2, 2, 0, 1, 0};
-        ws.edit({}).store().lines[3] = {1, 1, 3, 3, 0, 1, 0};
+            addObject(ws, QStringLiteral("SKETCHPAD"));
+        setUp(ws).store().objects[2].Left = 3000;
+        setUp(ws).store().lines[1] = {1, 1, 2, 1, 0, 1, 0};
+        setUp(ws).store().lines[2] = {1, 3, 2, 2, 0, 1, 0};
+        setUp(ws).store().lines[3] = {1, 1, 3, 3, 0, 1, 0};
         const PictureObject o = ws.store().objects[2];
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(o.Left + 30, o.Top + 30));
         QMenu& mnuOpt = f.w().menu(QStringLiteral("mnuOpt"));
@@ -159,9 +160,9 @@ private slots:
     void deletingATextFieldAsksItsOwnQuestion() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        ws.edit({}).store().textStatus[4] = ElementStore::Used;
-        ws.edit({}).store().texts[4].Caption = QStringLiteral("Сървърна");
-        ws.edit({}).store().texts[4].Visible = true;
+        setUp(ws).store().textStatus[4] = ElementStore::Used;
+        setUp(ws).store().texts[4].Caption = QStringLiteral("Сървърна");
+        setUp(ws).store().texts[4].Visible = true;
         f.w().elementMenu().open({ElementKind::Text, 4});
         QVERIFY(f.w().action(QStringLiteral("mnuOptFont")).isVisible());
         QVERIFY(!f.w().action(QStringLiteral("mnuSizePic")).isVisible());
@@ -249,10 +250,10 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        ws.edit({}).store().objects[1].Left =
+        setUp(ws).store().objects[1].Left =
             f.w().pano->innerWidth() + 2000; // beyond the right edge
-        ws.edit({}).store().textStatus[1] = ElementStore::Used;
-        ws.edit({}).store().texts[1].Left = 800;
+        setUp(ws).store().textStatus[1] = ElementStore::Used;
+        setUp(ws).store().texts[1].Left = 800;
         f.w().Proveri();
         QScrollBar* h = f.w().pano->MoveHorizont;
         QVERIFY(h->isEnabled());

@@ -2,6 +2,7 @@
 
 #include "objects/ResizeHandles.h"
 #include "shapes/Shapes.h"
+#include "support/Setup.h"
 #include "workspace/CanvasLayerStack.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@ void dragHandle(MainWindowFixture& f, int index, QPointF to, int steps = 1) {
 
 int16_t picture(Workspace& ws, double left, double top) {
     ws.DobaviNov(QStringLiteral("HUB"));
-    PictureObject& p = ws.edit({}).store().objects[ws.diagram.Nomer];
+    PictureObject& p = setUp(ws).store().objects[ws.diagram.Nomer];
     p.Left = left;
     p.Top = top;
     return ws.diagram.Nomer;
@@ -168,13 +169,13 @@ private slots:
         ws.kartinki.add(QStringLiteral("BOX"), box, QStringLiteral("Кутия"));
         for (const double left : {3000.0, 9000.0}) {
             ws.DobaviNov(QStringLiteral("BOX"));
-            ws.edit({}).store().objects[ws.diagram.Nomer].Left = left;
-            ws.edit({}).store().objects[ws.diagram.Nomer].Top = 3000;
+            setUp(ws).store().objects[ws.diagram.Nomer].Left = left;
+            setUp(ws).store().objects[ws.diagram.Nomer].Top = 3000;
         }
-        ws.edit({}).store().lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
+        setUp(ws).store().lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
         ws.canvas.lineHandles[1].visible = true;
-        ws.edit({}).store().shapes[1] = ShapeRecord{1, 3000, 6000, 4500, 7000, 0, 1, 1, 0, 0};
-        ws.edit({}).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
+        setUp(ws).store().shapes[1] = ShapeRecord{1, 3000, 6000, 4500, 7000, 0, 1, 1, 0, 0};
+        setUp(ws).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
         ws.canvas.shapeHandleVisible[1] = true;
         ws.Pre4ertai(); // the line handle goes onto its line
         if (around == QLatin1String("picture"))
@@ -225,7 +226,7 @@ private slots:
         QFETCH(QRect, expected);
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        ShapeRecord& s = ws.edit({}).store().shapes[1];
+        ShapeRecord& s = setUp(ws).store().shapes[1];
         s = ShapeRecord{2, line.left(), line.top(), line.right(), line.bottom(), 0, 1, 0, 0, 0};
         ResizeHandles::show(ws, {ElementKind::Shape, 1});
         QCOMPARE(ws.canvas.manipKind, QStringLiteral("Figura"));
@@ -250,7 +251,7 @@ private slots:
         QFETCH(QRect, expected);
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        GridRecord& g = ws.edit({}).store().grids[1];
+        GridRecord& g = setUp(ws).store().grids[1];
         g = GridRecord{1, 3, 3, 1000, 1000, 2000, 1000, 0, 1};
         ResizeHandles::show(ws, {ElementKind::Grid, 1});
         dragHandle(f, handle, to, 4);

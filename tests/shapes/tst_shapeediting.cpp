@@ -2,6 +2,7 @@
 #include "shapes/ShapeCommands.h"
 #include "shapes/Shapes.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/Pano.h"
 #include "workspace/Workspace.h"
 
@@ -24,10 +25,10 @@ struct ShapeEditor {
         editor.window().resize(1200, 800);
         editor.window().show();
         const int32_t blue = Rgb(0, 0, 200), grey = Rgb(9, 9, 9);
-        ws.edit({}).store().shapes[1] = {
+        setUp(ws).store().shapes[1] = {
             kind, corners.x1(), corners.y1(), corners.x2(), corners.y2(), blue, 1, fillStyle, grey,
             0};
-        ws.edit({}).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
+        setUp(ws).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
         ws.canvas.shapeHandleVisible[1] = true;
         ws.diagram.contextElement = {ElementKind::Shape, 1};
     }

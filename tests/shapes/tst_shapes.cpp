@@ -1,5 +1,6 @@
 #include "shapes/Shapes.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>
@@ -37,7 +38,7 @@ void drag(Workspace& ws, const QString& tool, QPoint from, QPoint to) {
 QImage painted(const ShapeRecord& shape, QSize size = {100, 100}) {
     ScriptedPrompter prompter;
     Workspace ws(prompter);
-    ws.edit({}).store().shapes[1] = shape;
+    setUp(ws).store().shapes[1] = shape;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -162,7 +163,7 @@ private slots:
         drag(ws, QStringLiteral("box"), QPoint(0, 0), QPoint(500, 500));
         QVERIFY(!ws.canvas.shapeHandleVisible[1]);
         for (int slot = 2; slot <= ElementStore::Capacity; ++slot)
-            ws.edit({}).store().shapes[slot].Kind = Shapes::Line;
+            setUp(ws).store().shapes[slot].Kind = Shapes::Line;
         const ElementStore before = ws.store();
         drag(ws, QStringLiteral("ellipse"), QPoint(0, 0), QPoint(500, 500));
         QCOMPARE(prompter.texts(),

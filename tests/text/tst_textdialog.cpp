@@ -1,6 +1,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include "common/Units.h"
+#include "support/Setup.h"
 #include "text/Dialog.h"
 #include "workspace/Workspace.h"
 
@@ -20,10 +21,9 @@ struct Fixture {
     QPointer<Dialog> d;
 
     explicit Fixture(const QString& kind = QStringLiteral("Tekst"), int slot = 1) {
-        ws.edit({}).store().textStatus[1] = ws.edit({}).store().objectStatus[1] =
-            ElementStore::Used;
-        ws.edit({}).store().texts[1].Caption = QStringLiteral("Текст 1");
-        ws.edit({}).store().objects[1].ToolTipText = QStringLiteral("Хъб");
+        setUp(ws).store().textStatus[1] = setUp(ws).store().objectStatus[1] = ElementStore::Used;
+        setUp(ws).store().texts[1].Caption = QStringLiteral("Текст 1");
+        setUp(ws).store().objects[1].ToolTipText = QStringLiteral("Хъб");
         d = new Dialog(ws, prompter);
         d->show();
         d->ImeNaKontrol = kind;
@@ -223,7 +223,7 @@ private slots:
         else if (action == QLatin1String("close"))
             f.d->close();
         else if (action == QLatin1String("deleted"))
-            f.ws.edit({}).store().textStatus[1] = f.ws.edit({}).store().objectStatus[1] =
+            setUp(f.ws).store().textStatus[1] = setUp(f.ws).store().objectStatus[1] =
                 ElementStore::Free;
         f.d->OKButton_Click();
         QCOMPARE(f.written(), QStringLiteral("Текст 1|Хъб"));

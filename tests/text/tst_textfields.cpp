@@ -2,6 +2,7 @@
 
 #include "common/Units.h"
 #include "objects/PictureCommands.h"
+#include "support/Setup.h"
 #include "text/Dialog.h"
 #include "text/TextCommands.h"
 #include "text/TextFields.h"
@@ -26,13 +27,13 @@ const QString NoNamedObjects = QStringLiteral("На екрана няма обе
 
 void fillTextBuffer(Workspace& ws) {
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot)
-        ws.edit({}).store().textStatus[slot] = ElementStore::Used;
+        setUp(ws).store().textStatus[slot] = ElementStore::Used;
 }
 
 // A picture object with a name at a place.
 int16_t namedObject(Workspace& ws, const QString& name, double left, double top) {
-    ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-    PictureObject& o = ws.edit({}).store().objects[ws.diagram.Nomer];
+    addObject(ws, QStringLiteral("SKETCHPAD"));
+    PictureObject& o = setUp(ws).store().objects[ws.diagram.Nomer];
     o.ToolTipText = name;
     o.Left = left;
     o.Top = top;
@@ -111,7 +112,11 @@ private slots:
     void draggingATextField() {
         MainWindowFixture f;
         Workspace& ws = f.ws();
-        const int16_t slot = TextFields::create(ws, QStringLiteral("Сървърна"), 1500, 1500);
+        int16_t slot = 0;
+        {
+            const Diagram::Edit setup = setUp(ws);
+            slot = TextFields::create(ws, QStringLiteral("Сървърна"), 1500, 1500);
+        }
         const int16_t object = namedObject(ws, QStringLiteral("Хъб"), 3000, 3000);
         ws.setStateText(DiagramStateText::loaded());
         Pano* pano = f.w().pano;
@@ -153,7 +158,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
-        TextField& field = ws.edit({}).store().texts[slot];
+        TextField& field = setUp(ws).store().texts[slot];
         field.FontName = QStringLiteral("DejaVu Sans");
         field.FontSize = 12;
         field.FontItalic = true;
@@ -205,7 +210,7 @@ private slots:
         MainWindowFixture f;
         Workspace& ws = f.ws();
         const int16_t slot = TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
-        TextField& field = ws.edit({}).store().texts[slot];
+        TextField& field = setUp(ws).store().texts[slot];
         field.FontName = name;
         field.FontSize = size;
         field.FontUnderline = true;
@@ -298,7 +303,7 @@ private slots:
         QVERIFY(ws.diagram.Promqna);
 
         // A label does not follow its object.
-        ws.edit({}).store().objects[named].Left += 600;
+        setUp(ws).store().objects[named].Left += 600;
         QCOMPARE(label.Caption, QStringLiteral("Рутер"));
         QVERIFY(label.Left < ws.store().objects[named].Left);
 

@@ -1,5 +1,6 @@
 #include "files/DiaFile.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/SimpleDragAndDrop.h"
 #include "workspace/Workspace.h"
 
@@ -85,7 +86,7 @@ private slots:
         ws.setCanvasSize(40, 30);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         {
-            Diagram::Edit edit = ws.edit({});
+            Diagram::Edit edit = setUp(ws);
             ElementStore& store = edit.store();
             store.objects[1].Left = 1234.5;
             store.textStatus[2] = ElementStore::Used;
@@ -122,8 +123,8 @@ private slots:
         DiagramExtent empty = ws.extent(6000, 4500);
         QCOMPARE(empty.minLeft, 6000);
         QCOMPARE(empty.maxRight, 0);
-        ws.DobaviNov(QStringLiteral("SKETCHPAD"));                              // 375,120, 480x480
-        ws.edit({}).store().shapes[5] = {2, 3000, 900, 100, 50, 0, 1, 0, 0, 0}; // reversed corners
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));                            // 375,120, 480x480
+        setUp(ws).store().shapes[5] = {2, 3000, 900, 100, 50, 0, 1, 0, 0, 0}; // reversed corners
         const DiagramExtent e = ws.extent(6000, 4500);
         QCOMPARE(e.minLeft, 100);
         QCOMPARE(e.minTop, 50);

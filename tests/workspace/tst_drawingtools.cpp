@@ -4,6 +4,7 @@
 #include "lines/LineCommands.h"
 #include "shapes/ShapeCommands.h"
 #include "shapes/Shapes.h"
+#include "support/Setup.h"
 #include "text/TextFields.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
@@ -405,8 +406,8 @@ private slots:
         if (element == QLatin1String("picture") || element == QLatin1String("line")) {
             for (const double left : {1500.0, 6000.0}) {
                 ws.DobaviNov(QStringLiteral("HUB"));
-                ws.edit({}).store().objects[ws.diagram.Nomer].Left = left;
-                ws.edit({}).store().objects[ws.diagram.Nomer].Top = 1500;
+                setUp(ws).store().objects[ws.diagram.Nomer].Left = left;
+                setUp(ws).store().objects[ws.diagram.Nomer].Top = 1500;
             }
             const PictureObject& o = ws.store().objects[1];
             at = QPointF(o.Left + o.Width / 2, o.Top + o.Height / 2);
@@ -415,19 +416,19 @@ private slots:
             TextFields::create(ws, QStringLiteral("Етаж 2"), 1500, 1500);
             at = QPointF(1530, 1530);
         } else if (element == QLatin1String("shape")) {
-            ws.edit({}).store().shapes[1] = {1, 3000, 3000, 4500, 4000, 0, 1, 1, 0, 0};
-            ws.edit({}).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
+            setUp(ws).store().shapes[1] = {1, 3000, 3000, 4500, 4000, 0, 1, 1, 0, 0};
+            setUp(ws).store().shapeHandles[1] = Shapes::handleTopLeft(ws.store().shapes[1]);
             ws.canvas.shapeHandleVisible[1] = true;
             at = ws.store().shapeHandles[1] + QPointF(127, 127);
             menu = f.editor->shapes().mnuFigures;
         } else if (element == QLatin1String("grid")) {
-            ws.edit({}).store().grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, 0, 2};
-            ws.edit({}).store().gridHandles[1] = QPointF(1500, 1500);
+            setUp(ws).store().grids[1] = GridRecord{1, 3, 4, 1500, 1500, 1200, 700, 0, 2};
+            setUp(ws).store().gridHandles[1] = QPointF(1500, 1500);
             ws.canvas.gridHandleVisible[1] = true;
             at = QPointF(1627, 1627);
             menu = f.editor->grids().mnuTables;
         } else if (element == QLatin1String("line")) {
-            ws.edit({}).store().lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
+            setUp(ws).store().lines[1] = LineRecord{1, 1, 2, 2, 0, 1, 0};
             ws.canvas.lineHandles[1].visible = true;
             ws.Pre4ertai(); // puts the handle on its line
             at = ws.canvas.lineHandles[1].topLeft + QPointF(45, 45);

@@ -1,4 +1,5 @@
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "workspace/DiagramState.h"
 #include "workspace/Workspace.h"
 
@@ -21,7 +22,7 @@ private slots:
         Workspace ws(prompter);
         fillObjects(ws, 3);
         QCOMPARE(ws.diagram.Nomer, int16_t(3));
-        ws.edit({}).store().objectStatus[2] = ElementStore::Free;
+        setUp(ws).store().objectStatus[2] = ElementStore::Free;
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         QCOMPARE(ws.diagram.Nomer, int16_t(2));
         QCOMPARE(ws.diagram.lastCreatedObject, int16_t(2));
@@ -58,7 +59,7 @@ private slots:
     void reservedSlotIsNotFree() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.edit({}).store().objectStatus[1] = ElementStore::Reserved;
+        setUp(ws).store().objectStatus[1] = ElementStore::Reserved;
         QCOMPARE(ws.FindEmpty(ElementStore::Objects), int16_t(2));
     }
 
@@ -89,10 +90,10 @@ private slots:
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-            ws.edit({}).store().textStatus[slot] = ElementStore::Used;
-            ws.edit({}).store().shapes[slot].Kind = 3;
+            setUp(ws).store().textStatus[slot] = ElementStore::Used;
+            setUp(ws).store().shapes[slot].Kind = 3;
         }
-        ws.edit({}).store().lines[1].Used = 1;
+        setUp(ws).store().lines[1].Used = 1;
         QCOMPARE(ws.FindEmpty(ElementStore::Texts), int16_t(0));
         QCOMPARE(ws.FindEmpty(ElementStore::Shapes), int16_t(0));
         QCOMPARE(ws.FindEmpty(ElementStore::Lines), int16_t(2));
@@ -108,11 +109,11 @@ private slots:
         for (int i = 1; i <= 10; ++i) {
             const int16_t slot = ws.PraznaTablica();
             QCOMPARE(slot, int16_t(i));
-            ws.edit({}).store().grids[slot].Used = 1;
+            setUp(ws).store().grids[slot].Used = 1;
         }
         QCOMPARE(ws.PraznaTablica(), int16_t(0));
         QVERIFY(prompter.messages.isEmpty());
-        ws.edit({}).store().grids[4].Used = 0;
+        setUp(ws).store().grids[4].Used = 0;
         QCOMPARE(ws.PraznaTablica(), int16_t(4));
     }
 
@@ -121,19 +122,19 @@ private slots:
         Workspace ws(prompter);
         fillObjects(ws, 2);
         ws.diagram.Posledno = QStringLiteral("HUB");
-        ws.edit({}).store().textStatus[5] = ElementStore::Used;
-        ws.edit({}).store().texts[5].Caption = QStringLiteral("x");
-        ws.edit({}).store().shapes[7] = {1, 10, 20, 30, 40, 255, 2, 0, 0, 0};
-        ws.edit({}).store().lines[3] = {1, 1, 2, 3, 255, 2, 1};
-        ws.edit({}).store().grids[10].Used = 1;
+        setUp(ws).store().textStatus[5] = ElementStore::Used;
+        setUp(ws).store().texts[5].Caption = QStringLiteral("x");
+        setUp(ws).store().shapes[7] = {1, 10, 20, 30, 40, 255, 2, 0, 0, 0};
+        setUp(ws).store().lines[3] = {1, 1, 2, 3, 255, 2, 1};
+        setUp(ws).store().grids[10].Used = 1;
         ws.diagram.connection.step = 2;
         ws.diagram.connection.lineType = 3;
         ws.markChanged();
         ws.setFileText(DiagramStateText::file(QStringLiteral("/tmp/a.dia")));
         // Flattened pictures (the sketchpad mark has a grey frame) are on the canvas bitmap.
         ws.setCanvasSize(60, 60);
-        ws.edit({}).store().objects[1].Left = 0;
-        ws.edit({}).store().objects[1].Top = 0;
+        setUp(ws).store().objects[1].Left = 0;
+        setUp(ws).store().objects[1].Top = 0;
         ws.Combine();
         QCOMPARE(ws.bitmap().image().pixelColor(0, 0), QColor(Qt::gray));
 
@@ -192,15 +193,16 @@ private slots:
         }
     }
 
-    void addingKeepsTheStateAndMovingOnlySetsTheFlag() {
+    void addingAndMovingSetOnlyTheFlag() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
         ws.setStateText(DiagramStateText::loaded());
         QSignalSpy stateSpy(&ws, &Workspace::stateTextChanged);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-        QVERIFY(!ws.diagram.Promqna);
+        QVERIFY(ws.diagram.Promqna); // an added object is an unsaved change
+        ws.setModified(false);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
-        ws.markModified();
+        ws.edit(QStringLiteral("Преместване на обект")).store().objects[1].Left += 15;
         QVERIFY(ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         QCOMPARE(stateSpy.count(), 0);
@@ -239,7 +241,7 @@ private slots:
         Workspace ws(prompter);
         fillObjects(ws, 1);
         const ElementStore snapshot = ws.store();
-        ws.edit({}).store().objects[1].Left = 999;
+        setUp(ws).store().objects[1].Left = 999;
         QCOMPARE(snapshot.objects[1].Left, 375.0);
     }
 };

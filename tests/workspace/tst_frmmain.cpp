@@ -260,7 +260,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, saves);
         MainWindowFixture f;
-        f.ws().markModified();
+        f.ws().setModified(true);
         f.prompter.answers.push_back(static_cast<Prompter::Answer>(answer));
         QVERIFY(f.w().close());
         QCOMPARE(f.prompter.messages.size(), 1);

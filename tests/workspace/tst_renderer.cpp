@@ -1,4 +1,5 @@
 #include "support/ScriptedPrompter.h"
+#include "support/Setup.h"
 #include "text/TextLayer.h"
 #include "workspace/CanvasGeometry.h"
 #include "workspace/DiagramRenderer.h"
@@ -21,14 +22,14 @@ const QColor White(255, 255, 255);
 void addPicture(Workspace& ws, int slot, double left, double top, int w, int h, QColor colour) {
     QImage picture(w, h, QImage::Format_RGB32);
     picture.fill(colour);
-    PictureObject& o = ws.edit({}).store().objects[slot];
+    PictureObject& o = setUp(ws).store().objects[slot];
     o.picture = picture;
     o.Left = left;
     o.Top = top;
     o.Width = PixelsToTwips(w);
     o.Height = PixelsToTwips(h);
     o.Visible = true;
-    ws.edit({}).store().objectStatus[slot] = ElementStore::Used;
+    setUp(ws).store().objectStatus[slot] = ElementStore::Used;
 }
 
 QImage blank(int w, int h) {
@@ -56,16 +57,16 @@ private slots:
             [&order](QPainter&, const ElementStore&, int s) { order << "S" + QString::number(s); });
         r.setGridPainter(
             [&order](QPainter&, const ElementStore&, int s) { order << "G" + QString::number(s); });
-        ws.edit({}).store().lines[3].Used = 1;
-        ws.edit({}).store().lines[1].Used = 1;
-        ws.edit({}).store().shapes[1].Kind = 2;
-        ws.edit({}).store().shapes[2].Kind = 1;
-        ws.edit({}).store().grids[2].Used = 1;
-        ws.edit({}).store().grids[10].Used = 1;
+        setUp(ws).store().lines[3].Used = 1;
+        setUp(ws).store().lines[1].Used = 1;
+        setUp(ws).store().shapes[1].Kind = 2;
+        setUp(ws).store().shapes[2].Kind = 1;
+        setUp(ws).store().grids[2].Used = 1;
+        setUp(ws).store().grids[10].Used = 1;
         addPicture(ws, 2, 0, 0, 20, 20, Blue);
         addPicture(ws, 1, 150, 0, 20, 20, Red); // overlaps slot 2 from x = 10
-        ws.edit({}).store().textStatus[1] = ElementStore::Used;
-        TextField& t = ws.edit({}).store().texts[1];
+        setUp(ws).store().textStatus[1] = ElementStore::Used;
+        TextField& t = setUp(ws).store().texts[1];
         t.Caption = QStringLiteral("ЖЖЖЖ");
         t.ForeColor = Rgb(0, 160, 0);
         t.FontName = QStringLiteral("DejaVu Sans");
@@ -170,8 +171,8 @@ private slots:
     void textFieldBoxIsTheSameEverywhere() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.edit({}).store().textStatus[3] = ElementStore::Used;
-        TextField& t = ws.edit({}).store().texts[3];
+        setUp(ws).store().textStatus[3] = ElementStore::Used;
+        TextField& t = setUp(ws).store().texts[3];
         t.Caption = QStringLiteral("Сървърна 12");
         t.FontName = QStringLiteral("DejaVu Sans");
         t.FontSize = 10;
@@ -209,8 +210,8 @@ private slots:
     void hugeTextsAreDrawnStraight() {
         ScriptedPrompter prompter;
         Workspace ws(prompter);
-        ws.edit({}).store().textStatus[1] = ElementStore::Used;
-        TextField& t = ws.edit({}).store().texts[1];
+        setUp(ws).store().textStatus[1] = ElementStore::Used;
+        TextField& t = setUp(ws).store().texts[1];
         t = {QStringLiteral("Ж").repeated(1200),
              150,
              150,
@@ -245,7 +246,7 @@ private slots:
             p.fillRect(QRectF(0, 0, 150, 150), Qt::black);
         });
         ws.setCanvasSize(20, 20);
-        ws.edit({}).store().lines[1].Used = 1;
+        setUp(ws).store().lines[1].Used = 1;
         QSignalSpy changed(&ws, &Workspace::persistentLayerChanged);
         const int before = ws.bitmap().repaintCount();
         for (int i = 0; i < 10; ++i)
@@ -258,7 +259,7 @@ private slots:
         QCOMPARE(lines, 1);
 
         // With nothing drawn before or after, a repaint needs no new picture on screen.
-        ws.edit({}).store().lines[1].Used = 0;
+        setUp(ws).store().lines[1].Used = 0;
         ws.Pre4ertai();
         ws.bitmap().image();
         changed.clear();
