@@ -3,7 +3,6 @@
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "settings/SettingsFile.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/DrawOptionsPanel.h"
@@ -70,8 +69,8 @@ QImage makeBackgroundTile() {
 } // namespace
 
 frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
-    : QWidget(parent), m_prompter(prompter), m_paths(paths),
-      m_workspace(std::make_unique<Workspace>(prompter)),
+    : QWidget(parent), ProgramWindow(*this, SettingsWindow::Main), m_prompter(prompter),
+      m_paths(paths), m_workspace(std::make_unique<Workspace>(prompter)),
       m_tools(std::make_unique<CanvasTools>(*m_workspace)) {
     setObjectName(QStringLiteral("frmMain"));
     endProgram = [] { QCoreApplication::exit(0); };
@@ -203,8 +202,7 @@ void frmMain::Form_Load() {
         DrawOptions->raise();
     }
 
-    ApplyProgramFont(this, ws.settings.ProgramFont);
-    ApplyWindowTransparency(this, ws.settings.transparency[0]);
+    applyAppearance();
 
     StatInfo->fitPanelTo(1, {StatInfo->panelText(1)});
     StatInfo->fitPanelTo(2, {DiagramStateText::none(), DiagramStateText::loaded(),
@@ -219,6 +217,10 @@ void frmMain::Form_Load() {
                                           QStringLiteral("5")});
     DrawOptions->DebelinaLinii->setCurrentText(ws.tools.lineWidth);
     DrawOptions->DebelinaLinii->blockSignals(false);
+}
+
+const SettingsRecord& frmMain::appearanceSettings() const {
+    return m_workspace->settings;
 }
 
 bool frmMain::SaveSettings() {

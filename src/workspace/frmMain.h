@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
 #include "workspace/EditorContext.h"
 
 #include <QHash>
@@ -25,7 +26,7 @@ class Workspace;
 // panels, laid out for the window's size. It carries the workspace's own commands (New, Exit,
 // the drawing tools and options) and offers the rest of the program the editor context; the
 // other subsystems bring their commands through the wiring.
-class frmMain : public QWidget, public EditorContext {
+class frmMain : public QWidget, public EditorContext, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -121,6 +122,7 @@ public:
     bool ending() const { return m_ending; }
 
 protected:
+    const SettingsRecord& appearanceSettings() const override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
