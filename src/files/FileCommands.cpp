@@ -22,8 +22,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QUrl>
 
@@ -143,16 +141,9 @@ void FileCommands::cmdSave_Click() {
 
 void FileCommands::scrollToOrigin() {
     Workspace& ws = m_context.workspace();
-    Pano& pano = m_context.canvas();
     // Every coordinate stored or exported is measured from the unscrolled origin.
-    if (ws.canvas.scrollX > 0 || ws.canvas.scrollY > 0 || pano.MoveHorizont->isEnabled() ||
-        pano.MoveVertikal->isEnabled()) {
-        for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
-            const QSignalBlocker quiet(bar);
-            bar->setValue(0);
-        }
-        ws.Izmesti(0, 0);
-    }
+    if (ws.canvas.scrollX > 0 || ws.canvas.scrollY > 0 || m_context.canvasScrollable())
+        m_context.scrollTo(0, 0);
 }
 
 void FileCommands::exportImage(int16_t format, const QString& fileName) {
@@ -342,11 +333,7 @@ QStringList FileCommands::LoadFile(const QString& fileName) {
     // The diagram is measured from the unscrolled origin again.
     ws.canvas.scrollX = 0;
     ws.canvas.scrollY = 0;
-    Pano& pano = m_context.canvas();
-    for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
-        const QSignalBlocker quiet(bar);
-        bar->setValue(0);
-    }
+    m_context.scrollTo(0, 0);
     m_context.Pre4ertai();
     m_context.Proveri();
     return result.missingKeys;

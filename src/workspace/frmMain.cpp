@@ -23,8 +23,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -287,6 +289,20 @@ void frmMain::Proveri() {
 void frmMain::Izmesti() {
     m_workspace->Izmesti(static_cast<int16_t>(pano->MoveHorizont->value()),
                          static_cast<int16_t>(pano->MoveVertikal->value()));
+}
+
+bool frmMain::canvasScrollable() {
+    return pano->MoveHorizont->isEnabled() || pano->MoveVertikal->isEnabled();
+}
+
+void frmMain::scrollTo(int horizontal, int vertical) {
+    // The bars move without their own reaction, so the elements shift once, by both.
+    for (const auto& [bar, value] :
+         {std::pair{pano->MoveHorizont, horizontal}, std::pair{pano->MoveVertikal, vertical}}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(value);
+    }
+    Izmesti();
 }
 
 void frmMain::Kontrolite(bool Systoqnie) {

@@ -81,6 +81,8 @@ public:
     void Pre4ertai() override;
     void Proveri() override;
     void Kontrolite(bool Systoqnie) override;
+    bool canvasScrollable() override;
+    void scrollTo(int horizontal, int vertical) override;
     void beginProgress(int maximum) override;
     void setProgress(int value, int maximum) override;
     void endProgress() override;
@@ -90,8 +92,7 @@ public:
     void popupAtCentreOf(QMenu& menu, QWidget& widget) override;
     void popupAtPointer(QMenu& menu) override;
 
-    // Writes the settings record to settings.ini; false when the file could not be written.
-    bool SaveSettings();
+    bool SaveSettings() override;
 
     // ---- the workspace's own commands ----
     void cmdNewDia_Click();
