@@ -4,7 +4,6 @@
 #include "export/JpegWriter.h"
 #include "export/cDIBSection.h"
 #include "settings/SettingsRecord.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Workspace.h"
 
@@ -19,21 +18,24 @@
 frmJPGQuality::frmJPGQuality(EditorContext& context, const QImage& picture, const QString& fileName)
     : QDialog(&context.mainWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_context(context), m_picture(picture), m_fileName(fileName) {
+      ProgramWindow(*this, SettingsWindow::JpgQuality), m_context(context), m_picture(picture),
+      m_fileName(fileName) {
     setObjectName(QStringLiteral("frmJPGQuality"));
     setWindowTitle(QStringLiteral("Качество на изходния файл"));
     setModal(true);
 
     buildControls();
-    Workspace& workspace = m_context.workspace();
-    ApplyProgramFont(this, workspace.settings.ProgramFont);
-    ApplyWindowTransparency(this, workspace.GetTransp(int(SettingsWindow::JpgQuality)));
+    applyAppearance();
 
     connect(cmdOK, &QPushButton::clicked, this, &frmJPGQuality::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmJPGQuality::cmdCancel_Click);
 }
 
 frmJPGQuality::~frmJPGQuality() = default;
+
+const SettingsRecord& frmJPGQuality::appearanceSettings() const {
+    return m_context.workspace().settings;
+}
 
 void frmJPGQuality::buildControls() {
     fraQual = new QGroupBox(QStringLiteral("Качество на JPG:"), this);

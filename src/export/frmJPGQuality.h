@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QString>
@@ -13,7 +15,7 @@ class QSlider;
 // The last step of the JPEG export: the user picks a quality and the picture is written.
 // The main window is locked while the export runs; whichever way this dialog ends, it unlocks
 // the commands and repaints the canvas. Run it with exec() and ask saved() afterwards.
-class frmJPGQuality : public QDialog {
+class frmJPGQuality : public QDialog, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -36,6 +38,9 @@ public:
 public slots:
     // Escape and the close box count as Cancel, so the main window is never left locked.
     void reject() override;
+
+protected:
+    const SettingsRecord& appearanceSettings() const override;
 
 private:
     void buildControls();

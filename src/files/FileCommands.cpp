@@ -9,6 +9,7 @@
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
 #include "workspace/CanvasTools.h"
+#include "workspace/CommandsLocked.h"
 #include "workspace/DiagramState.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Pano.h"
@@ -21,8 +22,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QUrl>
 
@@ -142,16 +141,9 @@ void FileCommands::cmdSave_Click() {
 
 void FileCommands::scrollToOrigin() {
     Workspace& ws = m_context.workspace();
-    Pano& pano = m_context.canvas();
     // After a save or an export the canvas shows the diagram from the unscrolled origin.
-    if (!ws.canvas.view.origin.isNull() || pano.MoveHorizont->isEnabled() ||
-        pano.MoveVertikal->isEnabled()) {
-        for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
-            const QSignalBlocker quiet(bar);
-            bar->setValue(0);
-        }
-        ws.Izmesti(0, 0);
-    }
+    if (!ws.canvas.view.origin.isNull() || m_context.canvasScrollable())
+        m_context.scrollTo(0, 0);
 }
 
 void FileCommands::exportImage(int16_t format, const QString& fileName) {
@@ -244,18 +236,19 @@ void FileCommands::showFileName(const QString& fileName) {
 
 bool FileCommands::SaveFile(const QString& fileName) {
     Workspace& ws = m_context.workspace();
-    m_context.beginProgress(ElementStore::Capacity);
-    m_context.Kontrolite(false);
-    // Written to the file as it is made: a large diagram is never held whole.
-    const std::optional<QString> error = ImageExport::saveStream(
-        [this, &ws](const ImageExport::ByteSink& sink) {
-            return DiaFile::write(ws, sink, [this](int value, int maximum) {
-                m_context.setProgress(value, maximum);
-            });
-        },
-        fileName);
-    m_context.endProgress();
-    m_context.Kontrolite(true);
+    std::optional<QString> error;
+    {
+        const CommandsLocked locked(m_context, ElementStore::Capacity);
+        // Written to the file as it is made: a large diagram is never held whole.
+        error = ImageExport::saveStream(
+            [this, &ws](const ImageExport::ByteSink& sink) {
+                return DiaFile::write(ws, sink, [this](int value, int maximum) {
+                    m_context.setProgress(value, maximum);
+                });
+            },
+            fileName);
+    }
+    // The commands are back before the warning comes up.
     if (error)
         Warn(m_context.prompter(), *error);
     return !error;
@@ -319,15 +312,9 @@ void FileCommands::openDiagram(const QString& fileName) {
 QStringList FileCommands::LoadFile(const QString& fileName) {
     Workspace& ws = m_context.workspace();
     Prompter& prompter = m_context.prompter();
-    m_context.beginProgress(ElementStore::Capacity);
-    m_context.Kontrolite(false);
+    const CommandsLocked locked(m_context, ElementStore::Capacity);
     // A diagram is shown from the unscrolled origin.
-    Pano& pano = m_context.canvas();
-    for (QScrollBar* bar : {pano.MoveHorizont, pano.MoveVertikal}) {
-        const QSignalBlocker quiet(bar);
-        bar->setValue(0);
-    }
-    ws.Izmesti(0, 0);
+    m_context.scrollTo(0, 0);
     DiaFile::ReadResult result;
     // Read as it is parsed: a large diagram is never held whole.
     const BoundedFileReader::Status status =
@@ -347,7 +334,5 @@ QStringList FileCommands::LoadFile(const QString& fileName) {
     }
     m_context.Pre4ertai();
     m_context.Proveri();
-    m_context.endProgress();
-    m_context.Kontrolite(true);
     return result.missingKeys;
 }

@@ -4,7 +4,6 @@
 #include "common/Prompter.h"
 #include "grids/Grids.h"
 #include "settings/SettingsRecord.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Workspace.h"
 
@@ -42,19 +41,21 @@ QPixmap tablePicture() {
 frmAddTable::frmAddTable(EditorContext& context)
     : QDialog(&context.mainWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_context(context) {
+      ProgramWindow(*this, SettingsWindow::AddTable), m_context(context) {
     setObjectName(QStringLiteral("frmAddTable"));
     setWindowTitle(QStringLiteral("Решетка"));
     setModal(true);
     buildControls();
-    Workspace& workspace = context.workspace();
-    ApplyProgramFont(this, workspace.settings.ProgramFont);
-    ApplyWindowTransparency(this, workspace.GetTransp(int(SettingsWindow::AddTable)));
+    applyAppearance();
     connect(cmdGo, &QPushButton::clicked, this, &frmAddTable::cmdGo_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAddTable::cmdCancel_Click);
 }
 
 frmAddTable::~frmAddTable() = default;
+
+const SettingsRecord& frmAddTable::appearanceSettings() const {
+    return m_context.workspace().settings;
+}
 
 void frmAddTable::buildControls() {
     fraTable = new QGroupBox(QStringLiteral("Въведете броя редове и колони"), this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
+
 #include <QDialog>
 
 class EditorContext;
@@ -10,7 +12,7 @@ class QPushButton;
 
 // "Решетка": asks how many rows and columns the grid over the marked area gets, then makes
 // it. Shown modally once the area is marked; the repaint after it shows the grid.
-class frmAddTable : public QDialog {
+class frmAddTable : public QDialog, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -32,6 +34,9 @@ public:
 public slots:
     // Escape and the close box count as "Отказ".
     void reject() override;
+
+protected:
+    const SettingsRecord& appearanceSettings() const override;
 
 private:
     void buildControls();

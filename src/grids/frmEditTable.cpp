@@ -6,7 +6,6 @@
 #include "grids/Grids.h"
 #include "objects/ResizeHandles.h"
 #include "settings/SettingsRecord.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Workspace.h"
 
@@ -33,14 +32,12 @@ constexpr int MostLineWidth = 5;  // pixels
 frmEditTable::frmEditTable(EditorContext& context)
     : QDialog(&context.mainWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_context(context) {
+      ProgramWindow(*this, SettingsWindow::EditTable), m_context(context) {
     setObjectName(QStringLiteral("frmEditTable"));
     setWindowTitle(QStringLiteral("Решетка"));
     setModal(true);
     buildControls();
-    Workspace& workspace = context.workspace();
-    ApplyProgramFont(this, workspace.settings.ProgramFont);
-    ApplyWindowTransparency(this, workspace.GetTransp(int(SettingsWindow::EditTable)));
+    applyAppearance();
     connect(AddHeight, &QPushButton::clicked, this, &frmEditTable::AddHeight_Click);
     connect(AddWidth, &QPushButton::clicked, this, &frmEditTable::AddWidth_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmEditTable::cmdOk_Click);
@@ -48,6 +45,10 @@ frmEditTable::frmEditTable(EditorContext& context)
 }
 
 frmEditTable::~frmEditTable() = default;
+
+const SettingsRecord& frmEditTable::appearanceSettings() const {
+    return m_context.workspace().settings;
+}
 
 void frmEditTable::buildControls() {
     fraProperties = new QGroupBox(QStringLiteral("Параметри на решетката"), this);

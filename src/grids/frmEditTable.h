@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
+
 #include <QDialog>
 #include <QLocale>
 #include <cstdint>
@@ -15,7 +17,7 @@ struct GridRecord;
 
 // "Решетка": the parameters of one grid (size, rows, columns, line width and colour), shown
 // modally from the grid menu. "Промени" writes them back and repaints the canvas.
-class frmEditTable : public QDialog {
+class frmEditTable : public QDialog, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -63,6 +65,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    const SettingsRecord& appearanceSettings() const override;
 
 private:
     void buildControls();

@@ -3,7 +3,6 @@
 #include "common/Units.h"
 #include "library/ChooserTable.h"
 #include "settings/SettingsRecord.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
@@ -38,15 +37,14 @@ QString categoryPrompt() {
 frmAddObject::frmAddObject(Workspace& workspace, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_workspace(workspace) {
+      ProgramWindow(*this, SettingsWindow::AddObject), m_workspace(workspace) {
     setObjectName(QStringLiteral("frmAddObject"));
     setWindowTitle(QStringLiteral("Добавяне на обект"));
     // Closing through the title bar ends this chooser; the next opening starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
 
     buildControls();
-    ApplyProgramFont(this, m_workspace.settings.ProgramFont);
-    ApplyWindowTransparency(this, m_workspace.GetTransp(int(SettingsWindow::AddObject)));
+    applyAppearance();
 
     // The list shows about ten names at once in whatever font the program uses.
     lstObjects->addItem(QStringLiteral("X"));
@@ -88,6 +86,10 @@ frmAddObject::frmAddObject(Workspace& workspace, QWidget* parent)
 }
 
 frmAddObject::~frmAddObject() = default;
+
+const SettingsRecord& frmAddObject::appearanceSettings() const {
+    return m_workspace.settings;
+}
 
 void frmAddObject::buildControls() {
     fraChoose = new QGroupBox(QStringLiteral("Избор на обект"), this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -17,7 +19,7 @@ class Workspace;
 // The library chooser: pick a picture by main category, category and name, look at it and
 // add it to the diagram. A modeless window above the main window; "Затвори" only hides it
 // so it keeps its place, while its own close box destroys it.
-class frmAddObject : public QWidget {
+class frmAddObject : public QWidget, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -39,6 +41,9 @@ public:
     QCheckBox* chkClose = nullptr;
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdClose = nullptr;
+
+protected:
+    const SettingsRecord& appearanceSettings() const override;
 
 private:
     void buildControls();

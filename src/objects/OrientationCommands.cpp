@@ -3,38 +3,12 @@
 #include "library/ImageStore.h"
 #include "objects/Orientation.h"
 #include "workspace/CanvasGeometry.h"
+#include "workspace/CommandsLocked.h"
 #include "workspace/EditorContext.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
 #include <utility>
-
-namespace {
-
-// Locks the commands, with the centred bar and the hourglass when a maximum is given, and
-// unlocks them (and hides the bar) when the work ends, however it ends.
-class CommandsLocked {
-public:
-    explicit CommandsLocked(EditorContext& context, int progressMaximum = -1)
-        : m_context(context), m_progress(progressMaximum >= 0) {
-        m_context.Kontrolite(false);
-        if (m_progress)
-            m_context.beginProgress(progressMaximum);
-    }
-    ~CommandsLocked() {
-        m_context.Kontrolite(true);
-        if (m_progress)
-            m_context.endProgress();
-    }
-    CommandsLocked(const CommandsLocked&) = delete;
-    CommandsLocked& operator=(const CommandsLocked&) = delete;
-
-private:
-    EditorContext& m_context;
-    bool m_progress;
-};
-
-} // namespace
 
 OrientationCommands::OrientationCommands(EditorContext& context) : m_context(context) {
     connect(&m_context.action(QStringLiteral("mnuHoriz")), &QAction::triggered, this,

@@ -4,7 +4,6 @@
 #include "common/Units.h"
 #include "common/Windows1251.h"
 #include "settings/SettingsRecord.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/Workspace.h"
 
 #include <QColor>
@@ -118,7 +117,8 @@ QStringList UnstorableCharacters(const QString& text) {
 Dialog::Dialog(Workspace& workspace, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_workspace(workspace), m_prompter(prompter) {
+      ProgramWindow(*this, SettingsWindow::TextDialog), m_workspace(workspace),
+      m_prompter(prompter) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Моля въведете желаният текст :"));
     setModal(false);
@@ -126,12 +126,15 @@ Dialog::Dialog(Workspace& workspace, Prompter& prompter, QWidget* parent)
     buildControls();
     buildKeyboard();
     setKeyboardShown(false);
-    ApplyProgramFont(this, workspace.GetProgramFont());
-    ApplyWindowTransparency(this, workspace.GetTransp(int(SettingsWindow::TextDialog)));
+    applyAppearance();
     txtTekst->setFocus();
 }
 
 Dialog::~Dialog() = default;
+
+const SettingsRecord& Dialog::appearanceSettings() const {
+    return m_workspace.settings;
+}
 
 void Dialog::buildControls() {
     fraText = new QGroupBox(QStringLiteral("Въведете текста в тази кутия :"), this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -15,7 +17,7 @@ class Workspace;
 // of a picture object is typed, with an on-screen keyboard (Latin and Bulgarian phonetic) for
 // machines without a Cyrillic layout. Non-modal and deletes itself when closed; the caller
 // sets ImeNaKontrol and Kutiq right after showing it.
-class Dialog : public QDialog {
+class Dialog : public QDialog, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -62,6 +64,9 @@ signals:
     // The hidden phrase was entered: the text field is left as it was and the presentation
     // starts instead.
     void presentationRequested();
+
+protected:
+    const SettingsRecord& appearanceSettings() const override;
 
 private:
     void buildControls();

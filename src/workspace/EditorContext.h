@@ -37,6 +37,15 @@ public:
     virtual void Proveri() = 0;
     virtual void Kontrolite(bool Systoqnie) = 0;
 
+    // Whether either scroll bar of the canvas can move: the diagram reaches past the canvas.
+    virtual bool canvasScrollable() = 0;
+    // Brings the canvas to a scroll position in twips: the scroll bars go there (within their
+    // ranges) and the elements shift to match, once.
+    virtual void scrollTo(int horizontal, int vertical) = 0;
+
+    // Writes the settings record to settings.ini; false when the file could not be written.
+    virtual bool SaveSettings() = 0;
+
     // The progress bar of long operations, centred on the canvas, with the hourglass.
     virtual void beginProgress(int maximum) = 0;
     virtual void setProgress(int value, int maximum) = 0;

@@ -3,7 +3,6 @@
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "settings/SettingsFile.h"
-#include "settings/WindowAppearance.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
 #include "workspace/DrawOptionsPanel.h"
@@ -24,8 +23,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -70,8 +71,8 @@ QImage makeBackgroundTile() {
 } // namespace
 
 frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
-    : QWidget(parent), m_prompter(prompter), m_paths(paths),
-      m_workspace(std::make_unique<Workspace>(prompter)),
+    : QWidget(parent), ProgramWindow(*this, SettingsWindow::Main), m_prompter(prompter),
+      m_paths(paths), m_workspace(std::make_unique<Workspace>(prompter)),
       m_tools(std::make_unique<CanvasTools>(*m_workspace)) {
     setObjectName(QStringLiteral("frmMain"));
     endProgram = [] { QCoreApplication::exit(0); };
@@ -202,8 +203,7 @@ void frmMain::Form_Load() {
         DrawOptions->raise();
     }
 
-    ApplyProgramFont(this, ws.settings.ProgramFont);
-    ApplyWindowTransparency(this, ws.settings.transparency[0]);
+    applyAppearance();
 
     StatInfo->fitPanelTo(1, {StatInfo->panelText(1)});
     StatInfo->fitPanelTo(2, {DiagramStateText::none(), DiagramStateText::loaded(),
@@ -218,6 +218,10 @@ void frmMain::Form_Load() {
                                           QStringLiteral("5")});
     DrawOptions->DebelinaLinii->setCurrentText(ws.tools.lineWidth);
     DrawOptions->DebelinaLinii->blockSignals(false);
+}
+
+const SettingsRecord& frmMain::appearanceSettings() const {
+    return m_workspace->settings;
 }
 
 bool frmMain::SaveSettings() {
@@ -284,6 +288,20 @@ void frmMain::Proveri() {
 void frmMain::Izmesti() {
     m_workspace->Izmesti(static_cast<int16_t>(pano->MoveHorizont->value()),
                          static_cast<int16_t>(pano->MoveVertikal->value()));
+}
+
+bool frmMain::canvasScrollable() {
+    return pano->MoveHorizont->isEnabled() || pano->MoveVertikal->isEnabled();
+}
+
+void frmMain::scrollTo(int horizontal, int vertical) {
+    // The bars move without their own reaction, so the view moves once, by both.
+    for (const auto& [bar, value] :
+         {std::pair{pano->MoveHorizont, horizontal}, std::pair{pano->MoveVertikal, vertical}}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(value);
+    }
+    Izmesti();
 }
 
 void frmMain::Kontrolite(bool Systoqnie) {

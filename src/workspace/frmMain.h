@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/ProgramWindow.h"
 #include "workspace/EditorContext.h"
 
 #include <QHash>
@@ -25,7 +26,7 @@ class Workspace;
 // panels, laid out for the window's size. It carries the workspace's own commands (New, Exit,
 // the drawing tools and options) and offers the rest of the program the editor context; the
 // other subsystems bring their commands through the wiring.
-class frmMain : public QWidget, public EditorContext {
+class frmMain : public QWidget, public EditorContext, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -80,6 +81,8 @@ public:
     void Pre4ertai() override;
     void Proveri() override;
     void Kontrolite(bool Systoqnie) override;
+    bool canvasScrollable() override;
+    void scrollTo(int horizontal, int vertical) override;
     void beginProgress(int maximum) override;
     void setProgress(int value, int maximum) override;
     void endProgress() override;
@@ -89,8 +92,7 @@ public:
     void popupAtCentreOf(QMenu& menu, QWidget& widget) override;
     void popupAtPointer(QMenu& menu) override;
 
-    // Writes the settings record to settings.ini; false when the file could not be written.
-    bool SaveSettings();
+    bool SaveSettings() override;
 
     // ---- the workspace's own commands ----
     void cmdNewDia_Click();
@@ -109,7 +111,7 @@ public:
     void mnuHideManiFig_Click();
     void lblHidefr_Click();
     void DebelinaLinii_Change();
-    // Shifts every element by the change of the scroll bars since the last call.
+    // Shows the diagram from where the scroll bars stand.
     void Izmesti();
     // Escape: cancels the most specific thing under way, first a region marked for export
     // (which unlocks the commands), then a connection being picked, then a drawing tool.
@@ -121,6 +123,7 @@ public:
     bool ending() const { return m_ending; }
 
 protected:
+    const SettingsRecord& appearanceSettings() const override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

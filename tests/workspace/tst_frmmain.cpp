@@ -1,6 +1,12 @@
 #include "MainWindowFixture.h"
 
 #include "common/Units.h"
+#include "export/frmJPGQuality.h"
+#include "grids/frmEditTable.h"
+#include "library/frmAddObject.h"
+#include "settings/ProgramWindow.h"
+#include "settings/SettingsFile.h"
+#include "text/Dialog.h"
 #include "workspace/DiagramState.h"
 #include "workspace/DrawOptionsPanel.h"
 #include "workspace/StatusBar.h"
@@ -16,6 +22,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -362,6 +369,108 @@ private slots:
         QCOMPARE(f.ws().settings.ProgramFont, QStringLiteral("DejaVu Serif"));
         QCOMPARE(f.w().cmdAdd->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(f.w().DrawOptions->chkFilled->font().family(), QStringLiteral("DejaVu Serif"));
+    }
+
+    // Each window takes its own transparency from the settings, and takes the font and the
+    // transparency again when asked after they changed, back to opaque included.
+    void windowsApplyTheirAppearanceAgain_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("frmMain") << "frmMain" << int(SettingsWindow::Main);
+        QTest::newRow("frmAddObject") << "frmAddObject" << int(SettingsWindow::AddObject);
+        QTest::newRow("frmAddTable") << "frmAddTable" << int(SettingsWindow::AddTable);
+        QTest::newRow("frmEditTable") << "frmEditTable" << int(SettingsWindow::EditTable);
+        QTest::newRow("Dialog") << "Dialog" << int(SettingsWindow::TextDialog);
+        QTest::newRow("frmJPGQuality") << "frmJPGQuality" << int(SettingsWindow::JpgQuality);
+    }
+
+    void windowsApplyTheirAppearanceAgain() {
+        QFETCH(QString, window);
+        QFETCH(int, kind);
+        MainWindowFixture f;
+        SettingsRecord& settings = f.ws().settings;
+        settings.ProgramFont = QStringLiteral("DejaVu Serif");
+        for (int i = 0; i < SettingsRecord::WindowCount; ++i)
+            settings.transparency[i] = int16_t(100 + 10 * i);
+        std::unique_ptr<QWidget> owned;
+        if (window == QLatin1String("frmAddObject"))
+            owned = std::make_unique<frmAddObject>(f.ws(), &f.w());
+        else if (window == QLatin1String("frmAddTable"))
+            owned = std::make_unique<frmAddTable>(f.w());
+        else if (window == QLatin1String("frmEditTable"))
+            owned = std::make_unique<frmEditTable>(f.w());
+        else if (window == QLatin1String("Dialog"))
+            owned = std::make_unique<Dialog>(f.ws(), f.prompter, &f.w());
+        else if (window == QLatin1String("frmJPGQuality"))
+            owned = std::make_unique<frmJPGQuality>(f.w(), QImage(4, 4, QImage::Format_RGB32),
+                                                    QStringLiteral("x.jpg"));
+        else
+            f.w().applyAppearance();
+        QWidget& shown = owned ? *owned : static_cast<QWidget&>(f.w());
+        QCOMPARE(shown.objectName(), window);
+        auto* programWindow = dynamic_cast<ProgramWindow*>(&shown);
+        QVERIFY(programWindow);
+        const auto check = [&shown](const QString& family, double opacity) {
+            QCOMPARE(shown.font().family(), family);
+            const QPushButton* button = shown.findChild<QPushButton*>();
+            QVERIFY(button);
+            QCOMPARE(button->font().family(), family);
+            QVERIFY2(qAbs(shown.windowOpacity() - opacity) < 0.001,
+                     qPrintable(QString::number(shown.windowOpacity())));
+        };
+        check(QStringLiteral("DejaVu Serif"), (100 + 10 * kind) / 255.0);
+
+        settings.ProgramFont = QStringLiteral("DejaVu Sans Mono");
+        settings.transparency[kind] = SettingsRecord::Opaque;
+        programWindow->applyAppearance();
+        check(QStringLiteral("DejaVu Sans Mono"), 1.0);
+    }
+
+    // The bars and the view go to the position together, the bars' ranges holding for both;
+    // the diagram stays where it is.
+    void scrollToMovesBarsAndViewTogether_data() {
+        QTest::addColumn<QPoint>("target");
+        QTest::addColumn<QPoint>("reached");
+        QTest::newRow("inside the ranges") << QPoint(150, 90) << QPoint(150, 90);
+        QTest::newRow("past the ends") << QPoint(500, 300) << QPoint(200, 200);
+        QTest::newRow("before the starts") << QPoint(-40, -1) << QPoint(0, 0);
+    }
+
+    void scrollToMovesBarsAndViewTogether() {
+        QFETCH(QPoint, target);
+        QFETCH(QPoint, reached);
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        f.w().Razmer_Click();
+        const QPointF start(ws.store().objects[1].Left, ws.store().objects[1].Top);
+        const auto onCanvas = [&ws] {
+            return ws.canvas.view.toCanvas(
+                QPointF(ws.store().objects[1].Left, ws.store().objects[1].Top));
+        };
+        EditorContext& context = f.w();
+        for (const QPoint& position : {QPoint(60, 30), target}) {
+            context.scrollTo(position.x(), position.y());
+            const QPoint expected = position == target ? reached : position;
+            QCOMPARE(f.w().pano->MoveHorizont->value(), expected.x());
+            QCOMPARE(f.w().pano->MoveVertikal->value(), expected.y());
+            QCOMPARE(ws.canvas.view.origin, QPointF(expected));
+            QCOMPARE(onCanvas(), start - QPointF(expected));
+        }
+        context.scrollTo(0, 0);
+        QCOMPARE(onCanvas(), start);
+        QCOMPARE(QPointF(ws.store().objects[1].Left, ws.store().objects[1].Top), start);
+    }
+
+    void settingsAreSavedWhereTheyWereRead() {
+        MainWindowFixture f;
+        f.ws().settings.ProgramFont = QStringLiteral("DejaVu Serif");
+        f.ws().settings.transparency[int(SettingsWindow::Settings)] = 90;
+        f.ws().settings.ShowInfo = false;
+        EditorContext& context = f.w();
+        QVERIFY(context.SaveSettings());
+        QCOMPARE(f.w().settingsPath(), f.programDir.filePath(QStringLiteral("settings.ini")));
+        QCOMPARE(SettingsFile(f.w().settingsPath()).load(), f.ws().settings);
     }
 };
 
