@@ -3,6 +3,7 @@
 #include "common/Units.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
+#include "kinds/CoreKinds.h"
 #include "workspace/Workspace.h"
 
 #include "common/SilentPrompter.h"
@@ -63,7 +64,7 @@ void fill(Workspace& ws) {
 struct Diagram {
     QTemporaryDir dir;
     SilentPrompter prompter;
-    Workspace ws{prompter};
+    Workspace ws{prompter, CoreKinds()};
     QString path = dir.filePath(QStringLiteral("full.dia"));
     Diagram() { fill(ws); }
 };
@@ -100,7 +101,7 @@ void BM_LoadFullDiagram(benchmark::State& state) {
     }
     for (auto _ : state) {
         SilentPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.kartinki.add(QStringLiteral("HUB"), d.ws.kartinki.find(QStringLiteral("HUB"))->picture,
                         QStringLiteral("Хъб"));
         // As the Load command reads it: parsed as it is read.

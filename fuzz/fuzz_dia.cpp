@@ -7,9 +7,7 @@
 #include "common/SilentPrompter.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
-#include "grids/Grids.h"
-#include "lines/Connections.h"
-#include "shapes/Shapes.h"
+#include "kinds/CoreKinds.h"
 #include "workspace/Workspace.h"
 
 #include <algorithm>
@@ -27,11 +25,8 @@ void withLibrary(Workspace& ws) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SilentPrompter prompter;
-    Workspace ws(prompter);
+    Workspace ws(prompter, CoreKinds());
     withLibrary(ws);
-    Connections::install(ws);
-    Shapes::install(ws);
-    Grids::install(ws);
     DiaFile::read(ws, FuzzBytes(data, size));
 
     const ElementStore& store = ws.store();
@@ -77,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     limits.largestSide = 4096;
     limits.largestBytes = qint64(4096) * 4096 * 4;
     const ImageExport::Rendering rendering = ImageExport::wholeDiagram(ws, 0, 0, limits);
-    const bool anything = store.usedCount(ElementStore::Objects) +
-                              store.usedCount(ElementStore::Texts) +
-                              store.usedCount(ElementStore::Shapes) + store.usedGridCount() >
+    const bool anything = store.usedCount(ElementKind::Picture) +
+                              store.usedCount(ElementKind::Text) +
+                              store.usedCount(ElementKind::Shape) + store.usedGridCount() >
                           0;
     FUZZ_CHECK(rendering.picture.isNull() == (!anything || rendering.error.has_value()));
     if (!rendering.picture.isNull())
@@ -89,11 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray saved = DiaFile::write(ws);
 
     // Taken from a source a few bytes at a time, as a file is, the input reads the same.
-    Workspace streamed(prompter);
+    Workspace streamed(prompter, CoreKinds());
     withLibrary(streamed);
-    Connections::install(streamed);
-    Shapes::install(streamed);
-    Grids::install(streamed);
     std::size_t at = 0;
     const std::size_t block = 1 + size % 7;
     DiaFile::read(streamed, [&](char* buffer, qsizetype capacity) {
@@ -103,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return qsizetype(n);
     });
     FUZZ_CHECK(DiaFile::write(streamed) == saved);
-    Workspace again(prompter);
+    Workspace again(prompter, CoreKinds());
     withLibrary(again);
     const DiaFile::ReadResult read = DiaFile::read(again, saved);
     FUZZ_CHECK(read.recognised && read.ended && read.damagedRecords == 0);

@@ -5,10 +5,8 @@
 #include "common/WriteNotationReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
-#include "grids/Grids.h"
+#include "kinds/CoreKinds.h"
 #include "library/CatalogueLoader.h"
-#include "lines/Connections.h"
-#include "shapes/Shapes.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
@@ -43,11 +41,7 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
         return Usage;
     }
 
-    Workspace ws(prompter);
-    // What the editor paints besides the elements: lines, shapes and grids.
-    Connections::install(ws);
-    Shapes::install(ws);
-    Grids::install(ws);
+    Workspace ws(prompter, CoreKinds());
     // The library's own faults do not stop an export; missing pictures are told below.
     CatalogueLoader(QDir(programFolder).filePath(CatalogueLoader::folderName()), ws.kartinki)
         .loadAll();

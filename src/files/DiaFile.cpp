@@ -385,12 +385,12 @@ private:
 
     // A full buffer is told once per file (a damaged file may hold thousands of records):
     // true when it is full and the user has already heard so.
-    bool full(ElementStore::Buffer buffer) {
+    bool full(ElementKind buffer) {
         if (store().lowestFree(buffer) != 0)
             return false;
-        if (m_fullTold[buffer])
+        if (m_fullTold[int(buffer)])
             return true;
-        m_fullTold[buffer] = true;
+        m_fullTold[int(buffer)] = true;
         return false;
     }
     void report(int value, int maximum) {
@@ -407,7 +407,7 @@ private:
     const DiaFile::Progress& m_progress;
     DiaFile::ReadResult m_result;
     int m_records = 0;
-    bool m_fullTold[5] = {};
+    bool m_fullTold[int(ElementKind::Line) + 1] = {};
     int m_gridFullTold = 0;
     bool m_damaged = false; // the record being read is not what the program writes
 };
@@ -487,8 +487,8 @@ void Reader::record(const Values& v) {
 
 // The slot stays taken while the file is read, so the next picture keeps its number.
 void Reader::reserveObjectSlot() {
-    if (!full(ElementStore::Objects))
-        if (const int16_t slot = m_ws.FindEmpty(ElementStore::Objects))
+    if (!full(ElementKind::Picture))
+        if (const int16_t slot = m_ws.FindEmpty(ElementKind::Picture))
             store().objectStatus[slot] = ElementStore::Reserved;
 }
 
@@ -511,7 +511,7 @@ void Reader::picture(const Values& v) {
         !m_result.missingKeys.contains(key))
         m_result.missingKeys << key;
     int16_t slot = 0;
-    if (!full(ElementStore::Objects)) {
+    if (!full(ElementKind::Picture)) {
         m_ws.DobaviNov(key);
         slot = m_ws.diagram.Nomer;
     }
@@ -625,9 +625,9 @@ void Reader::line(const Values& v) {
     }
     read.FromObject = *ends[0];
     read.ToObject = *ends[1];
-    if (full(ElementStore::Lines))
+    if (full(ElementKind::Line))
         return;
-    const int16_t slot = m_ws.FindEmpty(ElementStore::Lines);
+    const int16_t slot = m_ws.FindEmpty(ElementKind::Line);
     if (slot < 1)
         return;
     store().lines[slot] = read;
@@ -683,9 +683,9 @@ void Reader::text(const Values& v) {
         damaged();
         return;
     }
-    if (full(ElementStore::Texts))
+    if (full(ElementKind::Text))
         return;
-    const int16_t slot = m_ws.FindEmpty(ElementStore::Texts);
+    const int16_t slot = m_ws.FindEmpty(ElementKind::Text);
     if (slot < 1) {
         m_ws.prompter().message(QStringLiteral("Програмна грешка"),
                                 QStringLiteral("Грешка в паметта. Буфера за текст е претоварен !"),
@@ -719,9 +719,9 @@ void Reader::shape(const Values& v) {
     s.Y1 = *corners[1];
     s.X2 = *corners[2];
     s.Y2 = *corners[3];
-    if (full(ElementStore::Shapes))
+    if (full(ElementKind::Shape))
         return;
-    const int16_t slot = m_ws.FindEmpty(ElementStore::Shapes);
+    const int16_t slot = m_ws.FindEmpty(ElementKind::Shape);
     if (slot < 1) {
         m_ws.prompter().message(QStringLiteral("Програмна грешка"),
                                 QStringLiteral("Грешка в паметта. Буфера за форми е претоварен !"),

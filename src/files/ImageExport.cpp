@@ -19,9 +19,8 @@ namespace ImageExport {
 namespace {
 
 bool isEmpty(const ElementStore& store) {
-    return store.usedCount(ElementStore::Objects) == 0 &&
-           store.usedCount(ElementStore::Texts) == 0 &&
-           store.usedCount(ElementStore::Shapes) == 0 && store.usedGridCount() == 0;
+    return store.usedCount(ElementKind::Picture) == 0 && store.usedCount(ElementKind::Text) == 0 &&
+           store.usedCount(ElementKind::Shape) == 0 && store.usedGridCount() == 0;
 }
 
 std::optional<QString> savePicture(const QImage& picture, const QString& path, const char* format) {

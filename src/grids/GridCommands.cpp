@@ -18,7 +18,6 @@
 
 GridCommands::GridCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
-    Grids::install(ws);
     m_layer = &context.canvas().layers().add(std::make_unique<GridHandleLayer>(ws, *this),
                                              LayerOrder::GridHandles);
     buildMenu();
@@ -30,7 +29,6 @@ GridCommands::GridCommands(EditorContext& context) : m_context(context) {
 
 GridCommands::~GridCommands() {
     m_context.canvas().layers().remove(m_layer);
-    m_context.workspace().renderer().setGridPainter({});
     delete mnuTables;
 }
 
@@ -165,7 +163,7 @@ void GridCommands::mnuDellTable_Click() {
     Workspace& ws = m_context.workspace();
     // Resize handles around a grid that is gone would act on its empty slot.
     if (ws.canvas.Manip[1].visible && ws.diagram.Izbr == slot &&
-        ws.canvas.manipKind == ResizeHandles::kindTag(ElementKind::Grid))
+        ws.canvas.manipKind == ElementKind::Grid)
         m_context.SpriInstrumentite();
     // The other fields stay until the slot is used again.
     ws.edit(QStringLiteral("Изтриване на таблица")).store().grids[slot].Used = 0;
@@ -179,16 +177,8 @@ void GridCommands::mnuTabCopy_Click() {
     const int16_t slot = contextGrid();
     if (!slot)
         return;
-    const GridRecord& g = m_context.workspace().store().grids[slot];
-    const int32_t values[] = {g.Rows,  g.Columns, g.Top,    g.Left,
-                              g.Width, g.Height,  g.Colour, g.LineWidth};
-    // Entries past ours keep what an earlier copy left there.
-    QStringList& buffer = m_context.workspace().diagram.copyBuffer;
-    while (buffer.size() < 1 + int(std::size(values)))
-        buffer.append(QString());
-    buffer[0] = QStringLiteral("Tab");
-    for (size_t i = 0; i < std::size(values); ++i)
-        buffer[int(i) + 1] = QString::number(values[i]);
+    Workspace& ws = m_context.workspace();
+    ws.kinds().find(ElementKind::Grid)->copy(ws.store(), slot, ws.diagram.copyBuffer);
     m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
 }
 

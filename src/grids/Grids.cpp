@@ -3,6 +3,7 @@
 #include "common/Numeric.h"
 #include "common/Prompter.h"
 #include "common/Units.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/LineRaster.h"
 #include "workspace/Workspace.h"
 
@@ -10,6 +11,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <tuple>
 
@@ -111,8 +113,36 @@ void paintGrid(QPainter& painter, const ElementStore& store, int slot) {
             LineRaster::stroke(painter, QPolygonF({line.p1(), line.p2()}), g.LineWidth, 0, colour);
 }
 
-void install(Workspace& ws) {
-    ws.renderer().setGridPainter(&paintGrid);
+void registerKind(KindRegistry& kinds) {
+    KindDescriptor d;
+    d.kind = ElementKind::Grid;
+    d.slotCount = ElementStore::GridCapacity;
+    d.resizeTag = QStringLiteral("Tablica");
+    d.copyTag = QStringLiteral("Tab");
+    d.fileTags = {QStringLiteral("[TABLICA]")};
+    // Painted by the repaint after every line and shape.
+    d.persistent = true;
+    d.paintPass = 1;
+    d.paint = &paintGrid;
+    d.present = [](const ElementStore& store, int slot) { return store.grids[slot].Used != 0; };
+    d.box = [](const ElementStore& store, int slot) {
+        const GridRecord& g = store.grids[slot];
+        return QRectF(g.Left, g.Top, g.Width, g.Height);
+    };
+    // The other fields stay until the slot is used again.
+    d.erase = [](ElementStore& store, int slot) { store.grids[slot].Used = 0; };
+    // Entries past ours keep what an earlier copy left there.
+    d.copy = [](const ElementStore& store, int slot, QStringList& buffer) {
+        const GridRecord& g = store.grids[slot];
+        const int32_t values[] = {g.Rows,  g.Columns, g.Top,    g.Left,
+                                  g.Width, g.Height,  g.Colour, g.LineWidth};
+        while (buffer.size() < 1 + int(std::size(values)))
+            buffer.append(QString());
+        buffer[0] = QStringLiteral("Tab");
+        for (size_t i = 0; i < std::size(values); ++i)
+            buffer[int(i) + 1] = QString::number(values[i]);
+    };
+    kinds.add(std::move(d));
 }
 
 } // namespace Grids

@@ -7,6 +7,7 @@
 
 class ElementStore;
 class QPainter;
+class KindRegistry;
 class Workspace;
 struct GridRecord;
 
@@ -44,6 +45,7 @@ void PromeniTablica(Workspace& workspace, int16_t NomerTablica, double Viso4ina,
 void paintGrid(QPainter& painter, const ElementStore& store, int slot);
 
 // Makes the workspace's renderer paint the grids.
-void install(Workspace& workspace);
+// Describes grids to the kind registry.
+void registerKind(KindRegistry& kinds);
 
 } // namespace Grids

@@ -223,7 +223,7 @@ void frmEditTable::cmdOk_Click() {
         // Resize handles left around the old size would pull the grid back to it.
         const ElementRef grid{ElementKind::Grid, IndexTab};
         if (ws.canvas.Manip[1].visible && ws.diagram.Izbr == IndexTab &&
-            ws.canvas.manipKind == ResizeHandles::kindTag(ElementKind::Grid))
+            ws.canvas.manipKind == ElementKind::Grid)
             ResizeHandles::show(ws, grid);
     }
     done(Accepted);

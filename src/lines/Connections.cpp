@@ -4,6 +4,7 @@
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "workspace/CanvasGeometry.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/LineRaster.h"
 #include "workspace/Workspace.h"
 
@@ -91,8 +92,34 @@ void paintLine(QPainter& painter, const ElementStore& store, int slot) {
     LineRaster::stroke(painter, twips, line.LineWidth, line.LineStyle, ColourToQColor(line.Colour));
 }
 
-void install(Workspace& ws) {
-    ws.renderer().setLinePainter(&paintLine);
+void registerKind(KindRegistry& kinds) {
+    KindDescriptor d;
+    d.kind = ElementKind::Line;
+    d.slotCount = ElementStore::Capacity;
+    d.fileTags = {QStringLiteral("[LIN]")};
+    // Painted by the repaint, slot by slot, each line before the shape of its slot.
+    d.persistent = true;
+    d.paintPass = 0;
+    d.paintRank = 0;
+    d.paint = &paintLine;
+    d.present = [](const ElementStore& store, int slot) { return store.lines[slot].Used != 0; };
+    // A line goes where its objects are: it has no place of its own in the extent.
+    d.inExtent = false;
+    d.box = [](const ElementStore& store, int slot) {
+        Route r;
+        if (!routeOf(store, slot, &r))
+            return QRectF();
+        return QRectF(r.first.p1(), r.first.p2())
+            .normalized()
+            .united(r.bent ? QRectF(r.second.p1(), r.second.p2()).normalized() : QRectF());
+    };
+    // The style stays until the slot is used again.
+    d.erase = [](ElementStore& store, int slot) {
+        LineRecord& line = store.lines[slot];
+        line.Used = line.FromObject = line.ToObject = line.LineType = line.Colour = line.LineWidth =
+            0;
+    };
+    kinds.add(std::move(d));
 }
 
 void placeHandles(Workspace& ws) {
@@ -135,7 +162,7 @@ bool pick(Workspace& ws, int16_t slot) {
 
 void Svurji(Workspace& ws) {
     const ConnectionState& connection = ws.diagram.connection;
-    if (const int16_t slot = ws.FindEmpty(ElementStore::Lines)) {
+    if (const int16_t slot = ws.FindEmpty(ElementKind::Line)) {
         ws.edit(QStringLiteral("Свързване")).store().lines[slot] =
             LineRecord{1,
                        connection.first,

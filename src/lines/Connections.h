@@ -7,6 +7,7 @@
 
 class ElementStore;
 class QPainter;
+class KindRegistry;
 class Workspace;
 struct PictureObject;
 
@@ -37,7 +38,8 @@ bool routeOf(const ElementStore& store, int slot, Route* out);
 void paintLine(QPainter& painter, const ElementStore& store, int slot);
 // Makes the workspace's renderer draw the lines: the editor does it at start, and so must
 // anything else that renders a diagram (the command-line export).
-void install(Workspace& workspace);
+// Describes connection lines to the kind registry.
+void registerKind(KindRegistry& kinds);
 // Puts every line's handle on its route, as the repaint does.
 void placeHandles(Workspace& workspace);
 

@@ -14,7 +14,6 @@
 
 LineCommands::LineCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
-    Connections::install(ws);
     m_repaintStep = ws.addRepaintStep([&ws] { Connections::placeHandles(ws); });
     m_layer = &context.canvas().layers().add(std::make_unique<LineHandleLayer>(ws, *this),
                                              LayerOrder::LineHandles);
@@ -38,7 +37,6 @@ LineCommands::~LineCommands() {
     // The canvas and the workspace outlive the commands (the wiring ends them first).
     Workspace& ws = m_context.workspace();
     ws.removeRepaintStep(m_repaintStep);
-    ws.renderer().setLinePainter({});
     m_context.canvas().layers().remove(m_layer);
     delete mnuLines;
 }

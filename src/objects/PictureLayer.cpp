@@ -17,7 +17,7 @@ QRectF PictureLayer::rect(int slot) const {
 }
 
 void PictureLayer::paint(QPainter& painter) const {
-    m_workspace.renderer().paintPictures(painter);
+    m_workspace.renderer().paintKind(painter, ElementKind::Picture);
 }
 
 QString PictureLayer::toolTip(int slot) const {

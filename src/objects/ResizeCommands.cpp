@@ -64,7 +64,7 @@ void ResizeCommands::mouseUp(int, const CanvasMouse&) {
     m_drag.reset();
     m_index = 0;
     ws.canvas.drag = {};
-    if (ws.canvas.manipKind != ResizeHandles::kindTag(ElementKind::Picture)) {
+    if (ws.canvas.manipKind != ElementKind::Picture) {
         m_context.Pre4ertai();
         return;
     }

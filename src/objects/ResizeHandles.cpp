@@ -12,46 +12,22 @@
 
 namespace ResizeHandles {
 
-QString kindTag(ElementKind kind) {
-    switch (kind) {
-    case ElementKind::Picture:
-        return QStringLiteral("Kartinka");
-    case ElementKind::Shape:
-        return QStringLiteral("Figura");
-    case ElementKind::Grid:
-        return QStringLiteral("Tablica");
-    default:
-        return {};
-    }
+bool resizable(const Workspace& workspace, ElementKind kind) {
+    const KindDescriptor* d = workspace.kinds().find(kind);
+    return d && !d->resizeTag.isEmpty();
 }
 
 QRectF box(const Workspace& workspace, ElementRef element) {
-    const ElementStore& store = workspace.store();
-    switch (element.kind) {
-    case ElementKind::Picture:
-        return CanvasGeometry::pictureRect(store.objects[element.slot]);
-    case ElementKind::Shape: {
-        const ShapeRecord& s = store.shapes[element.slot];
-        return QRectF(QPointF(std::min(s.X1, s.X2), std::min(s.Y1, s.Y2)),
-                      QPointF(std::max(s.X1, s.X2), std::max(s.Y1, s.Y2)));
-    }
-    case ElementKind::Grid: {
-        const GridRecord& g = store.grids[element.slot];
-        return QRectF(g.Left, g.Top, g.Width, g.Height);
-    }
-    default:
-        return {};
-    }
+    return workspace.elementRect(element);
 }
 
 void show(Workspace& workspace, ElementRef element) {
-    const QString tag = kindTag(element.kind);
-    if (tag.isEmpty())
+    if (!resizable(workspace, element.kind))
         return;
     const QRectF b = box(workspace, element);
     workspace.diagram.Izbr = element.slot;
     CanvasState& canvas = workspace.canvas;
-    canvas.manipKind = tag;
+    canvas.manipKind = element.kind;
     canvas.Manip[1].topLeft = QPointF(b.left() - Size, b.top() - Size);
     canvas.Manip[2].topLeft = QPointF(b.right(), b.top() - Size);
     canvas.Manip[3].topLeft = QPointF(b.left() - Size, b.bottom());
@@ -244,18 +220,18 @@ bool handleMoved(Workspace& workspace, int index) {
     const ElementStore& now = workspace.store();
     if (slot >= 1 && slot <= ElementStore::Capacity) {
         const QString step = QStringLiteral("Преоразмеряване");
-        if (canvas.manipKind == kindTag(ElementKind::Picture) &&
+        if (canvas.manipKind == ElementKind::Picture &&
             now.objectStatus[slot] == ElementStore::Used) {
             const QRectF before = CanvasGeometry::pictureRect(now.objects[slot]);
             followPicture(corners, index, workspace.edit(step).store().objects[slot]);
             emit workspace.elementMoved(before, CanvasGeometry::pictureRect(now.objects[slot]));
-        } else if (canvas.manipKind == kindTag(ElementKind::Shape) && now.shapes[slot].Kind != 0) {
+        } else if (canvas.manipKind == ElementKind::Shape && now.shapes[slot].Kind != 0) {
             Diagram::Edit change = workspace.edit(step);
             ShapeRecord& shape = change.store().shapes[slot];
             followShape(corners, index, shape);
             change.store().shapeHandles[slot] = Shapes::handleTopLeft(shape);
-        } else if (canvas.manipKind == kindTag(ElementKind::Grid) &&
-                   slot <= ElementStore::GridCapacity && now.grids[slot].Used != 0) {
+        } else if (canvas.manipKind == ElementKind::Grid && slot <= ElementStore::GridCapacity &&
+                   now.grids[slot].Used != 0) {
             Diagram::Edit change = workspace.edit(step);
             GridRecord& grid = change.store().grids[slot];
             followGrid(corners, index, grid);
@@ -268,7 +244,7 @@ bool handleMoved(Workspace& workspace, int index) {
 
 void finishResize(Workspace& workspace) {
     const int16_t slot = workspace.diagram.Izbr;
-    if (workspace.canvas.manipKind != kindTag(ElementKind::Picture) || slot < 1 ||
+    if (workspace.canvas.manipKind != ElementKind::Picture || slot < 1 ||
         slot > ElementStore::Capacity || workspace.store().objectStatus[slot] != ElementStore::Used)
         return;
     const CanvasState& canvas = workspace.canvas;

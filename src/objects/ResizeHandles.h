@@ -14,10 +14,11 @@ namespace ResizeHandles {
 
 constexpr double Size = 90; // twips
 
-// The kind tag of an element kind; empty for kinds that cannot be resized.
-QString kindTag(ElementKind kind);
-// The box the handles enclose: a picture object's rectangle, a shape's box from the smaller
-// and larger of its coordinates, a grid's rectangle.
+// Whether the handles resize elements of a kind: those whose kind has a resize tag.
+bool resizable(const Workspace& workspace, ElementKind kind);
+// The box the handles enclose: the element's box as its kind gives it (a picture object's
+// rectangle, a shape's box from the smaller and larger of its coordinates, a grid's
+// rectangle).
 QRectF box(const Workspace& workspace, ElementRef element);
 // Shows the handles around `element` and the selection outline around them; sets Izbr and
 // the kind tag. The caller stops the drawing tools first.

@@ -28,7 +28,6 @@ bool sameRecord(const ShapeRecord& a, const ShapeRecord& b) {
 
 ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
-    Shapes::install(ws);
     using Mode = Shapes::ShapeTool::Mode;
     const struct {
         QString mode;
@@ -50,7 +49,6 @@ ShapeCommands::~ShapeCommands() {
     if (m_dragSlot != 0)
         ws.canvas.drag = {};
     m_context.canvas().layers().remove(m_layer);
-    ws.renderer().setShapePainter({});
     delete mnuFigures;
 }
 
@@ -209,7 +207,7 @@ void ShapeCommands::edit(const std::function<void(ShapeRecord&)>& change) {
 void ShapeCommands::mnuCopyShape_Click() {
     if (const int16_t slot = contextShape()) {
         Workspace& ws = m_context.workspace();
-        Shapes::copyToBuffer(ws.store().shapes[slot], ws.diagram.copyBuffer);
+        ws.kinds().find(ElementKind::Shape)->copy(ws.store(), slot, ws.diagram.copyBuffer);
         m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
     }
 }

@@ -3,6 +3,7 @@
 #include "common/Numeric.h"
 #include "common/Units.h"
 #include "shapes/ShapeRaster.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/LineRaster.h"
 #include "workspace/Workspace.h"
 
@@ -32,7 +33,7 @@ void finish(Workspace& ws, Kind kind, int32_t x, int32_t y, int32_t colour, bool
     const int32_t y0 = tools.y0;
     if (std::abs(int64_t(x) - x0) + std::abs(int64_t(y) - y0) <= SmallestDrag)
         return;
-    const int16_t slot = ws.FindEmpty(ElementStore::Shapes);
+    const int16_t slot = ws.FindEmpty(ElementKind::Shape);
     if (slot < 1)
         return;
     Diagram::Edit change = ws.edit(QStringLiteral("Рисуване на фигура"));
@@ -194,8 +195,28 @@ void paintShape(QPainter& painter, const ElementStore& store, int slot) {
     }
 }
 
-void install(Workspace& ws) {
-    ws.renderer().setShapePainter(&paintShape);
+void registerKind(KindRegistry& kinds) {
+    KindDescriptor d;
+    d.kind = ElementKind::Shape;
+    d.slotCount = ElementStore::Capacity;
+    d.resizeTag = QStringLiteral("Figura");
+    d.copyTag = QStringLiteral("Shp");
+    d.fileTags = {QStringLiteral("[SHP]")};
+    d.persistent = true;
+    d.paintPass = 0;
+    d.paintRank = 1;
+    d.paint = &paintShape;
+    d.present = [](const ElementStore& store, int slot) { return store.shapes[slot].Kind > 0; };
+    d.box = [](const ElementStore& store, int slot) {
+        const ShapeRecord& s = store.shapes[slot];
+        return QRectF(QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y2)).normalized();
+    };
+    // The other fields stay until the slot is used again.
+    d.erase = [](ElementStore& store, int slot) { store.shapes[slot].Kind = Free; };
+    d.copy = [](const ElementStore& store, int slot, QStringList& buffer) {
+        copyToBuffer(store.shapes[slot], buffer);
+    };
+    kinds.add(std::move(d));
 }
 
 } // namespace Shapes

@@ -10,6 +10,7 @@
 
 class ElementStore;
 class QPainter;
+class KindRegistry;
 class Workspace;
 struct ShapeRecord;
 
@@ -88,6 +89,7 @@ private:
 void paintShape(QPainter& painter, const ElementStore& store, int slot);
 
 // Makes the workspace's renderer paint the shapes.
-void install(Workspace& workspace);
+// Describes shapes to the kind registry.
+void registerKind(KindRegistry& kinds);
 
 } // namespace Shapes

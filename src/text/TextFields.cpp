@@ -2,6 +2,8 @@
 
 #include "common/Prompter.h"
 #include "workspace/CanvasGeometry.h"
+#include "workspace/DiagramRenderer.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/TextFieldGeometry.h"
 #include "workspace/Workspace.h"
 
@@ -18,8 +20,30 @@ void reportFullBuffer(Workspace& workspace) {
                                  Prompter::Icon::Warning, Prompter::Buttons::Ok);
 }
 
+void registerKind(KindRegistry& kinds) {
+    KindDescriptor d;
+    d.kind = ElementKind::Text;
+    d.slotCount = ElementStore::Capacity;
+    d.copyTag = QStringLiteral("Tekst");
+    d.fileTags = {QStringLiteral("[TXT]")};
+    // Drawn over the picture objects, in slot order.
+    d.paintPass = 1;
+    d.paintAll = &DiagramRenderer::paintTexts;
+    d.present = [](const ElementStore& store, int slot) {
+        return store.textStatus[slot] == ElementStore::Used;
+    };
+    d.box = [](const ElementStore& store, int slot) {
+        return CanvasGeometry::textRect(store.texts[slot]);
+    };
+    d.erase = [](ElementStore& store, int slot) {
+        store.textStatus[slot] = ElementStore::Free;
+        store.texts[slot] = TextField{};
+    };
+    kinds.add(std::move(d));
+}
+
 int16_t create(Workspace& workspace, const QString& caption, double left, double top) {
-    const int16_t slot = workspace.FindEmpty(ElementStore::Texts);
+    const int16_t slot = workspace.FindEmpty(ElementKind::Text);
     if (slot < 1) {
         reportFullBuffer(workspace);
         return 0;

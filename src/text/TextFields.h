@@ -6,11 +6,15 @@
 #include <QString>
 #include <cstdint>
 
+class KindRegistry;
 class Workspace;
 
 // Making text fields: new ones from the template, and labels that carry a picture object's
 // name beside it. A label is an ordinary text field once made; nothing links it to its object.
 namespace TextFields {
+
+// Describes text fields to the kind registry.
+void registerKind(KindRegistry& kinds);
 
 // The caption every new text field starts with.
 QString templateCaption();

@@ -17,5 +17,5 @@ QRectF TextLayer::rect(int slot) const {
 }
 
 void TextLayer::paint(QPainter& painter) const {
-    m_workspace.renderer().paintTexts(painter);
+    m_workspace.renderer().paintKind(painter, ElementKind::Text);
 }

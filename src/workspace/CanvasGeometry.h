@@ -24,7 +24,5 @@ constexpr double OutlineMargin = 40;
 QRectF outlineAround(const QRectF& box);
 QRectF pictureRect(const PictureObject& picture);
 QRectF textRect(const TextField& text);
-// The box of a picture object or a text field; empty for other kinds.
-QRectF elementRect(const ElementStore& store, ElementRef element);
 
 } // namespace CanvasGeometry

@@ -66,7 +66,7 @@ struct CanvasState {
 
     // The four resize handles Manip(1..4) (index 0 unused) and what they resize.
     std::array<CanvasHandle, 5> Manip;
-    QString manipKind; // "Kartinka", "Figura" or "Tablica"
+    ElementKind manipKind = ElementKind::None;
 
     std::array<CanvasHandle, ElementStore::Capacity + 1> lineHandles;
     // Whether each shape and grid handle is shown; where it sits is the element's own.

@@ -5,6 +5,7 @@
 #include "workspace/CanvasGeometry.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/ElementStore.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/TextFieldGeometry.h"
 
 #include <QPainter>
@@ -69,49 +70,38 @@ private:
 } // namespace
 
 bool DiagramRenderer::hasPersistentContent() const {
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if ((m_store.lines[slot].Used != 0 && m_linePainter) ||
-            (m_store.shapes[slot].Kind > 0 && m_shapePainter))
-            return true;
-    }
-    if (m_gridPainter) {
-        for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
-            if (m_store.grids[slot].Used != 0)
-                return true;
-    }
-    return false;
+    return m_kinds.hasAnything(m_store, true);
 }
 
 void DiagramRenderer::paintPersistent(QPainter& painter) const {
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (m_store.lines[slot].Used != 0 && m_linePainter) {
-            painter.save();
-            m_linePainter(painter, m_store, slot);
-            painter.restore();
-        }
-        if (m_store.shapes[slot].Kind > 0 && m_shapePainter) {
-            painter.save();
-            m_shapePainter(painter, m_store, slot);
-            painter.restore();
-        }
-    }
-    if (!m_gridPainter)
+    m_kinds.paint(painter, m_store, true);
+}
+
+void DiagramRenderer::paintKind(QPainter& painter, ElementKind kind) const {
+    const KindDescriptor* d = m_kinds.find(kind);
+    if (!d)
         return;
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
-        if (m_store.grids[slot].Used != 0) {
-            painter.save();
-            m_gridPainter(painter, m_store, slot);
-            painter.restore();
-        }
+    if (d->paintAll) {
+        d->paintAll(painter, m_store);
+        return;
+    }
+    if (!d->paint)
+        return;
+    for (int slot = 1; slot <= d->slotCount; ++slot) {
+        if (!d->present(m_store, slot))
+            continue;
+        painter.save();
+        d->paint(painter, m_store, slot);
+        painter.restore();
     }
 }
 
-void DiagramRenderer::paintPictures(QPainter& painter) const {
+void DiagramRenderer::paintPictures(QPainter& painter, const ElementStore& store) {
     const QRectF area = reachableArea(painter);
     PictureBlitter blitter(painter);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        const PictureObject& o = m_store.objects[slot];
-        if (m_store.objectStatus[slot] != ElementStore::Used || !o.Visible || o.picture.isNull())
+        const PictureObject& o = store.objects[slot];
+        if (store.objectStatus[slot] != ElementStore::Used || !o.Visible || o.picture.isNull())
             continue;
         const QRectF box = CanvasGeometry::pictureRect(o);
         if (box.intersects(area))
@@ -119,12 +109,12 @@ void DiagramRenderer::paintPictures(QPainter& painter) const {
     }
 }
 
-void DiagramRenderer::paintTexts(QPainter& painter) const {
+void DiagramRenderer::paintTexts(QPainter& painter, const ElementStore& store) {
     const QRectF area = reachableArea(painter);
     PictureBlitter blitter(painter);
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        const TextField& t = m_store.texts[slot];
-        if (m_store.textStatus[slot] != ElementStore::Used || !t.Visible)
+        const TextField& t = store.texts[slot];
+        if (store.textStatus[slot] != ElementStore::Used || !t.Visible)
             continue;
         const QRectF box = CanvasGeometry::textRect(t);
         if (!box.intersects(area))
@@ -137,8 +127,7 @@ void DiagramRenderer::paintTexts(QPainter& painter) const {
 }
 
 void DiagramRenderer::paintElements(QPainter& painter) const {
-    paintPictures(painter);
-    paintTexts(painter);
+    m_kinds.paint(painter, m_store, false);
 }
 
 void DiagramRenderer::paint(QPainter& painter) const {

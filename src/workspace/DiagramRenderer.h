@@ -6,12 +6,15 @@
 #include <functional>
 
 class CanvasLayer;
-
 class ElementStore;
+class KindRegistry;
 class QPainter;
 
+enum class ElementKind;
+
 // Paints the diagram in twips onto any painter; the painter's transform decides where it
-// lands (15 twips per pixel on the screen). Two parts:
+// lands (15 twips per pixel on the screen). It walks the registered kinds in their paint
+// order, in two parts:
 // - the persistent layer, what the repaint draws onto the canvas bitmap: for each slot
 //   1..255 line i and then shape i, then grids 1..10;
 // - the elements: picture objects in slot order, then text fields in slot order.
@@ -19,22 +22,19 @@ class QPainter;
 // what is seen is what is written.
 class DiagramRenderer {
 public:
-    // Paints one slot of the persistent layer; the painter works in twips.
-    using SlotPainter = std::function<void(QPainter&, const ElementStore&, int slot)>;
+    DiagramRenderer(const ElementStore& store, const KindRegistry& kinds)
+        : m_store(store), m_kinds(kinds) {}
 
-    explicit DiagramRenderer(const ElementStore& store) : m_store(store) {}
-
-    // Lines, shapes and grids paint themselves; their subsystems hand in how.
-    void setLinePainter(SlotPainter painter) { m_linePainter = std::move(painter); }
-    void setShapePainter(SlotPainter painter) { m_shapePainter = std::move(painter); }
-    void setGridPainter(SlotPainter painter) { m_gridPainter = std::move(painter); }
     // True when the persistent layer has anything to paint.
     bool hasPersistentContent() const;
 
     void paintPersistent(QPainter& painter) const;
-    void paintPictures(QPainter& painter) const;
-    void paintTexts(QPainter& painter) const;
+    // Every element of one kind, as its part of the paint draws them.
+    void paintKind(QPainter& painter, ElementKind kind) const;
     void paintElements(QPainter& painter) const;
+    // The picture objects and the text fields of a store, each in slot order.
+    static void paintPictures(QPainter& painter, const ElementStore& store);
+    static void paintTexts(QPainter& painter, const ElementStore& store);
     // The persistent layer and then the elements.
     void paint(QPainter& painter) const;
 
@@ -62,7 +62,5 @@ public:
 
 private:
     const ElementStore& m_store;
-    SlotPainter m_linePainter;
-    SlotPainter m_shapePainter;
-    SlotPainter m_gridPainter;
+    const KindRegistry& m_kinds;
 };

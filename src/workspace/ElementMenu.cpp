@@ -50,8 +50,7 @@ void ElementMenu::open(ElementRef element) {
     m_actions.value(QStringLiteral("mnuOptFont"))->setVisible(!picture);
     for (const char* name : {"mnuEtiket", "mnuSizePic", "mnuFlPic", "EmpL2"})
         m_actions.value(QString::fromLatin1(name))->setVisible(picture);
-    m_workspace.setOutline(
-        1, true,
-        CanvasGeometry::outlineAround(CanvasGeometry::elementRect(m_workspace.store(), element)));
+    m_workspace.setOutline(1, true,
+                           CanvasGeometry::outlineAround(m_workspace.elementRect(element)));
     m_menu->popup(QCursor::pos());
 }

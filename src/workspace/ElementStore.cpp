@@ -1,20 +1,21 @@
 #include "workspace/ElementStore.h"
 
-bool ElementStore::isSlotFree(Buffer buffer, int slot) const {
+bool ElementStore::isSlotFree(ElementKind buffer, int slot) const {
     switch (buffer) {
-    case Objects:
+    case ElementKind::Picture:
         return objectStatus[slot] == Free;
-    case Texts:
+    case ElementKind::Text:
         return textStatus[slot] == Free;
-    case Shapes:
+    case ElementKind::Shape:
         return shapes[slot].Kind == 0;
-    case Lines:
+    case ElementKind::Line:
         return lines[slot].Used == 0;
+    default:
+        return false;
     }
-    return false;
 }
 
-int16_t ElementStore::lowestFree(Buffer buffer) const {
+int16_t ElementStore::lowestFree(ElementKind buffer) const {
     for (int slot = 1; slot <= Capacity; ++slot) {
         if (isSlotFree(buffer, slot))
             return static_cast<int16_t>(slot);
@@ -30,18 +31,21 @@ int16_t ElementStore::lowestFreeGrid() const {
     return 0;
 }
 
-int ElementStore::usedCount(Buffer buffer) const {
+int ElementStore::usedCount(ElementKind buffer) const {
     int count = 0;
     for (int slot = 1; slot <= Capacity; ++slot) {
         switch (buffer) {
-        case Objects:
+        case ElementKind::Picture:
             count += objectStatus[slot] == Used;
             break;
-        case Texts:
+        case ElementKind::Text:
             count += textStatus[slot] == Used;
             break;
-        default:
+        case ElementKind::Shape:
+        case ElementKind::Line:
             count += !isSlotFree(buffer, slot);
+            break;
+        default:
             break;
         }
     }

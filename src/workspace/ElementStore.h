@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ElementKind.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QString>
@@ -79,9 +81,6 @@ public:
 
     enum SlotStatus : int16_t { Free = 0, Used = 1, Reserved = 2 };
 
-    // Buffer numbers as the free-slot search takes them.
-    enum Buffer : int16_t { Objects = 1, Texts = 2, Shapes = 3, Lines = 4 };
-
     std::array<int16_t, Capacity + 1> objectStatus{};
     std::array<PictureObject, Capacity + 1> objects{};
     std::array<int16_t, Capacity + 1> textStatus{};
@@ -95,12 +94,13 @@ public:
     std::array<QPointF, Capacity + 1> shapeHandles{};
     std::array<QPointF, GridCapacity + 1> gridHandles{};
 
-    bool isSlotFree(Buffer buffer, int slot) const;
-    // Lowest free slot of the buffer, 0 when it is full. Silent.
-    int16_t lowestFree(Buffer buffer) const;
+    // The four large buffers by the kind they hold: pictures, texts, shapes and lines.
+    bool isSlotFree(ElementKind buffer, int slot) const;
+    // Lowest free slot of the buffer, 0 when it is full (or names none of the four). Silent.
+    int16_t lowestFree(ElementKind buffer) const;
     // Lowest grid slot whose Used is 0, 0 when all ten are used.
     int16_t lowestFreeGrid() const;
     // Number of used slots of a buffer (reserved object slots do not count).
-    int usedCount(Buffer buffer) const;
+    int usedCount(ElementKind buffer) const;
     int usedGridCount() const;
 };

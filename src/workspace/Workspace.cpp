@@ -12,9 +12,10 @@ QString DiagramStateText::file(const QString& path) {
     return QStringLiteral("Файл : ") + QFileInfo(path).fileName();
 }
 
-Workspace::Workspace(Prompter& prompter, QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_stateText(DiagramStateText::none()),
-      m_fileText(DiagramStateText::noFile()), m_renderer(m_document.store()), m_bitmap(m_renderer) {
+Workspace::Workspace(Prompter& prompter, const KindRegistry& kinds, QObject* parent)
+    : QObject(parent), m_prompter(prompter), m_kinds(kinds), m_stateText(DiagramStateText::none()),
+      m_fileText(DiagramStateText::noFile()), m_renderer(m_document.store(), kinds),
+      m_bitmap(m_renderer) {
     kartinki.addSketchpadEntry();
     // Every change of the diagram is an unsaved change; a new or loaded diagram is not.
     connect(&m_document, &Diagram::changed, this, [this](const DiagramChange& change) {
@@ -70,10 +71,11 @@ void Workspace::setModified(bool modified) {
 
 // ---- element store ----
 
-int16_t Workspace::FindEmpty(int16_t MasivNomer) {
-    if (MasivNomer < ElementStore::Objects || MasivNomer > ElementStore::Lines)
+int16_t Workspace::FindEmpty(ElementKind buffer) {
+    if (buffer != ElementKind::Picture && buffer != ElementKind::Text &&
+        buffer != ElementKind::Shape && buffer != ElementKind::Line)
         return 0;
-    const int16_t slot = store().lowestFree(static_cast<ElementStore::Buffer>(MasivNomer));
+    const int16_t slot = store().lowestFree(buffer);
     if (slot == 0) {
         m_prompter.message(QStringLiteral("Програмна грешка"),
                            QStringLiteral("Паметта препълнена - не могат да се изведат повече "
@@ -88,7 +90,7 @@ int16_t Workspace::PraznaTablica() const {
 }
 
 void Workspace::DobaviNov(const QString& Vid) {
-    diagram.Nomer = FindEmpty(ElementStore::Objects);
+    diagram.Nomer = FindEmpty(ElementKind::Picture);
     if (diagram.Nomer < 1) {
         m_prompter.message(
             QStringLiteral("Програмна грешка"),
@@ -182,16 +184,11 @@ void Workspace::deletePicture(int16_t slot) {
         store().objectStatus[slot] != ElementStore::Used)
         return;
     Diagram::Edit change = edit(QStringLiteral("Изтриване на обект"));
-    ElementStore& store = change.store();
-    store.objectStatus[slot] = ElementStore::Free;
-    for (int i = 1; i <= ElementStore::Capacity; ++i) {
-        LineRecord& line = store.lines[i];
-        if (line.Used != 0 && (line.FromObject == slot || line.ToObject == slot)) {
-            line.Used = line.FromObject = line.ToObject = line.LineType = 0;
+    m_kinds.erase(change.store(), {ElementKind::Picture, slot});
+    // The handles of the lines that went with it go too.
+    for (int i = 1; i <= ElementStore::Capacity; ++i)
+        if (store().lines[i].Used == 0)
             canvas.lineHandles[i].visible = false;
-        }
-    }
-    store.objects[slot] = PictureObject{};
     emit elementsChanged();
 }
 
@@ -199,8 +196,7 @@ void Workspace::deleteText(int16_t slot) {
     if (slot < 1 || slot > ElementStore::Capacity || store().textStatus[slot] != ElementStore::Used)
         return;
     Diagram::Edit change = edit(QStringLiteral("Изтриване на текст"));
-    change.store().textStatus[slot] = ElementStore::Free;
-    change.store().texts[slot] = TextField{};
+    m_kinds.erase(change.store(), {ElementKind::Text, slot});
     emit elementsChanged();
 }
 
@@ -251,24 +247,23 @@ SimpleDragAndDrop Workspace::dragObject(ElementRef element) {
     const bool picture = element.kind == ElementKind::Picture;
     const auto step = dragStep(picture ? QStringLiteral("Преместване на обект")
                                        : QStringLiteral("Преместване на текст"));
-    SimpleDragAndDrop drag(
-        [this, element] { return CanvasGeometry::elementRect(store(), element); },
-        [this, element, picture, step](double left, double top) {
-            const QRectF before = CanvasGeometry::elementRect(store(), element);
-            step->open();
-            {
-                Diagram::Edit change = edit(QString());
-                if (picture) {
-                    change.store().objects[element.slot].Left = left;
-                    change.store().objects[element.slot].Top = top;
-                } else {
-                    change.store().texts[element.slot].Left = left;
-                    change.store().texts[element.slot].Top = top;
-                }
-            }
-            emit elementMoved(before, CanvasGeometry::elementRect(store(), element));
-        },
-        [this] { return canvas.visibleArea(); });
+    SimpleDragAndDrop drag([this, element] { return elementRect(element); },
+                           [this, element, picture, step](double left, double top) {
+                               const QRectF before = elementRect(element);
+                               step->open();
+                               {
+                                   Diagram::Edit change = edit(QString());
+                                   if (picture) {
+                                       change.store().objects[element.slot].Left = left;
+                                       change.store().objects[element.slot].Top = top;
+                                   } else {
+                                       change.store().texts[element.slot].Left = left;
+                                       change.store().texts[element.slot].Top = top;
+                                   }
+                               }
+                               emit elementMoved(before, elementRect(element));
+                           },
+                           [this] { return canvas.visibleArea(); });
     drag.LimitMode = 1;
     return drag;
 }
@@ -364,23 +359,15 @@ DiagramExtent Workspace::extent(double innerWidth, double innerHeight, QPointF o
         maxRight = std::max({maxRight, left, right});
         maxBottom = std::max({maxBottom, top, bottom});
     };
-    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
-        if (store.objectStatus[slot] == ElementStore::Used) {
-            const QRectF box = CanvasGeometry::pictureRect(store.objects[slot]);
+    for (const KindDescriptor& kind : m_kinds.all()) {
+        if (!kind.inExtent || !kind.box)
+            continue;
+        for (int slot = 1; slot <= kind.slotCount; ++slot) {
+            if (!kind.present(store, slot))
+                continue;
+            const QRectF box = kind.box(store, slot);
             extend(box.left(), box.top(), box.right(), box.bottom());
         }
-        if (store.textStatus[slot] == ElementStore::Used) {
-            const QRectF box = CanvasGeometry::textRect(store.texts[slot]);
-            extend(box.left(), box.top(), box.right(), box.bottom());
-        }
-        const ShapeRecord& shape = store.shapes[slot];
-        if (shape.Kind > 0)
-            extend(shape.X1, shape.Y1, shape.X2, shape.Y2);
-    }
-    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
-        const GridRecord& g = store.grids[slot];
-        if (g.Used != 0)
-            extend(g.Left, g.Top, double(g.Left) + g.Width, double(g.Top) + g.Height);
     }
     return DiagramExtent{RoundHalfEven(minLeft), RoundHalfEven(minTop), RoundHalfEven(maxRight),
                          RoundHalfEven(maxBottom)};

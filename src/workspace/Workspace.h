@@ -8,6 +8,7 @@
 #include "workspace/DiagramRenderer.h"
 #include "workspace/DiagramState.h"
 #include "workspace/ElementStore.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/SimpleDragAndDrop.h"
 #include "workspace/ToolState.h"
 
@@ -29,10 +30,12 @@ class Workspace : public QObject {
     Q_OBJECT
 
 public:
-    explicit Workspace(Prompter& prompter, QObject* parent = nullptr);
+    // `kinds` are the kinds of element the workspace knows; it must outlive the workspace.
+    Workspace(Prompter& prompter, const KindRegistry& kinds, QObject* parent = nullptr);
     ~Workspace() override;
 
     Prompter& prompter() const { return m_prompter; }
+    const KindRegistry& kinds() const { return m_kinds; }
 
     // The document: the elements, read freely, changed only through an edit.
     Diagram& document() { return m_document; }
@@ -76,9 +79,11 @@ public:
     void setModified(bool modified);
 
     // ---- element store ----
-    // The free-slot search of the four large buffers (1 objects, 2 texts, 3 shapes,
-    // 4 lines): the lowest free slot, or 0 after telling the user the buffer is full.
-    int16_t FindEmpty(int16_t MasivNomer);
+    // The box of any element (twips), as its kind gives it; empty for none.
+    QRectF elementRect(ElementRef element) const { return m_kinds.box(store(), element); }
+    // The free-slot search of the four large buffers (pictures, texts, shapes, lines): the
+    // lowest free slot, or 0 after telling the user the buffer is full; 0 for other kinds.
+    int16_t FindEmpty(ElementKind buffer);
     // The lowest free grid slot, 0 when all ten are used. Silent.
     int16_t PraznaTablica() const;
     // Creates a picture object from the library key `Vid` at the new-object point; sets
@@ -186,6 +191,7 @@ private:
     std::shared_ptr<class DragStep> dragStep(const QString& name);
 
     Prompter& m_prompter;
+    const KindRegistry& m_kinds;
     Diagram m_document;
     QString m_stateText;
     QString m_fileText;

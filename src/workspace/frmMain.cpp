@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/Units.h"
+#include "kinds/CoreKinds.h"
 #include "settings/SettingsFile.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/DiagramState.h"
@@ -72,7 +73,7 @@ QImage makeBackgroundTile() {
 
 frmMain::frmMain(Prompter& prompter, const Paths& paths, QWidget* parent)
     : QWidget(parent), ProgramWindow(*this, SettingsWindow::Main), m_prompter(prompter),
-      m_paths(paths), m_workspace(std::make_unique<Workspace>(prompter)),
+      m_paths(paths), m_workspace(std::make_unique<Workspace>(prompter, CoreKinds())),
       m_tools(std::make_unique<CanvasTools>(*m_workspace)) {
     setObjectName(QStringLiteral("frmMain"));
     endProgram = [] { QCoreApplication::exit(0); };

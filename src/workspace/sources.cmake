@@ -1,5 +1,6 @@
 list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ElementKind.h
+    ${CMAKE_CURRENT_LIST_DIR}/KindRegistry.h ${CMAKE_CURRENT_LIST_DIR}/KindRegistry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ElementStore.h ${CMAKE_CURRENT_LIST_DIR}/ElementStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Diagram.h ${CMAKE_CURRENT_LIST_DIR}/Diagram.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiagramState.h

@@ -1,4 +1,5 @@
 #include "files/DiaFile.h"
+#include "kinds/CoreKinds.h"
 #include "library/CatalogueLoader.h"
 #include "support/ScriptedPrompter.h"
 #include "workspace/Workspace.h"
@@ -85,7 +86,7 @@ private slots:
         QImage image;
         QVERIFY(image.load(path(output), format.constData()));
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         CatalogueLoader(QFileInfo(QStringLiteral(VX_PROGRAM)).dir().filePath("Kartinki"),
                         ws.kartinki)
             .loadAll();

@@ -1,5 +1,6 @@
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
+#include "kinds/CoreKinds.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
 #include "workspace/Workspace.h"
@@ -23,7 +24,7 @@ QImage solid(int w, int h, QColor colour) {
 // A workspace whose library knows HUB (4 x 3 pixels), answering every question as scripted.
 struct Fixture {
     ScriptedPrompter prompter;
-    Workspace ws{prompter};
+    Workspace ws{prompter, CoreKinds()};
     Fixture() {
         ws.kartinki.add(QStringLiteral("HUB"), solid(4, 3, Qt::green), QStringLiteral("Хъб"));
     }
@@ -352,10 +353,10 @@ private slots:
             else
                 QCOMPARE(f.ws.store().objectStatus[slot], int16_t(ElementStore::Free));
         const std::pair<const char*, int> counts[] = {
-            {"t", f.ws.store().usedCount(ElementStore::Texts)},
-            {"s", f.ws.store().usedCount(ElementStore::Shapes)},
+            {"t", f.ws.store().usedCount(ElementKind::Text)},
+            {"s", f.ws.store().usedCount(ElementKind::Shape)},
             {"g", f.ws.store().usedGridCount()},
-            {"l", f.ws.store().usedCount(ElementStore::Lines)}};
+            {"l", f.ws.store().usedCount(ElementKind::Line)}};
         for (const auto& [kind, count] : counts)
             if (count)
                 seen << QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(count);
@@ -448,7 +449,7 @@ private slots:
         for (int i = 0; i < 12; ++i)
             file += "\"[TABLICA]\",1,1,0,0,100,100,0,1,\"\",\"\"\r\n";
         f.load(file + End);
-        QCOMPARE(f.ws.store().usedCount(ElementStore::Texts), 255);
+        QCOMPARE(f.ws.store().usedCount(ElementKind::Text), 255);
         QCOMPARE(f.ws.store().usedGridCount(), 10);
         QCOMPARE(f.prompter.texts(),
                  QStringList({"Паметта препълнена - не могат да се изведат повече обекти !",

@@ -188,12 +188,12 @@ private slots:
         // Cancel at the question keeps everything; No goes on without saving.
         f.prompter.answers.push_back(Prompter::Answer::Cancel);
         f.w().cmdLoad->click();
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 2);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), 2);
         f.prompter.answers.push_back(Prompter::Answer::No);
         f.prompter.fileNames.push_back(path);
         f.w().action(QStringLiteral("mnuLoadFile")).trigger();
         QCOMPARE(f.prompter.fileDialogs.last().filters, FileCommands::loadFilters());
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 1);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), 1);
         QCOMPARE(ws.store().objects[1].Left, 30000.0);
         QVERIFY(!ws.diagram.Promqna);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
@@ -208,7 +208,7 @@ private slots:
         f.w().cmdLoad->click();
         QCOMPARE(f.prompter.texts().last(),
                  QStringLiteral("Грешка - файла е повреден или не е създаден с Вексилардо!"));
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), 0);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         QCOMPARE(shownTitle(f.w()), QStringLiteral("Вексилардо - other.dia"));
     }
@@ -404,7 +404,7 @@ private slots:
             QCOMPARE(opened(), home);
             f.prompter.fileNames.push_back(pictures + QStringLiteral("/лого.png"));
             f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
-            QCOMPARE(ws.store().usedCount(ElementStore::Objects), 2);
+            QCOMPARE(ws.store().usedCount(ElementKind::Picture), 2);
             f.w().action(QStringLiteral("mnuAddFromFile")).trigger();
             QCOMPARE(opened(), pictures);
         }

@@ -255,7 +255,7 @@ private slots:
         entry(grids, "mnuResize")->trigger();
         QVERIFY(ws.tools.mode.isEmpty());
         QCOMPARE(ws.diagram.Izbr, int16_t(1));
-        QCOMPARE(ws.canvas.manipKind, QStringLiteral("Tablica"));
+        QCOMPARE(ws.canvas.manipKind, ElementKind::Grid);
         QVERIFY(ws.canvas.Manip[1].visible);
         QCOMPARE(ws.canvas.Manip[1].topLeft, QPointF(1410, 1410));
         QCOMPARE(ws.canvas.Manip[4].topLeft, QPointF(2700, 2200));

@@ -1,3 +1,4 @@
+#include "kinds/CoreKinds.h"
 #include "support/Setup.h"
 #include "workspace/MainWindowFixture.h"
 
@@ -68,7 +69,7 @@ private slots:
     // The lattice on the canvas: lines where the steps say, nothing between them.
     void painting() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         setUp(ws).store().grids[1] = grid(2, 4, 150, 150, 1200, 600);
         setUp(ws).store().grids[1].LineWidth = 3;
         setUp(ws).store().grids[1].Colour = Rgb(0, 128, 0);

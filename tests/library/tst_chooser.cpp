@@ -1,3 +1,4 @@
+#include "kinds/CoreKinds.h"
 #include "library/ChooserTable.h"
 #include "library/frmAddObject.h"
 #include "support/ScriptedPrompter.h"
@@ -41,7 +42,7 @@ QStringList itemTexts(const QListWidget* list) {
 // A main window stand-in with a workspace and an open chooser.
 struct ChooserFixture {
     ScriptedPrompter prompter;
-    Workspace workspace{prompter};
+    Workspace workspace{prompter, CoreKinds()};
     QWidget mainWindow;
     QPointer<frmAddObject> chooser;
 
@@ -93,7 +94,7 @@ struct ChooserFixture {
         QCOMPARE(list->currentItem(), found.first());
     }
 
-    int usedObjects() const { return workspace.store().usedCount(ElementStore::Objects); }
+    int usedObjects() const { return workspace.store().usedCount(ElementKind::Picture); }
 };
 
 } // namespace

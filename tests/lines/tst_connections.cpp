@@ -1,3 +1,4 @@
+#include "kinds/CoreKinds.h"
 #include "lines/Connections.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
@@ -92,9 +93,8 @@ private slots:
         QFETCH(int, width);
         QFETCH(double, share);
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         twoObjectsAndALine(ws, width, style);
-        ws.renderer().setLinePainter(&Connections::paintLine);
         QImage image(220, 80, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);

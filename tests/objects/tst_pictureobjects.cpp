@@ -44,7 +44,7 @@ private slots:
         Workspace& ws = f.ws();
         ws.kartinki.add(QStringLiteral("HUB"), solid(40, 30, Qt::red), QStringLiteral("Хъб"));
         f.w().cmdAddLast->click();
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), 0);
 
         ws.diagram.Posledno = QStringLiteral("HUB");
         ws.DobaviNov(QStringLiteral("HUB"));
@@ -194,7 +194,7 @@ private slots:
         // Cancelling the dialog creates nothing.
         ws.setModified(false);
         f.editor->pictures().mnuAddFromFile_Click();
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 1);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), 1);
         QVERIFY(!ws.diagram.Promqna);
     }
 
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(f.prompter.messages[0].title, QStringLiteral("Грешка"));
         QVERIFY2(f.prompter.messages[0].text.contains(mentions),
                  qPrintable(f.prompter.messages[0].text));
-        QCOMPARE(f.ws().store().usedCount(ElementStore::Objects), 0);
+        QCOMPARE(f.ws().store().usedCount(ElementKind::Picture), 0);
     }
 
     // Above Qt's own decoding limit of 128 MB, but inside the program's 8192 x 8192.

@@ -45,7 +45,7 @@ private slots:
         f.w().action(QStringLiteral("mnuSizePic")).trigger();
         const CanvasState& c = ws.canvas;
         const PictureObject& p = ws.store().objects[slot];
-        QCOMPARE(c.manipKind, QStringLiteral("Kartinka"));
+        QCOMPARE(c.manipKind, ElementKind::Picture);
         QCOMPARE(ws.diagram.Izbr, slot);
         QCOMPARE(c.Manip[1].topLeft, QPointF(p.Left - S, p.Top - S));
         QCOMPARE(c.Manip[2].topLeft, QPointF(p.Left + p.Width, p.Top - S));
@@ -229,7 +229,7 @@ private slots:
         ShapeRecord& s = setUp(ws).store().shapes[1];
         s = ShapeRecord{2, line.left(), line.top(), line.right(), line.bottom(), 0, 1, 0, 0, 0};
         ResizeHandles::show(ws, {ElementKind::Shape, 1});
-        QCOMPARE(ws.canvas.manipKind, QStringLiteral("Figura"));
+        QCOMPARE(ws.canvas.manipKind, ElementKind::Shape);
         dragHandle(f, handle, to);
         QCOMPARE(QRect(QPoint(s.X1, s.Y1), QPoint(s.X2, s.Y2)), expected);
         QCOMPARE(ws.store().shapeHandles[1], Shapes::handleTopLeft(s));

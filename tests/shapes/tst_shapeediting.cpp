@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(e.corners(), QLine(3000, 1000, 1000, 2000));
         QCOMPARE(Shapes::handleTopLeft(e.shape()), handle);
         e.choose(QStringLiteral("mnuShapeSize"));
-        QCOMPARE(e.ws.canvas.manipKind, QStringLiteral("Figura"));
+        QCOMPARE(e.ws.canvas.manipKind, ElementKind::Shape);
         QVERIFY(e.ws.canvas.Manip[4].visible && e.ws.canvas.shpSelection.visible);
         QCOMPARE(e.ws.canvas.Manip[1].topLeft, QPointF(1000 - 90, 1000 - 90));
     }

@@ -1,3 +1,4 @@
+#include "kinds/CoreKinds.h"
 #include "shapes/Shapes.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
@@ -37,7 +38,7 @@ void drag(Workspace& ws, const QString& tool, QPoint from, QPoint to) {
 // A shape alone on a white picture, one pixel per 15 twips.
 QImage painted(const ShapeRecord& shape, QSize size = {100, 100}) {
     ScriptedPrompter prompter;
-    Workspace ws(prompter);
+    Workspace ws(prompter, CoreKinds());
     setUp(ws).store().shapes[1] = shape;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -122,7 +123,7 @@ private slots:
         QFETCH(bool, filled);
         QFETCH(QString, record);
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.tools.filled = filled;
         ws.tools.fillColour = Rgb(200, 200, 200);
         ws.tools.lineWidth = QStringLiteral("2,5");
@@ -143,7 +144,7 @@ private slots:
     // While the button is held only the rubber band moves; the circle's band is square.
     void rubberBandShowsTheFigure() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.tools.lineWidth = QStringLiteral("4");
         ws.tools.x0 = 0;
         ws.tools.y0 = 0;
@@ -153,12 +154,12 @@ private slots:
         QCOMPARE(ws.canvas.rubberBand.width, 4);
         Shapes::DrawLine(ws, -500, 700, 0, false);
         QCOMPARE(ws.canvas.rubberBand.line, QLineF(0, 0, -500, 700));
-        QCOMPARE(ws.store().usedCount(ElementStore::Shapes), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Shape), 0);
     }
 
     void hiddenHandlesAndFullBuffer() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.canvas.showHandles = false;
         drag(ws, QStringLiteral("box"), QPoint(0, 0), QPoint(500, 500));
         QVERIFY(!ws.canvas.shapeHandleVisible[1]);

@@ -1,6 +1,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include "common/Units.h"
+#include "kinds/CoreKinds.h"
 #include "support/Setup.h"
 #include "text/Dialog.h"
 #include "workspace/Workspace.h"
@@ -17,7 +18,7 @@ namespace {
 // Text field 1 "Текст 1" and picture object 1 "Хъб", and a dialog open for one of them.
 struct Fixture {
     ScriptedPrompter prompter;
-    Workspace ws{prompter};
+    Workspace ws{prompter, CoreKinds()};
     QPointer<Dialog> d;
 
     explicit Fixture(const QString& kind = QStringLiteral("Tekst"), int slot = 1) {

@@ -290,7 +290,7 @@ private slots:
 
         ws.diagram.contextElement = {ElementKind::Picture, unnamed};
         below.trigger();
-        QCOMPARE(ws.store().lowestFree(ElementStore::Texts), int16_t(1));
+        QCOMPARE(ws.store().lowestFree(ElementKind::Text), int16_t(1));
         QVERIFY(f.prompter.messages.isEmpty());
 
         ws.diagram.contextElement = {ElementKind::Picture, named};

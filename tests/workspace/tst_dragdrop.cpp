@@ -1,4 +1,5 @@
 #include "files/DiaFile.h"
+#include "kinds/CoreKinds.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
 #include "workspace/SimpleDragAndDrop.h"
@@ -66,7 +67,7 @@ private slots:
 
     void picturesDragInsideTheCanvas() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.setCanvasSize(400, 300); // 6000 x 4500 twips
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         SimpleDragAndDrop drag = ws.dragObject({ElementKind::Picture, ws.diagram.Nomer});
@@ -82,7 +83,7 @@ private slots:
     // canvas shows it from the new origin, and the pick outlines stay put on the canvas.
     void scrollingMovesTheViewNotTheDiagram() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.setCanvasSize(40, 30);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
         {
@@ -119,7 +120,7 @@ private slots:
 
     void extentAndScrollRanges() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         DiagramExtent empty = ws.extent(6000, 4500);
         QCOMPARE(empty.minLeft, 6000);
         QCOMPARE(empty.maxRight, 0);

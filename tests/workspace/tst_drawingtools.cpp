@@ -382,8 +382,8 @@ private slots:
         QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, px(4500, 4500));
         QVERIFY(!QFile::exists(exported));
         QCOMPARE(f.gridDialogs, 0);
-        QCOMPARE(ws.store().usedCount(ElementStore::Shapes), 0);
-        QCOMPARE(ws.store().usedCount(ElementStore::Lines), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Shape), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Line), 0);
         // The canvas menu comes on a right click, as usual.
         QTest::mousePress(f.w().pano, Qt::RightButton, {}, px(6000, 6000));
         QVERIFY(f.w().mnuMenu->isVisible());

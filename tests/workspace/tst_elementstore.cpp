@@ -1,3 +1,4 @@
+#include "kinds/CoreKinds.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
 #include "workspace/DiagramState.h"
@@ -19,7 +20,7 @@ private:
 private slots:
     void newObjectTakesLowestFreeSlotAfterDeletion() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         fillObjects(ws, 3);
         QCOMPARE(ws.diagram.Nomer, int16_t(3));
         setUp(ws).store().objectStatus[2] = ElementStore::Free;
@@ -31,7 +32,7 @@ private slots:
 
     void newObjectIsPlacedAndNamedFromTheLibrary() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         QImage hub(40, 30, QImage::Format_RGB32);
         hub.fill(Qt::red);
         ws.kartinki.add(QStringLiteral("HUB"), hub, QStringLiteral("Хъб"));
@@ -58,14 +59,14 @@ private slots:
 
     void reservedSlotIsNotFree() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         setUp(ws).store().objectStatus[1] = ElementStore::Reserved;
-        QCOMPARE(ws.FindEmpty(ElementStore::Objects), int16_t(2));
+        QCOMPARE(ws.FindEmpty(ElementKind::Picture), int16_t(2));
     }
 
     void fullObjectBufferShowsBothMessagesAndChangesNothing() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         fillObjects(ws, 255);
         QCOMPARE(ws.diagram.Nomer, int16_t(255));
         QVERIFY(prompter.messages.isEmpty());
@@ -88,24 +89,24 @@ private slots:
 
     void findEmptyCoversEveryLargeBuffer() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
             setUp(ws).store().textStatus[slot] = ElementStore::Used;
             setUp(ws).store().shapes[slot].Kind = 3;
         }
         setUp(ws).store().lines[1].Used = 1;
-        QCOMPARE(ws.FindEmpty(ElementStore::Texts), int16_t(0));
-        QCOMPARE(ws.FindEmpty(ElementStore::Shapes), int16_t(0));
-        QCOMPARE(ws.FindEmpty(ElementStore::Lines), int16_t(2));
+        QCOMPARE(ws.FindEmpty(ElementKind::Text), int16_t(0));
+        QCOMPARE(ws.FindEmpty(ElementKind::Shape), int16_t(0));
+        QCOMPARE(ws.FindEmpty(ElementKind::Line), int16_t(2));
         QCOMPARE(prompter.messages.size(), 2);
-        // An unknown buffer number is no buffer at all: nothing to find, nothing to say.
-        QCOMPARE(ws.FindEmpty(7), int16_t(0));
+        // A kind without a buffer of its own: nothing to find, nothing to say.
+        QCOMPARE(ws.FindEmpty(ElementKind::ResizeHandle), int16_t(0));
         QCOMPARE(prompter.messages.size(), 2);
     }
 
     void tenGridsFitAndTheEleventhIsRefusedSilently() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         for (int i = 1; i <= 10; ++i) {
             const int16_t slot = ws.PraznaTablica();
             QCOMPARE(slot, int16_t(i));
@@ -119,7 +120,7 @@ private slots:
 
     void clearingEmptiesEveryBufferAndResetsTheState() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         fillObjects(ws, 2);
         ws.diagram.Posledno = QStringLiteral("HUB");
         setUp(ws).store().textStatus[5] = ElementStore::Used;
@@ -139,10 +140,10 @@ private slots:
         QCOMPARE(ws.bitmap().image().pixelColor(0, 0), QColor(Qt::gray));
 
         ws.Iz4isti();
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), 0);
-        QCOMPARE(ws.store().usedCount(ElementStore::Texts), 0);
-        QCOMPARE(ws.store().usedCount(ElementStore::Shapes), 0);
-        QCOMPARE(ws.store().usedCount(ElementStore::Lines), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Text), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Shape), 0);
+        QCOMPARE(ws.store().usedCount(ElementKind::Line), 0);
         QCOMPARE(ws.store().usedGridCount(), 0);
         QCOMPARE(ws.store().lines[3].FromObject, 0);
         // Fields the clear does not name keep their values until the slot is reused.
@@ -177,7 +178,7 @@ private slots:
         QFETCH(int, saves);
         QFETCH(int, questions);
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         int saveCalls = 0;
         ws.saveCommand = [&] { ++saveCalls; };
         ws.diagram.Promqna = changed;
@@ -195,7 +196,7 @@ private slots:
 
     void addingAndMovingSetOnlyTheFlag() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.setStateText(DiagramStateText::loaded());
         QSignalSpy stateSpy(&ws, &Workspace::stateTextChanged);
         ws.DobaviNov(QStringLiteral("SKETCHPAD"));
@@ -210,7 +211,7 @@ private slots:
 
     void stoppingTheToolKeepsAPendingSelection() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         ws.tools.mode = ToolState::box();
         QVERIFY(ws.stopTools());
         QVERIFY(ws.tools.mode.isEmpty());
@@ -225,7 +226,7 @@ private slots:
 
     void transparencyAccessorsGuardTheirIndex() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         QVERIFY(ws.SetTransp(10, 128));
         QCOMPARE(ws.GetTransp(10), int16_t(128));
         QVERIFY(!ws.SetTransp(11, 1));
@@ -238,7 +239,7 @@ private slots:
 
     void snapshotIsIndependent() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         fillObjects(ws, 1);
         const ElementStore snapshot = ws.store();
         setUp(ws).store().objects[1].Left = 999;

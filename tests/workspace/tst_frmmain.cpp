@@ -219,7 +219,7 @@ private slots:
         f.w().cmdNewDia->click();
         QCOMPARE(f.prompter.messages.size(), 1);
         QCOMPARE(f.saves, saves);
-        QCOMPARE(ws.store().usedCount(ElementStore::Objects), cleared ? 0 : 1);
+        QCOMPARE(ws.store().usedCount(ElementKind::Picture), cleared ? 0 : 1);
         if (cleared) {
             QCOMPARE(f.w().StatInfo->panelText(3), DiagramStateText::noFile());
             QCOMPARE(f.w().StatInfo->panelText(2), DiagramStateText::none());

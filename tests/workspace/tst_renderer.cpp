@@ -1,3 +1,4 @@
+#include "kinds/CoreKinds.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
 #include "text/TextLayer.h"
@@ -48,15 +49,17 @@ private slots:
     // pictures in slot order, then the text fields.
     void paintsInTheOrderOfTheRepaint() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
         QStringList order;
-        DiagramRenderer& r = ws.renderer();
-        r.setLinePainter(
-            [&order](QPainter&, const ElementStore&, int s) { order << "L" + QString::number(s); });
-        r.setShapePainter(
-            [&order](QPainter&, const ElementStore&, int s) { order << "S" + QString::number(s); });
-        r.setGridPainter(
-            [&order](QPainter&, const ElementStore&, int s) { order << "G" + QString::number(s); });
+        KindRegistry kinds = CoreKinds();
+        const auto record = [&order](const char* mark) {
+            return [&order, mark](QPainter&, const ElementStore&, int s) {
+                order << QLatin1String(mark) + QString::number(s);
+            };
+        };
+        kinds.find(ElementKind::Line)->paint = record("L");
+        kinds.find(ElementKind::Shape)->paint = record("S");
+        kinds.find(ElementKind::Grid)->paint = record("G");
+        Workspace ws(prompter, kinds);
         setUp(ws).store().lines[3].Used = 1;
         setUp(ws).store().lines[1].Used = 1;
         setUp(ws).store().shapes[1].Kind = 2;
@@ -77,7 +80,7 @@ private slots:
         QImage image = blank(40, 40);
         QPainter painter(&image);
         painter.scale(1.0 / 15, 1.0 / 15);
-        r.paint(painter);
+        ws.renderer().paint(painter);
         painter.end();
         QCOMPARE(order, QStringList({"L1", "S1", "S2", "L3", "G2", "G10"}));
         QCOMPARE(image.pixelColor(2, 36), White);
@@ -121,7 +124,7 @@ private slots:
         QFETCH(QPoint, outside);
         QFETCH(QPoint, topLeft);
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         addPicture(ws, 7, picture.left(), picture.top(), int(picture.width()),
                    int(picture.height()), Red);
         QImage image = blank(60, 60);
@@ -153,7 +156,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QPoint, pictureAt);
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         addPicture(ws, 1, -150, -75, 4, 4, Blue);
         const QImage image = ws.renderRegion(region);
         QCOMPARE(image.size(), size);
@@ -170,7 +173,7 @@ private slots:
     // extent all take it from there, measured at 96 dots per inch whatever the screen.
     void textFieldBoxIsTheSameEverywhere() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         setUp(ws).store().textStatus[3] = ElementStore::Used;
         TextField& t = setUp(ws).store().texts[3];
         t.Caption = QStringLiteral("Сървърна 12");
@@ -190,8 +193,7 @@ private slots:
                               PixelsToTwips(std::ceil(metrics.height()))));
         QCOMPARE(QSizeF(TextFieldGeometry::rendered(t).size()) * 15, size);
         QCOMPARE(TextLayer(ws).rect(3), QRectF(QPointF(300, 600), size));
-        QCOMPARE(CanvasGeometry::elementRect(ws.store(), {ElementKind::Text, 3}),
-                 QRectF(QPointF(300, 600), size));
+        QCOMPARE(ws.elementRect({ElementKind::Text, 3}), QRectF(QPointF(300, 600), size));
         const DiagramExtent extent = ws.extent(99999, 99999);
         QCOMPARE(extent.maxRight, int(300 + size.width()));
         QCOMPARE(extent.maxBottom, int(600 + size.height()));
@@ -209,7 +211,7 @@ private slots:
     // A text too large to keep as a picture is drawn straight, at the same place and size.
     void hugeTextsAreDrawnStraight() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
+        Workspace ws(prompter, CoreKinds());
         setUp(ws).store().textStatus[1] = ElementStore::Used;
         TextField& t = setUp(ws).store().texts[1];
         t = {QStringLiteral("Ж").repeated(1200),
@@ -239,12 +241,13 @@ private slots:
     // The repaint only marks the bitmap; it is drawn again once, when next looked at.
     void canvasBitmapIsDrawnOncePerLook() {
         ScriptedPrompter prompter;
-        Workspace ws(prompter);
         int lines = 0;
-        ws.renderer().setLinePainter([&lines](QPainter& p, const ElementStore&, int) {
+        KindRegistry kinds = CoreKinds();
+        kinds.find(ElementKind::Line)->paint = [&lines](QPainter& p, const ElementStore&, int) {
             ++lines;
             p.fillRect(QRectF(0, 0, 150, 150), Qt::black);
-        });
+        };
+        Workspace ws(prompter, kinds);
         ws.setCanvasSize(20, 20);
         setUp(ws).store().lines[1].Used = 1;
         QSignalSpy changed(&ws, &Workspace::persistentLayerChanged);
