@@ -144,12 +144,7 @@ void GridCommands::openGridMenu(int16_t slot) {
 }
 
 int16_t GridCommands::contextGrid() const {
-    const Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
-    if (element.kind != ElementKind::Grid || element.slot < 1 ||
-        element.slot > ElementStore::GridCapacity || ws.store().grids[element.slot].Used == 0)
-        return 0;
-    return element.slot;
+    return m_context.workspace().contextElement(ElementKind::Grid);
 }
 
 void GridCommands::mnuDellTable_Click() {

@@ -93,12 +93,7 @@ void LineCommands::openLineMenu(int16_t slot) {
 }
 
 int16_t LineCommands::contextLine() const {
-    const ElementRef element = m_context.workspace().diagram.contextElement;
-    if (element.kind != ElementKind::Line || element.slot < 1 ||
-        element.slot > ElementStore::Capacity ||
-        m_context.workspace().store().lines[element.slot].Used == 0)
-        return 0;
-    return element.slot;
+    return m_context.workspace().contextElement(ElementKind::Line);
 }
 
 void LineCommands::mnuDelLine_Click() {

@@ -21,12 +21,8 @@ OrientationCommands::OrientationCommands(EditorContext& context) : m_context(con
 
 int16_t OrientationCommands::contextPicture() const {
     const Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
-    if (element.kind != ElementKind::Picture || element.slot < 1 ||
-        element.slot > ElementStore::Capacity ||
-        ws.store().objectStatus[element.slot] != ElementStore::Used)
-        return 0;
-    return ws.store().objects[element.slot].picture.isNull() ? 0 : element.slot;
+    const int16_t slot = ws.contextElement(ElementKind::Picture);
+    return slot && !ws.store().objects[slot].picture.isNull() ? slot : 0;
 }
 
 void OrientationCommands::showNewPicture(int16_t slot, const QImage& picture, const QString& step,

@@ -24,10 +24,8 @@ ResizeCommands::~ResizeCommands() {
 void ResizeCommands::mnuSizePic_Click() {
     m_context.SpriInstrumentite();
     Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
-    if (element.kind == ElementKind::Picture &&
-        ws.store().objectStatus[element.slot] == ElementStore::Used)
-        ResizeHandles::show(ws, element);
+    if (const int16_t slot = ws.contextElement(ElementKind::Picture))
+        ResizeHandles::show(ws, {ElementKind::Picture, slot});
 }
 
 void ResizeCommands::mouseDown(int index, const CanvasMouse& mouse) {

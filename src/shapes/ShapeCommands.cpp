@@ -182,12 +182,7 @@ void ShapeCommands::openShapeMenu(int16_t slot) {
 }
 
 int16_t ShapeCommands::contextShape() const {
-    const Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
-    if (element.kind != ElementKind::Shape || element.slot < 1 ||
-        element.slot > ElementStore::Capacity || ws.store().shapes[element.slot].Kind == 0)
-        return 0;
-    return element.slot;
+    return m_context.workspace().contextElement(ElementKind::Shape);
 }
 
 void ShapeCommands::edit(const std::function<void(ShapeRecord&)>& change) {

@@ -291,7 +291,7 @@ void Dialog::OKButton_Click() {
     }
 
     m_finished = true;
-    if (ImeNaKontrol == QLatin1String("Tekst") && text.toUpper() == PresentationPhrase) {
+    if (ImeNaKontrol == ElementKind::Text && text.toUpper() == PresentationPhrase) {
         QPointer<Dialog> alive(this);
         emit presentationRequested();
         if (!alive)
@@ -307,7 +307,7 @@ void Dialog::writeText(const QString& text) {
     // The dialog does not block the canvas, so its element may have been deleted meanwhile.
     if (slot < 1 || slot > ElementStore::Capacity)
         return;
-    if (ImeNaKontrol == QLatin1String("Tekst"))
+    if (ImeNaKontrol == ElementKind::Text)
         m_workspace.setTextCaption(Kutiq, text);
     else
         m_workspace.setPictureName(Kutiq, text);

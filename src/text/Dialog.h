@@ -2,6 +2,8 @@
 
 #include "settings/ProgramWindow.h"
 
+#include "workspace/ElementKind.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -26,8 +28,8 @@ public:
     Dialog(Workspace& workspace, Prompter& prompter, QWidget* parent = nullptr);
     ~Dialog() override;
 
-    // "Tekst" for a text field; anything else means a picture object.
-    QString ImeNaKontrol;
+    // What is edited: a text field's caption, or (for any other kind) a picture object's name.
+    ElementKind ImeNaKontrol = ElementKind::Text;
     // Slot of the edited element.
     int16_t Kutiq = 0;
 

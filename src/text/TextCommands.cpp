@@ -47,7 +47,7 @@ TextCommands::TextCommands(EditorContext& context) : m_context(context) {
         const int16_t slot = m_dialog->Kutiq;
         if (slot < 1 || slot > ElementStore::Capacity)
             return;
-        const bool text = m_dialog->ImeNaKontrol == QStringLiteral("Tekst");
+        const bool text = m_dialog->ImeNaKontrol == ElementKind::Text;
         if ((text ? store.textStatus[slot] : store.objectStatus[slot]) != ElementStore::Used)
             m_dialog->close();
     });
@@ -66,7 +66,7 @@ TextCommands::~TextCommands() {
     delete m_dialog.data();
 }
 
-Dialog* TextCommands::openDialog(int16_t slot, const QString& ImeNaKontrol) {
+Dialog* TextCommands::openDialog(int16_t slot, ElementKind ImeNaKontrol) {
     // One dialog at a time; a new one starts with the keyboard hidden, in Latin lower case.
     delete m_dialog.data();
     m_dialog = new Dialog(m_context.workspace(), m_context.prompter(), &m_context.mainWindow());
@@ -86,31 +86,22 @@ void TextCommands::cmdTekst_Click() {
         TextFields::create(m_context.workspace(), TextFields::templateCaption(), at.x(), at.y());
     if (slot < 1)
         return;
-    openDialog(slot, QStringLiteral("Tekst"));
+    openDialog(slot, ElementKind::Text);
 }
 
 void TextCommands::mnuOptEdit_Click() {
     Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
-    if (element.slot < 1 || element.slot > ElementStore::Capacity)
-        return;
-    if (element.kind == ElementKind::Text &&
-        ws.store().textStatus[element.slot] == ElementStore::Used) {
-        openDialog(element.slot, QStringLiteral("Tekst"))
-            ->txtTekst->setText(ws.store().texts[element.slot].Caption);
-    } else if (element.kind == ElementKind::Picture &&
-               ws.store().objectStatus[element.slot] == ElementStore::Used) {
-        openDialog(element.slot, QStringLiteral("Pic"))
-            ->txtTekst->setText(ws.store().objects[element.slot].ToolTipText);
-    }
+    if (const int16_t slot = ws.contextElement(ElementKind::Text))
+        openDialog(slot, ElementKind::Text)->txtTekst->setText(ws.store().texts[slot].Caption);
+    else if (const int16_t object = ws.contextElement(ElementKind::Picture))
+        openDialog(object, ElementKind::Picture)
+            ->txtTekst->setText(ws.store().objects[object].ToolTipText);
 }
 
 void TextCommands::mnuOptFont_Click() {
     Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
-    if (element.kind != ElementKind::Text || element.slot < 1 ||
-        element.slot > ElementStore::Capacity ||
-        ws.store().textStatus[element.slot] != ElementStore::Used)
+    const ElementRef element{ElementKind::Text, ws.contextElement(ElementKind::Text)};
+    if (!element.slot)
         return;
     const Prompter::FontChoice preset{TextFieldGeometry::font(ws.store().texts[element.slot]),
                                       ws.store().texts[element.slot].ForeColor};
@@ -150,13 +141,10 @@ void TextCommands::mnuOptFont_Click() {
 
 void TextCommands::MakeEtiket(int Position) {
     Workspace& ws = m_context.workspace();
-    const ElementRef element = ws.diagram.contextElement;
+    const int16_t slot = ws.contextElement(ElementKind::Picture);
     m_context.SpriInstrumentite();
-    if (element.kind != ElementKind::Picture || element.slot < 1 ||
-        element.slot > ElementStore::Capacity ||
-        ws.store().objectStatus[element.slot] != ElementStore::Used)
-        return;
-    TextFields::makeLabel(ws, element.slot, Position);
+    if (slot)
+        TextFields::makeLabel(ws, slot, Position);
 }
 
 void TextCommands::MakeEtiquetes(int Position) {

@@ -41,7 +41,7 @@ signals:
 
 private:
     // Shows the text-entry dialog for an element, closing one that is already open.
-    Dialog* openDialog(int16_t slot, const QString& ImeNaKontrol);
+    Dialog* openDialog(int16_t slot, ElementKind ImeNaKontrol);
 
     EditorContext& m_context;
     CanvasLayer* m_layer = nullptr;

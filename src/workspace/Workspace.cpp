@@ -85,6 +85,11 @@ int16_t Workspace::FindEmpty(ElementKind buffer) {
     return slot;
 }
 
+int16_t Workspace::contextElement(ElementKind kind) const {
+    const ElementRef element = diagram.contextElement;
+    return element.kind == kind && m_kinds.present(store(), element) ? element.slot : 0;
+}
+
 int16_t Workspace::PraznaTablica() const {
     return store().lowestFreeGrid();
 }

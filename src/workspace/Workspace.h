@@ -81,6 +81,9 @@ public:
     // ---- element store ----
     // The box of any element (twips), as its kind gives it; empty for none.
     QRectF elementRect(ElementRef element) const { return m_kinds.box(store(), element); }
+    // The slot of the element whose context menu was opened last, when it is of `kind` and
+    // still there; 0 otherwise. Context-menu commands act on it.
+    int16_t contextElement(ElementKind kind) const;
     // The free-slot search of the four large buffers (pictures, texts, shapes, lines): the
     // lowest free slot, or 0 after telling the user the buffer is full; 0 for other kinds.
     int16_t FindEmpty(ElementKind buffer);

@@ -27,7 +27,7 @@ struct Fixture {
         setUp(ws).store().objects[1].ToolTipText = QStringLiteral("Хъб");
         d = new Dialog(ws, prompter);
         d->show();
-        d->ImeNaKontrol = kind;
+        d->ImeNaKontrol = kind == QLatin1String("Tekst") ? ElementKind::Text : ElementKind::Picture;
         d->Kutiq = int16_t(slot);
     }
     ~Fixture() { delete d; }

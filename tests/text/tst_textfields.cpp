@@ -85,7 +85,7 @@ private slots:
         Dialog* dialog = f.editor->texts().dialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->Kutiq, int16_t(1));
-        QCOMPARE(dialog->ImeNaKontrol, QStringLiteral("Tekst"));
+        QCOMPARE(dialog->ImeNaKontrol, ElementKind::Text);
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
 
         // Saving an empty text.
@@ -257,7 +257,7 @@ private slots:
         ws.diagram.contextElement = {ElementKind::Picture, object};
         edit.trigger();
         Dialog* dialog = f.editor->texts().dialog();
-        QCOMPARE(dialog->ImeNaKontrol, QStringLiteral("Pic"));
+        QCOMPARE(dialog->ImeNaKontrol, ElementKind::Picture);
         QCOMPARE(dialog->txtTekst->text(), QStringLiteral("Хъб"));
         dialog->txtTekst->setText(QStringLiteral("Главен хъб"));
         dialog->OKButton_Click();
