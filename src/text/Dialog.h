@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings/ProgramWindow.h"
-
 #include "workspace/ElementKind.h"
 
 #include <QDialog>
