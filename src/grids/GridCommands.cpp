@@ -18,8 +18,8 @@
 
 GridCommands::GridCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
-    m_layer = &context.canvas().layers().add(std::make_unique<GridHandleLayer>(ws, *this),
-                                             LayerOrder::GridHandles);
+    m_layer =
+        &context.canvas().layers().add(GridHandleLayer::make(ws, *this), LayerOrder::GridHandles);
     buildMenu();
     runDialog = [](frmAddTable& dialog) { dialog.exec(); };
     runEditDialog = [](frmEditTable& dialog) { dialog.exec(); };

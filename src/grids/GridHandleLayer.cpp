@@ -6,7 +6,9 @@
 
 #include <QPainter>
 
-const QImage& GridHandleLayer::picture() {
+namespace GridHandleLayer {
+
+const QImage& picture() {
     static const QImage image = [] {
         const int side = int(Grids::HandleSize / 15);
         QImage tile = DiagramRenderer::handleTile(side);
@@ -21,23 +23,21 @@ const QImage& GridHandleLayer::picture() {
     return image;
 }
 
-int GridHandleLayer::slotCount() const {
-    return ElementStore::GridCapacity;
+std::unique_ptr<HandleLayer> make(const Workspace& workspace, CanvasMouseHandler& commands) {
+    HandleLayer::Look look;
+    look.kind = ElementKind::Grid;
+    look.slotCount = ElementStore::GridCapacity;
+    look.size = Grids::HandleSize;
+    look.present = [&workspace](int slot) {
+        return workspace.store().grids[slot].Used != 0 && workspace.canvas.gridHandleVisible[slot];
+    };
+    look.topLeft = [&workspace](int slot) { return workspace.store().gridHandles[slot]; };
+    look.picture = [](int) -> const QImage& { return picture(); };
+    look.widerReach = false;
+    look.toolTip = [](int) {
+        return QStringLiteral("Използвайте това като манипулатор за решетката");
+    };
+    return std::make_unique<HandleLayer>(std::move(look), &commands);
 }
 
-bool GridHandleLayer::present(int slot) const {
-    return m_workspace.store().grids[slot].Used != 0 && m_workspace.canvas.gridHandleVisible[slot];
-}
-
-QRectF GridHandleLayer::rect(int slot) const {
-    return QRectF(m_workspace.store().gridHandles[slot],
-                  QSizeF(Grids::HandleSize, Grids::HandleSize));
-}
-
-void GridHandleLayer::paint(QPainter& painter) const {
-    DiagramRenderer::drawHandles(painter, *this, [](int) -> const QImage& { return picture(); });
-}
-
-QString GridHandleLayer::toolTip(int) const {
-    return QStringLiteral("Използвайте това като манипулатор за решетката");
-}
+} // namespace GridHandleLayer

@@ -15,8 +15,8 @@
 LineCommands::LineCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
     m_repaintStep = ws.addRepaintStep([&ws] { Connections::placeHandles(ws); });
-    m_layer = &context.canvas().layers().add(std::make_unique<LineHandleLayer>(ws, *this),
-                                             LayerOrder::LineHandles);
+    m_layer =
+        &context.canvas().layers().add(LineHandleLayer::make(ws, *this), LayerOrder::LineHandles);
     buildMenu();
 
     const struct {

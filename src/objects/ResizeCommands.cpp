@@ -11,8 +11,7 @@
 
 ResizeCommands::ResizeCommands(EditorContext& context) : m_context(context) {
     m_layer = &m_context.canvas().layers().add(
-        std::make_unique<ResizeHandleLayer>(m_context.workspace(), *this),
-        LayerOrder::ResizeHandles);
+        ResizeHandleLayer::make(m_context.workspace(), *this), LayerOrder::ResizeHandles);
     connect(&m_context.action(QStringLiteral("mnuSizePic")), &QAction::triggered, this,
             &ResizeCommands::mnuSizePic_Click);
 }

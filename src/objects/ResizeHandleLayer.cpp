@@ -23,29 +23,19 @@ const QImage& handlePicture() {
 
 } // namespace
 
-bool ResizeHandleLayer::present(int slot) const {
-    return slot >= 1 && slot <= 4 && m_workspace.canvas.Manip[slot].visible;
+namespace ResizeHandleLayer {
+
+std::unique_ptr<HandleLayer> make(const Workspace& workspace, CanvasMouseHandler& commands) {
+    HandleLayer::Look look;
+    look.kind = ElementKind::ResizeHandle;
+    look.slotCount = 4;
+    look.size = ResizeHandles::Size;
+    look.present = [&workspace](int slot) { return workspace.canvas.Manip[slot].visible; };
+    look.topLeft = [&workspace](int slot) { return workspace.canvas.Manip[slot].topLeft; };
+    look.picture = [](int) -> const QImage& { return handlePicture(); };
+    look.toolTip = [](int) { return QStringLiteral("Оразмерете обекта до желания размер"); };
+    look.cursor = Qt::SizeAllCursor;
+    return std::make_unique<HandleLayer>(std::move(look), &commands);
 }
 
-QRectF ResizeHandleLayer::rect(int slot) const {
-    return QRectF(m_workspace.canvas.Manip[slot].topLeft,
-                  QSizeF(ResizeHandles::Size, ResizeHandles::Size));
-}
-
-QRectF ResizeHandleLayer::hitRect(int slot) const {
-    // Six pixels are hard to hit; the look stays, the reach grows.
-    return HandleHitArea(rect(slot));
-}
-
-void ResizeHandleLayer::paint(QPainter& painter) const {
-    DiagramRenderer::drawHandles(painter, *this,
-                                 [](int) -> const QImage& { return handlePicture(); });
-}
-
-QString ResizeHandleLayer::toolTip(int) const {
-    return QStringLiteral("Оразмерете обекта до желания размер");
-}
-
-Qt::CursorShape ResizeHandleLayer::cursor(int) const {
-    return Qt::SizeAllCursor;
-}
+} // namespace ResizeHandleLayer

@@ -38,8 +38,8 @@ ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
                  {ToolState::circle(), Mode::Circle}};
     for (const auto& t : tools)
         context.tools().add(t.mode, std::make_unique<Shapes::ShapeTool>(ws, t.tool));
-    m_layer = &context.canvas().layers().add(std::make_unique<ShapeHandleLayer>(ws, *this),
-                                             LayerOrder::ShapeHandles);
+    m_layer =
+        &context.canvas().layers().add(ShapeHandleLayer::make(ws, *this), LayerOrder::ShapeHandles);
     buildMenu();
 }
 

@@ -34,57 +34,54 @@ QImage handlePicture(Mark mark) {
 
 } // namespace
 
-const QImage& ShapeHandleLayer::RectPic() {
+namespace ShapeHandleLayer {
+
+const QImage& RectPic() {
     static const QImage picture = handlePicture(Mark::Rectangle);
     return picture;
 }
 
-const QImage& ShapeHandleLayer::LinePic() {
+const QImage& LinePic() {
     static const QImage picture = handlePicture(Mark::Line);
     return picture;
 }
 
-const QImage& ShapeHandleLayer::CirclePic() {
+const QImage& CirclePic() {
     static const QImage picture = handlePicture(Mark::Circle);
     return picture;
 }
 
-int ShapeHandleLayer::slotCount() const {
-    return ElementStore::Capacity;
+std::unique_ptr<HandleLayer> make(const Workspace& workspace, CanvasMouseHandler& commands) {
+    HandleLayer::Look look;
+    look.kind = ElementKind::Shape;
+    look.slotCount = ElementStore::Capacity;
+    look.size = Shapes::HandleSize;
+    look.present = [&workspace](int slot) {
+        return workspace.store().shapes[slot].Kind > 0 && workspace.canvas.shapeHandleVisible[slot];
+    };
+    look.topLeft = [&workspace](int slot) { return workspace.store().shapeHandles[slot]; };
+    look.picture = [&workspace](int slot) -> const QImage& {
+        switch (workspace.store().shapes[slot].Kind) {
+        case Shapes::Line:
+            return LinePic();
+        case Shapes::EllipseKind:
+            return CirclePic();
+        default:
+            return RectPic();
+        }
+    };
+    look.widerReach = false;
+    look.toolTip = [&workspace](int slot) {
+        switch (workspace.store().shapes[slot].Kind) {
+        case Shapes::Line:
+            return QStringLiteral("Линия");
+        case Shapes::EllipseKind:
+            return QStringLiteral("Окръжност");
+        default:
+            return QStringLiteral("Четириъгълник");
+        }
+    };
+    return std::make_unique<HandleLayer>(std::move(look), &commands);
 }
 
-bool ShapeHandleLayer::present(int slot) const {
-    return m_workspace.store().shapes[slot].Kind > 0 && m_workspace.canvas.shapeHandleVisible[slot];
-}
-
-QRectF ShapeHandleLayer::rect(int slot) const {
-    return QRectF(m_workspace.store().shapeHandles[slot],
-                  QSizeF(Shapes::HandleSize, Shapes::HandleSize));
-}
-
-const QImage& ShapeHandleLayer::picture(int slot) const {
-    switch (m_workspace.store().shapes[slot].Kind) {
-    case Shapes::Line:
-        return LinePic();
-    case Shapes::EllipseKind:
-        return CirclePic();
-    default:
-        return RectPic();
-    }
-}
-
-void ShapeHandleLayer::paint(QPainter& painter) const {
-    DiagramRenderer::drawHandles(painter, *this,
-                                 [this](int slot) -> const QImage& { return picture(slot); });
-}
-
-QString ShapeHandleLayer::toolTip(int slot) const {
-    switch (m_workspace.store().shapes[slot].Kind) {
-    case Shapes::Line:
-        return QStringLiteral("Линия");
-    case Shapes::EllipseKind:
-        return QStringLiteral("Окръжност");
-    default:
-        return QStringLiteral("Четириъгълник");
-    }
-}
+} // namespace ShapeHandleLayer

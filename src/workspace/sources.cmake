@@ -13,6 +13,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LineRaster.h ${CMAKE_CURRENT_LIST_DIR}/LineRaster.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasBitmap.h ${CMAKE_CURRENT_LIST_DIR}/CanvasBitmap.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasLayer.h
+    ${CMAKE_CURRENT_LIST_DIR}/HandleLayer.h ${CMAKE_CURRENT_LIST_DIR}/HandleLayer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasLayerStack.h ${CMAKE_CURRENT_LIST_DIR}/CanvasLayerStack.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTool.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTools.h ${CMAKE_CURRENT_LIST_DIR}/CanvasTools.cpp
