@@ -16,7 +16,8 @@
 #include <QMenu>
 #include <iterator>
 
-GridCommands::GridCommands(EditorContext& context) : m_context(context) {
+GridCommands::GridCommands(EditorContext& context)
+    : m_context(context), m_drag(context.workspace()) {
     Workspace& ws = context.workspace();
     m_layer =
         &context.canvas().layers().add(GridHandleLayer::make(ws, *this), LayerOrder::GridHandles);
@@ -81,38 +82,31 @@ void GridCommands::mouseDown(int handle, const CanvasMouse& mouse) {
     if (mouse.button == Qt::LeftButton) {
         m_context.SpriInstrumentite();
         // One drag at a time, whatever element it moves.
-        if (m_drag || !ws.canvas.drag.isNone())
-            return;
         const ElementRef grid{ElementKind::Grid, slot};
-        m_drag = ws.dragHandle(grid, Grids::HandleSize);
-        m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
-        ws.canvas.drag = grid;
-    } else if (mouse.button == Qt::RightButton && !m_drag) {
+        m_drag.start(grid, ws.dragHandle(grid, Grids::HandleSize), mouse);
+    } else if (mouse.button == Qt::RightButton && !m_drag.active()) {
         openGridMenu(slot);
     }
 }
 
 void GridCommands::mouseMove(int, const CanvasMouse& mouse) {
-    if (!m_drag)
+    if (!m_drag.move(mouse))
         return;
-    m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
     Workspace& ws = m_context.workspace();
     if (mouse.buttons & Qt::LeftButton) {
-        followHandle(ws.canvas.drag.slot);
+        followHandle(m_drag.element().slot);
         if (ws.settings.Pre4ertaiPriMestene)
             m_context.Pre4ertai();
     }
 }
 
 void GridCommands::mouseUp(int, const CanvasMouse&) {
-    if (!m_drag)
+    if (!m_drag.active())
         return;
     Workspace& ws = m_context.workspace();
-    m_drag->DragObj(false, 0, 0);
-    m_drag.reset();
-    const int16_t slot = ws.canvas.drag.slot;
-    ws.canvas.drag = {};
-    followHandle(slot);
+    // The grid takes its last place within the drag's one step.
+    followHandle(m_drag.element().slot);
+    m_drag.finish();
     ws.markChanged();
     m_context.Pre4ertai();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/SimpleDragAndDrop.h"
+#include "workspace/CanvasDrag.h"
 
 #include "workspace/CanvasLayer.h"
 
@@ -59,5 +59,5 @@ private:
 
     EditorContext& m_context;
     CanvasLayer* m_layer = nullptr;
-    std::optional<SimpleDragAndDrop> m_drag;
+    CanvasDrag m_drag;
 };

@@ -30,7 +30,8 @@ QString importFilters() {
 
 } // namespace
 
-PictureCommands::PictureCommands(EditorContext& context) : m_context(context) {
+PictureCommands::PictureCommands(EditorContext& context)
+    : m_context(context), m_drag(context.workspace()) {
     m_layer = &m_context.canvas().layers().add(
         std::make_unique<PictureLayer>(m_context.workspace(), *this), LayerOrder::Pictures);
 
@@ -186,12 +187,8 @@ void PictureCommands::mouseDown(int slot, const CanvasMouse& mouse) {
         // While a connection is being made the click picks the object for it.
         if (Connections::pick(ws, static_cast<int16_t>(slot)))
             return;
-        // One drag at a time, whatever element it moves.
-        if (!m_drag && ws.canvas.drag.isNone()) {
-            m_drag = ws.dragObject({ElementKind::Picture, static_cast<int16_t>(slot)});
-            m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
-            ws.canvas.drag = {ElementKind::Picture, static_cast<int16_t>(slot)};
-        }
+        const ElementRef object{ElementKind::Picture, static_cast<int16_t>(slot)};
+        m_drag.start(object, ws.dragObject(object), mouse);
     } else if (mouse.button == Qt::RightButton) {
         m_context.SpriInstrumentite();
         m_context.elementMenu().open({ElementKind::Picture, static_cast<int16_t>(slot)});
@@ -199,19 +196,15 @@ void PictureCommands::mouseDown(int slot, const CanvasMouse& mouse) {
 }
 
 void PictureCommands::mouseMove(int, const CanvasMouse& mouse) {
-    if (!m_drag)
+    if (!m_drag.move(mouse))
         return;
-    m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
     Workspace& ws = m_context.workspace();
     if ((mouse.buttons & Qt::LeftButton) && ws.settings.Pre4ertaiPriMestene)
         m_context.Pre4ertai();
 }
 
 void PictureCommands::mouseUp(int, const CanvasMouse&) {
-    if (!m_drag)
+    if (m_drag.finish().isNone())
         return;
-    Workspace& ws = m_context.workspace();
-    m_drag.reset();
-    ws.canvas.drag = {};
     m_context.Pre4ertai();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/SimpleDragAndDrop.h"
+#include "workspace/CanvasDrag.h"
 
 #include "workspace/CanvasLayer.h"
 
@@ -33,7 +33,7 @@ public:
     void mnuOptDelete_Click();
 
     frmAddObject* chooser() const;
-    bool dragging() const { return m_drag.has_value(); }
+    bool dragging() const { return m_drag.active(); }
 
     // Mouse on a picture object.
     void mouseDown(int slot, const CanvasMouse& mouse) override;
@@ -45,5 +45,5 @@ private:
     CanvasLayer* m_layer = nullptr;
     QPointer<frmAddObject> m_chooser;
     // The drag in progress, made when the button went down.
-    std::optional<SimpleDragAndDrop> m_drag;
+    CanvasDrag m_drag;
 };

@@ -9,7 +9,8 @@
 
 #include <QAction>
 
-ResizeCommands::ResizeCommands(EditorContext& context) : m_context(context) {
+ResizeCommands::ResizeCommands(EditorContext& context)
+    : m_context(context), m_drag(context.workspace()) {
     m_layer = &m_context.canvas().layers().add(
         ResizeHandleLayer::make(m_context.workspace(), *this), LayerOrder::ResizeHandles);
     connect(&m_context.action(QStringLiteral("mnuSizePic")), &QAction::triggered, this,
@@ -31,21 +32,19 @@ void ResizeCommands::mouseDown(int index, const CanvasMouse& mouse) {
     if (m_index != 0)
         return;
     Workspace& ws = m_context.workspace();
-    // Any button takes the handle; only the left one moves it.
+    // Any button takes the handle, whatever else is being dragged; only the left one moves it.
     m_index = index;
-    m_drag = ws.dragHandle({ElementKind::ResizeHandle, static_cast<int16_t>(index)},
-                           ResizeHandles::Size);
-    m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
-    ws.canvas.drag = {ElementKind::ResizeHandle, static_cast<int16_t>(index)};
+    const ElementRef handle{ElementKind::ResizeHandle, static_cast<int16_t>(index)};
+    m_drag.start(handle, ws.dragHandle(handle, ResizeHandles::Size), mouse, false);
 }
 
 void ResizeCommands::mouseMove(int, const CanvasMouse& mouse) {
     if (m_index == 0 || !(mouse.buttons & Qt::LeftButton))
         return;
     Workspace& ws = m_context.workspace();
-    m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
+    m_drag.move(mouse);
     if (ResizeHandles::handleMoved(ws, m_index))
-        m_drag->DragObj(false, 0, 0);
+        m_drag.stop();
     ws.notifyCanvasStateChanged();
     if (ws.settings.Pre4ertaiPriMestene)
         m_context.Pre4ertai();
@@ -55,15 +54,14 @@ void ResizeCommands::mouseUp(int, const CanvasMouse&) {
     if (m_index == 0)
         return;
     Workspace& ws = m_context.workspace();
-    // The drag object goes last: its edit takes in the picture's new size, so the whole
-    // resize is one step.
-    const std::optional<SimpleDragAndDrop> drag = std::move(m_drag);
-    m_drag.reset();
     m_index = 0;
-    ws.canvas.drag = {};
     if (ws.canvas.manipKind != ElementKind::Picture) {
+        m_drag.finish();
         m_context.Pre4ertai();
         return;
     }
+    // The drag ends last: its edit takes in the picture's new size, so the whole resize is
+    // one step.
     ResizeHandles::finishResize(ws);
+    m_drag.finish();
 }

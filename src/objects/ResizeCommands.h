@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/SimpleDragAndDrop.h"
+#include "workspace/CanvasDrag.h"
 
 #include "workspace/CanvasLayer.h"
 
@@ -32,5 +32,5 @@ private:
     // The handle held since its button went down; its drag may have ended before the release
     // when the handle came too close to its neighbour.
     int m_index = 0;
-    std::optional<SimpleDragAndDrop> m_drag;
+    CanvasDrag m_drag;
 };

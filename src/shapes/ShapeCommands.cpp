@@ -26,7 +26,8 @@ bool sameRecord(const ShapeRecord& a, const ShapeRecord& b) {
 
 } // namespace
 
-ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
+ShapeCommands::ShapeCommands(EditorContext& context)
+    : m_context(context), m_drag(context.workspace()) {
     Workspace& ws = context.workspace();
     using Mode = Shapes::ShapeTool::Mode;
     const struct {
@@ -45,9 +46,6 @@ ShapeCommands::ShapeCommands(EditorContext& context) : m_context(context) {
 
 ShapeCommands::~ShapeCommands() {
     // The canvas and the workspace outlive the commands (the wiring ends them first).
-    Workspace& ws = m_context.workspace();
-    if (m_dragSlot != 0)
-        ws.canvas.drag = {};
     m_context.canvas().layers().remove(m_layer);
     delete mnuFigures;
 }
@@ -125,45 +123,43 @@ void ShapeCommands::mouseDown(int slot, const CanvasMouse& mouse) {
     if (mouse.button == Qt::LeftButton) {
         m_context.SpriInstrumentite();
         // One drag at a time, whatever element it moves.
-        if (m_dragSlot != 0 || !ws.canvas.drag.isNone())
+        if (m_drag.active() || !ws.canvas.drag.isNone())
             return;
         const ShapeRecord& s = ws.store().shapes[slot];
         // Whole 64-bit differences: a shape from a file may be taller than 16 bits hold, and
         // it has to keep its size when moved.
         Shirina = int64_t(s.X2) - s.X1;
         Visochina = int64_t(s.Y2) - s.Y1;
-        m_drag = ws.dragHandle(
-            {ElementKind::Shape, static_cast<int16_t>(slot)}, Shapes::HandleSize,
-            [this, &ws, slot](QPointF at) {
-                Shapes::followHandle(
-                    ws.edit(QStringLiteral("Преместване на фигура")).store().shapes[slot], at,
-                    Shirina, Visochina);
-            });
-        m_drag.DragObj(true, mouse.relative.x(), mouse.relative.y());
-        m_dragSlot = static_cast<int16_t>(slot);
-        ws.canvas.drag = {ElementKind::Shape, m_dragSlot};
-    } else if (mouse.button == Qt::RightButton && m_dragSlot == 0) {
+        const ElementRef shape{ElementKind::Shape, static_cast<int16_t>(slot)};
+        m_drag.start(
+            shape,
+            ws.dragHandle(
+                shape, Shapes::HandleSize,
+                [this, &ws, slot](QPointF at) {
+                    Shapes::followHandle(
+                        ws.edit(QStringLiteral("Преместване на фигура")).store().shapes[slot], at,
+                        Shirina, Visochina);
+                }),
+            mouse);
+    } else if (mouse.button == Qt::RightButton && !m_drag.active()) {
         // Not in the middle of a drag: the menu could delete the shape under the mouse.
         openShapeMenu(static_cast<int16_t>(slot));
     }
 }
 
 void ShapeCommands::mouseMove(int slot, const CanvasMouse& mouse) {
-    if (slot != m_dragSlot || !(mouse.buttons & Qt::LeftButton))
+    if (!m_drag.active() || slot != m_drag.element().slot || !(mouse.buttons & Qt::LeftButton))
         return;
-    m_drag.MoveObj(mouse.relative.x(), mouse.relative.y());
+    m_drag.move(mouse);
     if (m_context.workspace().settings.Pre4ertaiPriMestene)
         m_context.Pre4ertai();
 }
 
 void ShapeCommands::mouseUp(int slot, const CanvasMouse& mouse) {
-    if (slot != m_dragSlot || mouse.button != Qt::LeftButton)
+    if (!m_drag.active() || slot != m_drag.element().slot || mouse.button != Qt::LeftButton)
         return;
     Workspace& ws = m_context.workspace();
-    // Letting the drag object go closes its edit: the whole drag is one step.
-    m_drag = SimpleDragAndDrop();
-    m_dragSlot = 0;
-    ws.canvas.drag = {};
+    m_drag.finish();
     ws.markChanged();
     m_context.Pre4ertai();
 }

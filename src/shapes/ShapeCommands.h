@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/SimpleDragAndDrop.h"
+#include "workspace/CanvasDrag.h"
 
 #include "workspace/CanvasLayer.h"
 
@@ -58,8 +58,7 @@ private:
     CanvasLayer* m_layer = nullptr;
 
     // The handle being dragged, and the shape's signed width and height from its start.
-    int16_t m_dragSlot = 0;
-    SimpleDragAndDrop m_drag;
+    CanvasDrag m_drag;
     int64_t Shirina = 0;
     int64_t Visochina = 0;
 

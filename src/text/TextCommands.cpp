@@ -16,7 +16,8 @@
 #include <QPushButton>
 #include <tuple>
 
-TextCommands::TextCommands(EditorContext& context) : m_context(context) {
+TextCommands::TextCommands(EditorContext& context)
+    : m_context(context), m_drag(context.workspace()) {
     m_layer = &m_context.canvas().layers().add(
         std::make_unique<TextLayer>(m_context.workspace(), this), LayerOrder::Texts);
 
@@ -177,13 +178,11 @@ void TextCommands::mouseDown(int slot, const CanvasMouse& mouse) {
     Workspace& ws = m_context.workspace();
     if (mouse.button == Qt::LeftButton) {
         // One drag at a time, whatever element it moves.
-        if (m_drag || !ws.canvas.drag.isNone())
+        if (m_drag.active() || !ws.canvas.drag.isNone())
             return;
         m_context.SpriInstrumentite();
         const ElementRef element{ElementKind::Text, static_cast<int16_t>(slot)};
-        m_drag = ws.dragObject(element);
-        m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
-        ws.canvas.drag = element;
+        m_drag.start(element, ws.dragObject(element), mouse);
     } else if (mouse.button == Qt::RightButton) {
         m_context.SpriInstrumentite();
         m_context.elementMenu().open({ElementKind::Text, static_cast<int16_t>(slot)});
@@ -191,16 +190,11 @@ void TextCommands::mouseDown(int slot, const CanvasMouse& mouse) {
 }
 
 void TextCommands::mouseMove(int, const CanvasMouse& mouse) {
-    if (m_drag)
-        m_drag->MoveObj(mouse.relative.x(), mouse.relative.y());
+    m_drag.move(mouse);
 }
 
 void TextCommands::mouseUp(int, const CanvasMouse&) {
-    if (!m_drag)
+    if (m_drag.finish().isNone())
         return;
-    Workspace& ws = m_context.workspace();
-    m_drag->DragObj(false, 0, 0);
-    m_drag.reset();
-    ws.canvas.drag = {};
     m_context.Pre4ertai();
 }

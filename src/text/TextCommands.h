@@ -2,7 +2,7 @@
 
 #include "text/Dialog.h"
 #include "text/TextLayer.h"
-#include "workspace/SimpleDragAndDrop.h"
+#include "workspace/CanvasDrag.h"
 
 #include <QObject>
 #include <QPointer>
@@ -46,5 +46,5 @@ private:
     EditorContext& m_context;
     CanvasLayer* m_layer = nullptr;
     QPointer<Dialog> m_dialog;
-    std::optional<SimpleDragAndDrop> m_drag;
+    CanvasDrag m_drag;
 };

@@ -19,6 +19,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CanvasTools.h ${CMAKE_CURRENT_LIST_DIR}/CanvasTools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.h ${CMAKE_CURRENT_LIST_DIR}/SelectionTool.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.h ${CMAKE_CURRENT_LIST_DIR}/SimpleDragAndDrop.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CanvasDrag.h ${CMAKE_CURRENT_LIST_DIR}/CanvasDrag.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Workspace.h ${CMAKE_CURRENT_LIST_DIR}/Workspace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainLayout.h ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp)
 list(APPEND VX_EDITOR_SOURCES
