@@ -89,6 +89,7 @@ void GridCommands::mouseDown(int handle, const CanvasMouse& mouse) {
         m_drag = ws.dragHandle(grid, Grids::HandleSize);
         m_drag->DragObj(true, mouse.relative.x(), mouse.relative.y());
         ws.canvas.drag = grid;
+        m_dragRevision = ws.document().revision();
     } else if (mouse.button == Qt::RightButton && !m_drag) {
         openGridMenu(slot);
     }
@@ -115,7 +116,9 @@ void GridCommands::mouseUp(int, const CanvasMouse&) {
     const int16_t slot = ws.canvas.drag.slot;
     ws.canvas.drag = {};
     followHandle(slot);
-    ws.markChanged();
+    // A click on the handle moves nothing.
+    if (ws.document().revision() != m_dragRevision)
+        ws.markChanged();
     m_context.Pre4ertai();
 }
 

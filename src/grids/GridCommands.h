@@ -60,4 +60,5 @@ private:
     EditorContext& m_context;
     CanvasLayer* m_layer = nullptr;
     std::optional<SimpleDragAndDrop> m_drag;
+    quint64 m_dragRevision = 0; // the diagram's revision when the drag began
 };

@@ -143,6 +143,7 @@ void ShapeCommands::mouseDown(int slot, const CanvasMouse& mouse) {
             });
         m_drag.DragObj(true, mouse.relative.x(), mouse.relative.y());
         m_dragSlot = static_cast<int16_t>(slot);
+        m_dragRevision = ws.document().revision();
         ws.canvas.drag = {ElementKind::Shape, m_dragSlot};
     } else if (mouse.button == Qt::RightButton && m_dragSlot == 0) {
         // Not in the middle of a drag: the menu could delete the shape under the mouse.
@@ -166,7 +167,9 @@ void ShapeCommands::mouseUp(int slot, const CanvasMouse& mouse) {
     m_drag = SimpleDragAndDrop();
     m_dragSlot = 0;
     ws.canvas.drag = {};
-    ws.markChanged();
+    // A click on the handle moves nothing.
+    if (ws.document().revision() != m_dragRevision)
+        ws.markChanged();
     m_context.Pre4ertai();
 }
 

@@ -59,6 +59,7 @@ private:
 
     // The handle being dragged, and the shape's signed width and height from its start.
     int16_t m_dragSlot = 0;
+    quint64 m_dragRevision = 0; // the diagram's revision when the drag began
     SimpleDragAndDrop m_drag;
     int64_t Shirina = 0;
     int64_t Visochina = 0;

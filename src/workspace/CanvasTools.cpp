@@ -72,9 +72,12 @@ void CanvasTools::mouseUp(Qt::MouseButton button, QPointF twips) {
     ws.canvas.rubberBandMode = false;
     // The last rubber band goes; the finished figure is drawn by the repaint.
     ws.setRubberBand(RubberBand{});
+    const quint64 revision = ws.document().revision();
     draw(mode, twips, true);
     if (!regionExport) {
-        ws.markChanged();
+        // A drag too short for a shape, or a grid whose dialog was cancelled, changed nothing.
+        if (ws.document().revision() != revision)
+            ws.markChanged();
         ws.Pre4ertai();
     }
 }

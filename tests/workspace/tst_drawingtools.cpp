@@ -26,21 +26,29 @@
 
 namespace {
 
-// A tool that records every call it gets, in one list shared by all the tools of a test.
+// A tool that records every call it gets, in one list shared by all the tools of a test. With
+// a workspace its final call stands for a drawing that made something: one change of it.
 struct RecordingTool : CanvasTool {
-    RecordingTool(QStringList& calls, const QString& name) : calls(calls), name(name) {}
+    RecordingTool(QStringList& calls, const QString& name, Workspace* draws)
+        : calls(calls), name(name), draws(draws) {}
     void draw(int32_t x, int32_t y, int32_t colour, bool Final) override {
         calls << QStringLiteral("%1 %2,%3 c%4 %5").arg(name).arg(x).arg(y).arg(colour).arg(Final);
+        if (Final && draws)
+            draws->edit(QStringLiteral("Рисуване на фигура")).store();
     }
     QStringList& calls;
     QString name;
+    Workspace* draws;
 };
 
-// Puts recording tools in place of the five tool modes.
-void recordTools(frmMain& window, QStringList& calls) {
+// Puts recording tools in place of the five tool modes; the four drawing tools change
+// `draws` when given.
+void recordTools(frmMain& window, QStringList& calls, Workspace* draws = nullptr) {
     for (const QString& mode : {ToolState::box(), ToolState::line(), ToolState::ellipse(),
                                 ToolState::circle(), ToolState::selection()})
-        window.tools().add(mode, std::make_unique<RecordingTool>(calls, mode));
+        window.tools().add(mode,
+                           std::make_unique<RecordingTool>(
+                               calls, mode, mode == ToolState::selection() ? nullptr : draws));
 }
 
 // Canvas pixel of a twip position (the canvas works at 15 twips per pixel).
@@ -135,7 +143,7 @@ private slots:
         QFETCH(QString, routine);
         MainWindowFixture f(settingsShowingDrawOptions());
         QStringList calls;
-        recordTools(f.w(), calls);
+        recordTools(f.w(), calls, &f.ws());
         Workspace& ws = f.ws();
         ws.tools.mode = mode;
         ws.tools.drawingColour = 255;
@@ -242,7 +250,7 @@ private slots:
     void toolFinishesWhenItsReleaseWentElsewhere() {
         MainWindowFixture f(settingsShowingDrawOptions());
         QStringList calls;
-        recordTools(f.w(), calls);
+        recordTools(f.w(), calls, &f.ws());
         Workspace& ws = f.ws();
         ws.tools.mode = ToolState::box();
         Pano* pano = f.w().pano;
