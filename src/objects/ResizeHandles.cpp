@@ -248,13 +248,19 @@ void finishResize(Workspace& workspace) {
         slot > ElementStore::Capacity || workspace.store().objectStatus[slot] != ElementStore::Used)
         return;
     const CanvasState& canvas = workspace.canvas;
+    const double width =
+        std::max(canvas.Manip[2].topLeft.x() - (canvas.Manip[1].topLeft.x() + Size), 15.0);
+    const double height =
+        std::max(canvas.Manip[3].topLeft.y() - (canvas.Manip[1].topLeft.y() + Size), 15.0);
+    // A click on a handle keeps the size: the picture stays the library's, unscaled.
+    const PictureObject& now = workspace.store().objects[slot];
+    if (now.Width == width && now.Height == height)
+        return;
     Diagram::Edit change = workspace.edit(QStringLiteral("Преоразмеряване"));
     PictureObject& p = change.store().objects[slot];
-    const double width = canvas.Manip[2].topLeft.x() - (canvas.Manip[1].topLeft.x() + Size);
-    const double height = canvas.Manip[3].topLeft.y() - (canvas.Manip[1].topLeft.y() + Size);
     const QRectF before = CanvasGeometry::pictureRect(p);
-    p.Width = std::max(width, 15.0);
-    p.Height = std::max(height, 15.0);
+    p.Width = width;
+    p.Height = height;
     const QSize pixels(std::max(TwipsToPixelRounded(p.Width), 1),
                        std::max(TwipsToPixelRounded(p.Height), 1));
     if (!p.picture.isNull() && p.picture.size() != pixels)

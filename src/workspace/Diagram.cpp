@@ -29,6 +29,7 @@ void Diagram::close() {
     if (--m_openEdits > 0 || !m_touched)
         return;
     m_touched = false;
+    ++m_revision;
     emit changed(DiagramChange{m_scope, m_step});
 }
 

@@ -8,3 +8,5 @@ vx_add_test(tst_statusbar editor ${CMAKE_CURRENT_LIST_DIR}/tst_statusbar.cpp)
 vx_add_test(tst_renderer core ${CMAKE_CURRENT_LIST_DIR}/tst_renderer.cpp)
 vx_add_test(tst_canvaslayers core ${CMAKE_CURRENT_LIST_DIR}/tst_canvaslayers.cpp)
 vx_add_test(tst_dragdrop core ${CMAKE_CURRENT_LIST_DIR}/tst_dragdrop.cpp)
+vx_add_test(tst_document editor ${CMAKE_CURRENT_LIST_DIR}/tst_document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
