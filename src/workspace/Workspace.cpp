@@ -165,6 +165,24 @@ void Workspace::Iz4isti() {
     emit elementsChanged();
 }
 
+void Workspace::restoreDiagram(const ElementStore& content, const QString& step) {
+    m_document.restore(content, step);
+    const ElementStore& now = store();
+    for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
+        canvas.shapeHandleVisible[slot] = now.shapes[slot].Kind > 0 && canvas.showHandles;
+        canvas.lineHandles[slot].visible = now.lines[slot].Used != 0 && canvas.showHandles;
+    }
+    // A grid's handle shows whether or not the other handles are hidden.
+    for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot)
+        canvas.gridHandleVisible[slot] = now.grids[slot].Used != 0;
+    for (int k = 1; k <= 4; ++k)
+        canvas.Manip[k].visible = false;
+    canvas.shpSelection.visible = false;
+    Pre4ertai();
+    emit elementsChanged();
+    emit canvasStateChanged();
+}
+
 bool Workspace::ZapaziPromenite() {
     if (!diagram.Promqna)
         return true;

@@ -95,6 +95,10 @@ public:
     void DobaviNov(const QString& Vid);
     // Clears the whole diagram.
     void Iz4isti();
+    // Puts a copy of the whole diagram back as one step (undo, redo, a recovered diagram) and
+    // shows it: every handle as handles are shown now, no resize handles or selection on
+    // elements that may be gone, the canvas painted again.
+    void restoreDiagram(const ElementStore& content, const QString& step);
     // Asks whether to save unsaved changes; false when the caller must not go on.
     bool ZapaziPromenite();
     // The save command; wired by the file commands.

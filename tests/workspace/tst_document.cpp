@@ -530,16 +530,11 @@ private slots:
         QVERIFY(ws.renderRegion(WholeDiagram) != regionBefore);
 
         QSignalSpy changes(&ws.document(), &Diagram::changed);
-        ws.document().restore(copy, QStringLiteral("Отмяна"));
+        ws.restoreDiagram(copy, QStringLiteral("Отмяна"));
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changesOf(changes, DiagramChange::Scope::Diagram), 1);
         QCOMPARE(changes.first().at(0).value<DiagramChange>().step, QStringLiteral("Отмяна"));
 
-        // The handles of the lines that came back are shown as the user shows them again.
-        QAction& handles = f.w().action(QStringLiteral("mnuHideManiFig"));
-        handles.trigger();
-        handles.trigger();
-        ws.Pre4ertai();
         const QImage canvasAfter = canvasPicture(f);
         QVERIFY2(canvasAfter == canvasBefore,
                  qPrintable(firstDifference(canvasAfter, canvasBefore)));
