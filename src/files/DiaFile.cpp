@@ -5,6 +5,7 @@
 #include "common/Units.h"
 #include "common/WriteNotationReader.h"
 #include "common/WriteNotationWriter.h"
+#include "workspace/KindRegistry.h"
 #include "workspace/Workspace.h"
 
 #include <QPainter>
@@ -21,12 +22,12 @@ namespace {
 constexpr int FieldsPerRecord = 11;
 using Field = WriteNotationReader::Field;
 
-const QString PicTag = QStringLiteral("[PIC]");
-const QString EmptyPicTag = QStringLiteral("[EMPIC]");
-const QString LineTag = QStringLiteral("[LIN]");
-const QString TextTag = QStringLiteral("[TXT]");
-const QString ShapeTag = QStringLiteral("[SHP]");
-const QString GridTag = QStringLiteral("[TABLICA]");
+// The record tag a kind writes (its second one, `which` = 1, for a picture slot the file
+// keeps empty).
+QString fileTag(const KindRegistry& kinds, ElementKind kind, int which = 0) {
+    const KindDescriptor* d = kinds.find(kind);
+    return d ? d->fileTags.value(which) : QString();
+}
 
 // ---- writing ----
 
@@ -466,22 +467,33 @@ DiaFile::ReadResult Reader::run() {
 
 void Reader::record(const Values& v) {
     const QString& tag = v.text(1);
-    if (tag == PicTag) {
-        picture(v);
-    } else if (tag == EmptyPicTag) {
-        expectEmpty(v, 2);
-        reserveObjectSlot();
-    } else if (tag == LineTag) {
+    // The kind whose file record this is; a tag no kind writes is passed over.
+    const KindDescriptor* kind = m_ws.kinds().byFileTag(tag);
+    switch (kind ? kind->kind : ElementKind::None) {
+    case ElementKind::Picture:
+        // The second tag of pictures keeps the slot of one the file does not hold.
+        if (tag == kind->fileTags.value(1)) {
+            expectEmpty(v, 2);
+            reserveObjectSlot();
+        } else {
+            picture(v);
+        }
+        break;
+    case ElementKind::Line:
         line(v);
-    } else if (tag == TextTag) {
+        break;
+    case ElementKind::Text:
         text(v);
-    } else if (tag == ShapeTag) {
+        break;
+    case ElementKind::Shape:
         shape(v);
-    } else if (tag == GridTag) {
+        break;
+    case ElementKind::Grid:
         grid(v);
-    } else {
-        // Any other tag: the record is passed over.
+        break;
+    default:
         damaged();
+        break;
     }
 }
 
@@ -780,6 +792,13 @@ void Reader::grid(const Values& v) {
 
 bool DiaFile::write(const Workspace& ws, const Sink& sink, const Progress& progress) {
     const ElementStore& store = ws.store();
+    const KindRegistry& kinds = ws.kinds();
+    const QString PicTag = fileTag(kinds, ElementKind::Picture);
+    const QString EmptyPicTag = fileTag(kinds, ElementKind::Picture, 1);
+    const QString LineTag = fileTag(kinds, ElementKind::Line);
+    const QString TextTag = fileTag(kinds, ElementKind::Text);
+    const QString ShapeTag = fileTag(kinds, ElementKind::Shape);
+    const QString GridTag = fileTag(kinds, ElementKind::Grid);
     Output out(sink);
     WriteNotationWriter marker;
     marker.writeString(startMarker());
