@@ -42,10 +42,14 @@ void BM_Flip90Command(benchmark::State& state) {
     editor.window().show();
     Workspace& ws = editor.workspace();
     ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-    PictureObject& o = ws.store().objects[ws.diagram.Nomer];
-    o.picture = photo();
-    o.Width = 4000 * 15;
-    o.Height = 3000 * 15;
+    {
+        Diagram::Edit setup = ws.edit(QStringLiteral("Снимка"));
+        PictureObject& o = setup.store().objects[ws.diagram.Nomer];
+        o.picture = photo();
+        o.Width = 4000 * 15;
+        o.Height = 3000 * 15;
+    }
+    const PictureObject& o = ws.store().objects[ws.diagram.Nomer];
     ws.diagram.contextElement = {ElementKind::Picture, ws.diagram.Nomer};
     QAction& flip90 = editor.window().action(QStringLiteral("mnuFlip90"));
     int progressSteps = 0;
