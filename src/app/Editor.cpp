@@ -2,13 +2,20 @@
 
 #include "files/FileCommands.h"
 #include "grids/GridCommands.h"
+#include "grids/GridHandleLayer.h"
 #include "lines/LineCommands.h"
+#include "lines/LineHandleLayer.h"
 #include "objects/OrientationCommands.h"
 #include "objects/PictureCommands.h"
+#include "objects/PictureLayer.h"
 #include "objects/ResizeCommands.h"
+#include "objects/ResizeHandleLayer.h"
 #include "shapes/ShapeCommands.h"
+#include "shapes/ShapeHandleLayer.h"
 #include "text/TextCommands.h"
+#include "text/TextLayer.h"
 #include "workspace/CanvasLayer.h"
+#include "workspace/CanvasLayerStack.h"
 #include "workspace/Pano.h"
 #include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
@@ -24,6 +31,19 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_grids = std::make_unique<GridCommands>(window);
     m_texts = std::make_unique<TextCommands>(window);
     m_resize = std::make_unique<ResizeCommands>(window);
+
+    // Each kind's place on the canvas, bottom to top: the elements, then their handles.
+    Workspace& ws = window.workspace();
+    CanvasLayerStack& layers = window.canvas().layers();
+    const auto add = [this, &layers](std::unique_ptr<CanvasLayer> layer, int order) {
+        m_layers.push_back(&layers.add(std::move(layer), order));
+    };
+    add(std::make_unique<PictureLayer>(ws, *m_pictures), LayerOrder::Pictures);
+    add(std::make_unique<TextLayer>(ws, m_texts.get()), LayerOrder::Texts);
+    add(LineHandleLayer::make(ws, *m_lines), LayerOrder::LineHandles);
+    add(ShapeHandleLayer::make(ws, *m_shapes), LayerOrder::ShapeHandles);
+    add(GridHandleLayer::make(ws, *m_grids), LayerOrder::GridHandles);
+    add(ResizeHandleLayer::make(ws, *m_resize), LayerOrder::ResizeHandles);
     // A marked area that no export waits for becomes a grid.
     m_files->selection().gridRequested = [grids = m_grids.get()](const QRectF& area) {
         grids->gridMarked(area);
@@ -31,7 +51,10 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
 }
 
 Editor::~Editor() {
-    // Commands first: they still talk to the window while they go.
+    // The layers first, then the commands they call: the commands still talk to the window
+    // while they go.
+    for (CanvasLayer* layer : m_layers)
+        m_window->canvas().layers().remove(layer);
     m_resize.reset();
     m_texts.reset();
     m_orientation.reset();

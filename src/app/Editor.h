@@ -4,6 +4,7 @@
 #include "workspace/frmMain.h"
 
 #include <memory>
+#include <vector>
 
 class FileCommands;
 class GridCommands;
@@ -16,6 +17,8 @@ class TextCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
 // here and nowhere else. The commands end before the window they work on.
+class CanvasLayer;
+
 class Editor : public SplashTarget {
 public:
     Editor(Prompter& prompter, const frmMain::Paths& paths);
@@ -48,4 +51,6 @@ private:
     std::unique_ptr<GridCommands> m_grids;
     std::unique_ptr<TextCommands> m_texts;
     std::unique_ptr<ResizeCommands> m_resize;
+    // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
+    std::vector<CanvasLayer*> m_layers;
 };

@@ -2,7 +2,6 @@
 
 #include "common/Numeric.h"
 #include "common/Prompter.h"
-#include "grids/GridHandleLayer.h"
 #include "grids/Grids.h"
 #include "grids/frmAddTable.h"
 #include "grids/frmEditTable.h"
@@ -19,8 +18,6 @@
 GridCommands::GridCommands(EditorContext& context)
     : m_context(context), m_drag(context.workspace()) {
     Workspace& ws = context.workspace();
-    m_layer =
-        &context.canvas().layers().add(GridHandleLayer::make(ws, *this), LayerOrder::GridHandles);
     buildMenu();
     runDialog = [](frmAddTable& dialog) { dialog.exec(); };
     runEditDialog = [](frmEditTable& dialog) { dialog.exec(); };
@@ -29,7 +26,6 @@ GridCommands::GridCommands(EditorContext& context)
 }
 
 GridCommands::~GridCommands() {
-    m_context.canvas().layers().remove(m_layer);
     delete mnuTables;
 }
 

@@ -58,6 +58,5 @@ private:
     void followHandle(int16_t slot);
 
     EditorContext& m_context;
-    CanvasLayer* m_layer = nullptr;
     CanvasDrag m_drag;
 };

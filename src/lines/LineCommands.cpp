@@ -2,7 +2,6 @@
 
 #include "common/Prompter.h"
 #include "lines/Connections.h"
-#include "lines/LineHandleLayer.h"
 #include "workspace/EditorContext.h"
 #include "workspace/NamedMenu.h"
 #include "workspace/Pano.h"
@@ -15,8 +14,6 @@
 LineCommands::LineCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
     m_repaintStep = ws.addRepaintStep([&ws] { Connections::placeHandles(ws); });
-    m_layer =
-        &context.canvas().layers().add(LineHandleLayer::make(ws, *this), LayerOrder::LineHandles);
     buildMenu();
 
     const struct {
@@ -37,7 +34,6 @@ LineCommands::~LineCommands() {
     // The canvas and the workspace outlive the commands (the wiring ends them first).
     Workspace& ws = m_context.workspace();
     ws.removeRepaintStep(m_repaintStep);
-    m_context.canvas().layers().remove(m_layer);
     delete mnuLines;
 }
 

@@ -34,6 +34,5 @@ private:
     int16_t contextLine() const;
 
     EditorContext& m_context;
-    CanvasLayer* m_layer = nullptr;
     int m_repaintStep = 0;
 };

@@ -7,7 +7,6 @@
 #include "common/Units.h"
 #include "library/frmAddObject.h"
 #include "lines/Connections.h"
-#include "objects/PictureLayer.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/EditorContext.h"
 #include "workspace/ElementMenu.h"
@@ -32,9 +31,6 @@ QString importFilters() {
 
 PictureCommands::PictureCommands(EditorContext& context)
     : m_context(context), m_drag(context.workspace()) {
-    m_layer = &m_context.canvas().layers().add(
-        std::make_unique<PictureLayer>(m_context.workspace(), *this), LayerOrder::Pictures);
-
     connect(&m_context.action(QStringLiteral("mnuOptDelete")), &QAction::triggered, this,
             &PictureCommands::mnuOptDelete_Click);
     connect(&m_context.button(QStringLiteral("cmdAdd")), &QPushButton::clicked, this,
@@ -50,8 +46,6 @@ PictureCommands::PictureCommands(EditorContext& context)
 }
 
 PictureCommands::~PictureCommands() {
-    // The canvas outlives the commands (the wiring ends them first).
-    m_context.canvas().layers().remove(m_layer);
     delete m_chooser.data();
 }
 

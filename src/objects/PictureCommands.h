@@ -42,7 +42,6 @@ public:
 
 private:
     EditorContext& m_context;
-    CanvasLayer* m_layer = nullptr;
     QPointer<frmAddObject> m_chooser;
     // The drag in progress, made when the button went down.
     CanvasDrag m_drag;

@@ -1,6 +1,5 @@
 #include "objects/ResizeCommands.h"
 
-#include "objects/ResizeHandleLayer.h"
 #include "objects/ResizeHandles.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/EditorContext.h"
@@ -11,15 +10,11 @@
 
 ResizeCommands::ResizeCommands(EditorContext& context)
     : m_context(context), m_drag(context.workspace()) {
-    m_layer = &m_context.canvas().layers().add(
-        ResizeHandleLayer::make(m_context.workspace(), *this), LayerOrder::ResizeHandles);
     connect(&m_context.action(QStringLiteral("mnuSizePic")), &QAction::triggered, this,
             &ResizeCommands::mnuSizePic_Click);
 }
 
-ResizeCommands::~ResizeCommands() {
-    m_context.canvas().layers().remove(m_layer);
-}
+ResizeCommands::~ResizeCommands() = default;
 
 void ResizeCommands::mnuSizePic_Click() {
     m_context.SpriInstrumentite();

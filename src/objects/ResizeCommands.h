@@ -28,7 +28,6 @@ public:
 
 private:
     EditorContext& m_context;
-    CanvasLayer* m_layer = nullptr;
     // The handle held since its button went down; its drag may have ended before the release
     // when the handle came too close to its neighbour.
     int m_index = 0;

@@ -2,7 +2,6 @@
 
 #include "common/Prompter.h"
 #include "objects/ResizeHandles.h"
-#include "shapes/ShapeHandleLayer.h"
 #include "shapes/Shapes.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/EditorContext.h"
@@ -39,14 +38,10 @@ ShapeCommands::ShapeCommands(EditorContext& context)
                  {ToolState::circle(), Mode::Circle}};
     for (const auto& t : tools)
         context.tools().add(t.mode, std::make_unique<Shapes::ShapeTool>(ws, t.tool));
-    m_layer =
-        &context.canvas().layers().add(ShapeHandleLayer::make(ws, *this), LayerOrder::ShapeHandles);
     buildMenu();
 }
 
 ShapeCommands::~ShapeCommands() {
-    // The canvas and the workspace outlive the commands (the wiring ends them first).
-    m_context.canvas().layers().remove(m_layer);
     delete mnuFigures;
 }
 

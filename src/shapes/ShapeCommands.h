@@ -55,7 +55,6 @@ private:
     void edit(const std::function<void(ShapeRecord&)>& edit);
 
     EditorContext& m_context;
-    CanvasLayer* m_layer = nullptr;
 
     // The handle being dragged, and the shape's signed width and height from its start.
     CanvasDrag m_drag;

@@ -18,9 +18,6 @@
 
 TextCommands::TextCommands(EditorContext& context)
     : m_context(context), m_drag(context.workspace()) {
-    m_layer = &m_context.canvas().layers().add(
-        std::make_unique<TextLayer>(m_context.workspace(), this), LayerOrder::Texts);
-
     const auto onAction = [this](const char* name, auto slot) {
         connect(&m_context.action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
@@ -62,8 +59,6 @@ TextCommands::TextCommands(EditorContext& context)
 }
 
 TextCommands::~TextCommands() {
-    // The canvas outlives the commands (the wiring ends them first).
-    m_context.canvas().layers().remove(m_layer);
     delete m_dialog.data();
 }
 

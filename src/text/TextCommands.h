@@ -44,7 +44,6 @@ private:
     Dialog* openDialog(int16_t slot, ElementKind ImeNaKontrol);
 
     EditorContext& m_context;
-    CanvasLayer* m_layer = nullptr;
     QPointer<Dialog> m_dialog;
     CanvasDrag m_drag;
 };
