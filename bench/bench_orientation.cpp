@@ -41,11 +41,16 @@ void BM_Flip90Command(benchmark::State& state) {
     editor.window().resize(1200, 800);
     editor.window().show();
     Workspace& ws = editor.workspace();
-    ws.DobaviNov(QStringLiteral("SKETCHPAD"));
-    PictureObject& o = ws.store().objects[ws.diagram.Nomer];
-    o.picture = photo();
-    o.Width = 4000 * 15;
-    o.Height = 3000 * 15;
+    {
+        // Put in place the way a loaded diagram is, as one edit.
+        Diagram::Edit setup = ws.edit(QStringLiteral("Проба"), DiagramChange::Scope::Replaced);
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        PictureObject& added = setup.store().objects[ws.diagram.Nomer];
+        added.picture = photo();
+        added.Width = 4000 * 15;
+        added.Height = 3000 * 15;
+    }
+    const PictureObject& o = ws.store().objects[ws.diagram.Nomer];
     ws.diagram.contextElement = {ElementKind::Picture, ws.diagram.Nomer};
     QAction& flip90 = editor.window().action(QStringLiteral("mnuFlip90"));
     int progressSteps = 0;
