@@ -45,21 +45,23 @@ struct FullCanvas {
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(QColor(120, 170, 220));
         ws.kartinki.add(QStringLiteral("BOX"), picture, QStringLiteral("Кутия"));
+        // Put in place the way a loaded diagram is, as one edit.
+        Diagram::Edit setup = ws.edit(QStringLiteral("Проба"), DiagramChange::Scope::Replaced);
         for (int i = 0; i < ElementStore::Capacity; ++i) {
             ws.DobaviNov(QStringLiteral("BOX"));
-            PictureObject& o = ws.store().objects[ws.diagram.Nomer];
+            PictureObject& o = setup.store().objects[ws.diagram.Nomer];
             o.Left = (i % 20) * 1150;
             o.Top = (i / 20) * 1100;
-            TextField& t = ws.store().texts[i + 1];
-            ws.store().textStatus[i + 1] = ElementStore::Used;
+            TextField& t = setup.store().texts[i + 1];
+            setup.store().textStatus[i + 1] = ElementStore::Used;
             t.Caption = QStringLiteral("Текст %1").arg(i + 1);
             t.FontName = QStringLiteral("DejaVu Sans");
             t.Visible = true;
             t.Left = (i % 20) * 1150;
             t.Top = (i / 20) * 1100 + 750;
             if (lines)
-                ws.store().lines[i + 1] = {1,         i + 1, (i * 37) % 255 + 1, 1 + i % 3, 0,
-                                           1 + i % 5, i % 5};
+                setup.store().lines[i + 1] = {1,         i + 1, (i * 37) % 255 + 1, 1 + i % 3, 0,
+                                              1 + i % 5, i % 5};
         }
         for (int slot = 1; lines && slot <= ElementStore::Capacity; ++slot)
             ws.canvas.lineHandles[slot].visible = true;
@@ -71,22 +73,25 @@ struct FullCanvas {
     // and ten 10 x 10 grids.
     void fillShapesAndGrids() {
         Workspace& ws = editor.workspace();
+        Diagram::Edit setup = ws.edit(QStringLiteral("Проба"), DiagramChange::Scope::Replaced);
         for (int i = 0; i < ElementStore::Capacity; ++i) {
             const int x = (i % 17) * 1400 + 300;
             const int y = (i / 17) * 1000 + 200;
             const int w = 600 + (i * 53) % 1650;
             const int h = 600 + (i * 31) % 1650;
-            ShapeRecord& s = ws.store().shapes[i + 1];
+            ShapeRecord& s = setup.store().shapes[i + 1];
             s = ShapeRecord{
                 1 + i % 3,         x,          y, x + w, y + h, Rgb(0, 0, 0), 1 + i % 5, i % 8,
                 Rgb(200, 120, 40), (i / 8) % 5};
-            ws.canvas.shapeHandles[i + 1] = CanvasHandle{true, QPointF(x, y)};
+            setup.store().shapeHandles[i + 1] = QPointF(x, y);
+            ws.canvas.shapeHandleVisible[i + 1] = true;
         }
         for (int slot = 1; slot <= ElementStore::GridCapacity; ++slot) {
             const int x = ((slot - 1) % 5) * 4600 + 500;
             const int y = ((slot - 1) / 5) * 7000 + 1000;
-            ws.store().grids[slot] = GridRecord{1, 10, 10, y, x, 4000, 4500, Rgb(0, 0, 128), 1};
-            ws.canvas.gridHandles[slot] = CanvasHandle{true, QPointF(x, y)};
+            setup.store().grids[slot] = GridRecord{1, 10, 10, y, x, 4000, 4500, Rgb(0, 0, 128), 1};
+            setup.store().gridHandles[slot] = QPointF(x, y);
+            ws.canvas.gridHandleVisible[slot] = true;
         }
     }
 

@@ -33,49 +33,52 @@ void fill(Workspace& ws) {
     QImage hub(64, 48, QImage::Format_RGB32);
     hub.fill(QColor(120, 170, 220));
     ws.kartinki.add(QStringLiteral("HUB"), hub, QStringLiteral("Хъб"));
+    // Put in place the way a loaded diagram is, as one edit.
+    Diagram::Edit setup = ws.edit(QStringLiteral("Проба"), DiagramChange::Scope::Replaced);
     for (int i = 1; i <= ElementStore::Capacity; ++i) {
         ws.DobaviNov(i == 1 ? QStringLiteral("SKETCHPAD") : QStringLiteral("HUB"));
-        PictureObject& o = ws.store().objects[i];
+        PictureObject& o = setup.store().objects[i];
         o.Left = (i % 20) * 1150;
         o.Top = (i / 20) * 1100;
-        ws.store().textStatus[i] = ElementStore::Used;
-        ws.store().texts[i] = {QStringLiteral("Текст %1").arg(i),
-                               double(i * 15),
-                               double(i * 30),
-                               255,
-                               QStringLiteral("DejaVu Sans"),
-                               8.25,
-                               true,
-                               false,
-                               false,
-                               false,
-                               true};
-        ws.store().shapes[i] = {1 + i % 3, i, 2 * i, 3 * i, 4 * i, 255, 1 + i % 5, i % 8, 0, i % 5};
-        ws.store().lines[i] = {1, i, i % 255 + 1, 1 + i % 3, 255, 1 + i % 5, i % 5};
+        setup.store().textStatus[i] = ElementStore::Used;
+        setup.store().texts[i] = {QStringLiteral("Текст %1").arg(i),
+                                  double(i * 15),
+                                  double(i * 30),
+                                  255,
+                                  QStringLiteral("DejaVu Sans"),
+                                  8.25,
+                                  true,
+                                  false,
+                                  false,
+                                  false,
+                                  true};
+        setup.store().shapes[i] = {1 + i % 3, i,         2 * i, 3 * i, 4 * i,
+                                   255,       1 + i % 5, i % 8, 0,     i % 5};
+        setup.store().lines[i] = {1, i, i % 255 + 1, 1 + i % 3, 255, 1 + i % 5, i % 5};
     }
     for (int g = 1; g <= ElementStore::GridCapacity; ++g)
-        ws.store().grids[g] = {1, 10, 10, g * 100, g * 200, 3000, 2000, 0, 1};
-    PictureObject& photo = ws.store().objects[1];
+        setup.store().grids[g] = {1, 10, 10, g * 100, g * 200, 3000, 2000, 0, 1};
+    PictureObject& photo = setup.store().objects[1];
     photo.picture = photograph(2000, 1500);
     photo.Width = PixelsToTwips(2000);
     photo.Height = PixelsToTwips(1500);
 }
 
-struct Diagram {
+struct FullDiagram {
     QTemporaryDir dir;
     SilentPrompter prompter;
     Workspace ws{prompter, CoreKinds()};
     QString path = dir.filePath(QStringLiteral("full.dia"));
-    Diagram() { fill(ws); }
+    FullDiagram() { fill(ws); }
 };
 
-Diagram& TheDiagram() {
-    static Diagram diagram;
+FullDiagram& TheDiagram() {
+    static FullDiagram diagram;
     return diagram;
 }
 
 void BM_SaveFullDiagram(benchmark::State& state) {
-    Diagram& d = TheDiagram();
+    FullDiagram& d = TheDiagram();
     qint64 size = 0;
     for (auto _ : state) {
         // As the Save command writes it: into the file as it is made.
@@ -94,7 +97,7 @@ void BM_SaveFullDiagram(benchmark::State& state) {
 BENCHMARK(BM_SaveFullDiagram)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_LoadFullDiagram(benchmark::State& state) {
-    Diagram& d = TheDiagram();
+    FullDiagram& d = TheDiagram();
     if (ImageExport::saveBytes(DiaFile::write(d.ws), d.path)) {
         state.SkipWithError("the file could not be written");
         return;

@@ -41,13 +41,14 @@ void BM_Flip90Command(benchmark::State& state) {
     editor.window().resize(1200, 800);
     editor.window().show();
     Workspace& ws = editor.workspace();
-    ws.DobaviNov(QStringLiteral("SKETCHPAD"));
     {
-        Diagram::Edit setup = ws.edit(QStringLiteral("Снимка"));
-        PictureObject& o = setup.store().objects[ws.diagram.Nomer];
-        o.picture = photo();
-        o.Width = 4000 * 15;
-        o.Height = 3000 * 15;
+        // Put in place the way a loaded diagram is, as one edit.
+        Diagram::Edit setup = ws.edit(QStringLiteral("Проба"), DiagramChange::Scope::Replaced);
+        ws.DobaviNov(QStringLiteral("SKETCHPAD"));
+        PictureObject& added = setup.store().objects[ws.diagram.Nomer];
+        added.picture = photo();
+        added.Width = 4000 * 15;
+        added.Height = 3000 * 15;
     }
     const PictureObject& o = ws.store().objects[ws.diagram.Nomer];
     ws.diagram.contextElement = {ElementKind::Picture, ws.diagram.Nomer};
