@@ -2,6 +2,7 @@
 // costs.
 #include "common/SilentPrompter.h"
 #include "common/Units.h"
+#include "kinds/CoreKinds.h"
 #include "shapes/Shapes.h"
 #include "workspace/Workspace.h"
 
@@ -57,7 +58,7 @@ void fill(Workspace& ws) {
 
 struct FullDocument {
     SilentPrompter prompter;
-    Workspace ws{prompter};
+    Workspace ws{prompter, CoreKinds()};
     FullDocument() { fill(ws); }
 };
 
@@ -83,7 +84,7 @@ void BM_DocumentRestore(benchmark::State& state) {
         diagram.restore(*copies[n++ & 1], QStringLiteral("Отмяна"));
         benchmark::DoNotOptimize(diagram.store().objects[1].Left);
     }
-    if (document.ws.store().usedCount(ElementStore::Objects) != ElementStore::Capacity)
+    if (document.ws.store().usedCount(ElementKind::Picture) != ElementStore::Capacity)
         state.SkipWithError("the restored diagram lost objects");
 }
 BENCHMARK(BM_DocumentRestore)->Unit(benchmark::kMicrosecond)->Repetitions(5);
