@@ -29,7 +29,6 @@ void Diagram::close() {
     if (--m_openEdits > 0 || !m_touched)
         return;
     m_touched = false;
-    ++m_revision;
     emit changed(DiagramChange{m_scope, m_step});
 }
 

@@ -60,11 +60,6 @@ public:
     void restore(const ElementStore& content, const QString& step);
     // Tells the views that only the view of the diagram changed.
     void notifyViewChanged();
-    bool isEditing() const { return m_openEdits > 0; }
-    // Counts the changes of the elements so far. A command that cannot tell by itself whether
-    // it changed anything (a drag that may not have moved, a tool that may have drawn nothing)
-    // compares it before and after.
-    quint64 revision() const { return m_revision; }
 
 signals:
     void changed(const DiagramChange& change);
@@ -77,5 +72,4 @@ private:
     QString m_step;
     DiagramChange::Scope m_scope = DiagramChange::Scope::Diagram;
     bool m_touched = false;
-    quint64 m_revision = 0;
 };

@@ -20,20 +20,6 @@ KindDescriptor* KindRegistry::find(ElementKind kind) {
     return const_cast<KindDescriptor*>(std::as_const(*this).find(kind));
 }
 
-const KindDescriptor* KindRegistry::byResizeTag(const QString& tag) const {
-    for (const KindDescriptor& d : m_kinds)
-        if (!tag.isEmpty() && d.resizeTag == tag)
-            return &d;
-    return nullptr;
-}
-
-const KindDescriptor* KindRegistry::byCopyTag(const QString& tag) const {
-    for (const KindDescriptor& d : m_kinds)
-        if (!tag.isEmpty() && d.copyTag == tag)
-            return &d;
-    return nullptr;
-}
-
 const KindDescriptor* KindRegistry::byFileTag(const QString& tag) const {
     for (const KindDescriptor& d : m_kinds)
         if (d.fileTags.contains(tag))
@@ -56,15 +42,6 @@ bool KindRegistry::present(const ElementStore& store, ElementRef element) const 
 QRectF KindRegistry::box(const ElementStore& store, ElementRef element) const {
     const KindDescriptor* d = slotOf(element);
     return d && d->box ? d->box(store, element.slot) : QRectF();
-}
-
-bool KindRegistry::hits(const ElementStore& store, ElementRef element, QPointF twips) const {
-    const KindDescriptor* d = slotOf(element);
-    if (!d || !present(store, element))
-        return false;
-    if (d->hitTest)
-        return d->hitTest(store, element.slot, twips);
-    return d->box && d->box(store, element.slot).contains(twips);
 }
 
 void KindRegistry::erase(ElementStore& store, ElementRef element) const {

@@ -40,8 +40,6 @@ struct KindDescriptor {
     // The element's box (twips); `inExtent` says whether it counts in the diagram's extent.
     std::function<QRectF(const ElementStore&, int slot)> box;
     bool inExtent = true;
-    // Where it takes the mouse; its box when not given.
-    std::function<bool(const ElementStore&, int slot, QPointF twips)> hitTest;
     // Takes the element out of the store (and what cannot stand without it).
     std::function<void(ElementStore&, int slot)> erase;
     // Writes the element into the copy buffer (entry 0 is `copyTag`).
@@ -56,25 +54,23 @@ public:
     const std::vector<KindDescriptor>& all() const { return m_kinds; }
     const KindDescriptor* find(ElementKind kind) const;
     KindDescriptor* find(ElementKind kind);
-    // The kind a resize-handle record, a copy buffer or a file record names; null for none.
-    const KindDescriptor* byResizeTag(const QString& tag) const;
-    const KindDescriptor* byCopyTag(const QString& tag) const;
+    // The kind whose file records carry `tag`; null for none.
     const KindDescriptor* byFileTag(const QString& tag) const;
 
     // The questions every kind answers, for any element; an unknown kind or a slot out of
     // range is absent and has no box.
     bool present(const ElementStore& store, ElementRef element) const;
     QRectF box(const ElementStore& store, ElementRef element) const;
-    bool hits(const ElementStore& store, ElementRef element, QPointF twips) const;
     void erase(ElementStore& store, ElementRef element) const;
 
-    // The persistent or the other kinds in paint order, pass by pass.
-    std::vector<std::vector<const KindDescriptor*>> paintPasses(bool persistent) const;
+    // Paints the persistent kinds, or the others, in paint order.
     void paint(QPainter& painter, const ElementStore& store, bool persistent) const;
     bool hasAnything(const ElementStore& store, bool persistent) const;
 
 private:
     const KindDescriptor* slotOf(ElementRef element) const;
+    // The persistent or the other kinds in paint order, pass by pass.
+    std::vector<std::vector<const KindDescriptor*>> paintPasses(bool persistent) const;
 
     std::vector<KindDescriptor> m_kinds;
 };
