@@ -791,8 +791,11 @@ void Reader::grid(const Values& v) {
 } // namespace
 
 bool DiaFile::write(const Workspace& ws, const Sink& sink, const Progress& progress) {
-    const ElementStore& store = ws.store();
-    const KindRegistry& kinds = ws.kinds();
+    return write(ws.store(), ws.kinds(), sink, progress);
+}
+
+bool DiaFile::write(const ElementStore& store, const KindRegistry& kinds, const Sink& sink,
+                    const Progress& progress) {
     const QString PicTag = fileTag(kinds, ElementKind::Picture);
     const QString EmptyPicTag = fileTag(kinds, ElementKind::Picture, 1);
     const QString LineTag = fileTag(kinds, ElementKind::Line);

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+class ElementStore;
+class KindRegistry;
 class Workspace;
 
 // The .dia diagram file: one record of eleven values per line in the write notation,
@@ -33,6 +35,10 @@ public:
     // The same bytes handed to `sink` a block at a time, so that a large diagram is never
     // held whole; stops, returning false, at the first block the sink refuses.
     static bool write(const Workspace& workspace, const Sink& sink, const Progress& progress = {});
+    // The same for a copy of a diagram, away from its workspace: it reads nothing else, so it
+    // may run on another thread while the copy is not changed.
+    static bool write(const ElementStore& store, const KindRegistry& kinds, const Sink& sink,
+                      const Progress& progress = {});
 
     struct ReadResult {
         bool recognised = false; // the start marker was there

@@ -73,6 +73,14 @@ void frmMain::createMenu() {
     add(mnuMenu, "mnuHelp", "Помощ");
     QAction* mnuAbout = add(mnuMenu, "mnuAbout", "Относно програмата");
     QAction* mnuExit = add(mnuMenu, "mnuExit", "Изход");
+    // Beyond the program's own entries, so theirs keep their places.
+    mnuMenu->addSeparator();
+    QAction* mnuUndo = add(mnuMenu, "mnuUndo", "Отмени");
+    QAction* mnuRedo = add(mnuMenu, "mnuRedo", "Повтори");
+    submenu(mnuMenu, "mnuRecent", "Последни файлове");
+    // The history's commands fill them in.
+    mnuUndo->setEnabled(false);
+    mnuRedo->setEnabled(false);
 
     for (QAction* checkable : {mnuAddRect, mnuAddElipse->menuAction(), mnuAddLine})
         checkable->setCheckable(true);
