@@ -16,6 +16,7 @@
 #include "text/TextLayer.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/CanvasLayerStack.h"
+#include "workspace/HistoryCommands.h"
 #include "workspace/Pano.h"
 #include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
@@ -31,6 +32,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_grids = std::make_unique<GridCommands>(window);
     m_texts = std::make_unique<TextCommands>(window);
     m_resize = std::make_unique<ResizeCommands>(window);
+    m_history = std::make_unique<HistoryCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -55,6 +57,7 @@ Editor::~Editor() {
     // while they go.
     for (CanvasLayer* layer : m_layers)
         m_window->canvas().layers().remove(layer);
+    m_history.reset();
     m_resize.reset();
     m_texts.reset();
     m_orientation.reset();

@@ -8,6 +8,7 @@
 
 class FileCommands;
 class GridCommands;
+class HistoryCommands;
 class LineCommands;
 class OrientationCommands;
 class PictureCommands;
@@ -35,6 +36,7 @@ public:
     GridCommands& grids() const { return *m_grids; }
     TextCommands& texts() const { return *m_texts; }
     ResizeCommands& resizing() const { return *m_resize; }
+    HistoryCommands& history() const { return *m_history; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<GridCommands> m_grids;
     std::unique_ptr<TextCommands> m_texts;
     std::unique_ptr<ResizeCommands> m_resize;
+    std::unique_ptr<HistoryCommands> m_history;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

@@ -17,7 +17,6 @@
 
 GridCommands::GridCommands(EditorContext& context)
     : m_context(context), m_drag(context.workspace()) {
-    Workspace& ws = context.workspace();
     buildMenu();
     runDialog = [](frmAddTable& dialog) { dialog.exec(); };
     runEditDialog = [](frmEditTable& dialog) { dialog.exec(); };

@@ -52,6 +52,8 @@ public:
     explicit Diagram(QObject* parent = nullptr);
 
     const ElementStore& store() const { return m_store; }
+    // An edit is open (a drag still holds its step).
+    bool editing() const { return m_openEdits > 0; }
     // Opens an edit named `step` (or joins the one that is open, which keeps its own name and
     // scope). A `Replaced` edit puts a whole new diagram in place.
     Edit edit(const QString& step, DiagramChange::Scope scope = DiagramChange::Scope::Diagram);

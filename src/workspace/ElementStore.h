@@ -103,4 +103,7 @@ public:
     // Number of used slots of a buffer (reserved object slots do not count).
     int usedCount(ElementKind buffer) const;
     int usedGridCount() const;
+    // Whether `element` is there in both stores and the same in every value (a picture the
+    // same pixels by identity).
+    bool sameElement(const ElementStore& other, ElementRef element) const;
 };

@@ -13,15 +13,23 @@ QString DiagramStateText::file(const QString& path) {
 }
 
 Workspace::Workspace(Prompter& prompter, const KindRegistry& kinds, QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_kinds(kinds), m_stateText(DiagramStateText::none()),
-      m_fileText(DiagramStateText::noFile()), m_renderer(m_document.store(), kinds),
-      m_bitmap(m_renderer) {
+    : QObject(parent), m_prompter(prompter), m_kinds(kinds), m_history(m_document),
+      m_stateText(DiagramStateText::none()), m_fileText(DiagramStateText::noFile()),
+      m_renderer(m_document.store(), kinds), m_bitmap(m_renderer) {
     kartinki.addSketchpadEntry();
-    // Every change of the diagram is an unsaved change; a new or loaded diagram is not.
-    connect(&m_document, &Diagram::changed, this, [this](const DiagramChange& change) {
-        if (change.scope == DiagramChange::Scope::Diagram)
-            setModified(true);
-    });
+    // Every step away from the saved diagram is an unsaved change, and undoing back to it is
+    // none; a new or loaded diagram is the saved one.
+    connect(&m_history, &History::cleanChanged, this, &Workspace::showClean);
+}
+
+bool Workspace::undo() {
+    return m_history.undo(
+        [this](const ElementStore& content, const QString& step) { restoreDiagram(content, step); });
+}
+
+bool Workspace::redo() {
+    return m_history.redo(
+        [this](const ElementStore& content, const QString& step) { restoreDiagram(content, step); });
 }
 
 Workspace::~Workspace() = default;
@@ -58,11 +66,19 @@ void Workspace::setFileText(const QString& text) {
 }
 
 void Workspace::markChanged() {
-    setModified(true);
     setStateText(DiagramStateText::changed());
 }
 
 void Workspace::setModified(bool modified) {
+    if (modified)
+        m_history.forgetClean();
+    else
+        m_history.setClean();
+    showClean();
+}
+
+void Workspace::showClean() {
+    const bool modified = !m_history.isClean();
     if (diagram.Promqna == modified)
         return;
     diagram.Promqna = modified;
@@ -166,6 +182,9 @@ void Workspace::Iz4isti() {
 }
 
 void Workspace::restoreDiagram(const ElementStore& content, const QString& step) {
+    const ElementRef context = diagram.contextElement;
+    if (!context.isNone() && !content.sameElement(store(), context))
+        diagram.contextElement = ElementRef{};
     m_document.restore(content, step);
     const ElementStore& now = store();
     for (int slot = 1; slot <= ElementStore::Capacity; ++slot) {
@@ -178,6 +197,13 @@ void Workspace::restoreDiagram(const ElementStore& content, const QString& step)
     for (int k = 1; k <= 4; ++k)
         canvas.Manip[k].visible = false;
     canvas.shpSelection.visible = false;
+    for (CanvasOutline& outline : canvas.Ogr)
+        outline.visible = false;
+    if (diagram.connection.step != ConnectionState::None) {
+        diagram.connection.step = ConnectionState::None;
+        if (tools.mode.isEmpty())
+            setCanvasPointer(Qt::ArrowCursor);
+    }
     Pre4ertai();
     emit elementsChanged();
     emit canvasStateChanged();

@@ -8,6 +8,7 @@
 #include "workspace/DiagramRenderer.h"
 #include "workspace/DiagramState.h"
 #include "workspace/ElementStore.h"
+#include "workspace/History.h"
 #include "workspace/KindRegistry.h"
 #include "workspace/SimpleDragAndDrop.h"
 #include "workspace/ToolState.h"
@@ -46,6 +47,12 @@ public:
                        DiagramChange::Scope scope = DiagramChange::Scope::Diagram) {
         return m_document.edit(step, scope);
     }
+    // The undo history of the document. Its clean state is the unsaved-changes flag.
+    const History& history() const { return m_history; }
+    // Takes the last step back or does the next one again, and shows the diagram as it then
+    // stands (see restoreDiagram); false when there is none, or while a drag holds its step.
+    bool undo();
+    bool redo();
 
     DiagramState diagram;
     CanvasState canvas;
@@ -73,9 +80,13 @@ public:
     const QString& fileText() const { return m_fileText; }
     void setStateText(const QString& text);
     void setFileText(const QString& text);
-    // Marks the diagram as changed by a finished drawing operation.
+    // Tells the user that a finished drawing operation changed the diagram (status panel).
+    // Whether there is anything to save is the history's business alone.
     void markChanged();
-    // Sets or clears the unsaved-changes flag (diagram.Promqna); the window shows it.
+    // The unsaved-changes flag (diagram.Promqna), which the window shows, is true exactly when
+    // the diagram differs from the one last saved or read. `false`: the diagram as it is now
+    // was just saved. `true`: it differs from anything saved, whatever undo does (a recovered
+    // diagram).
     void setModified(bool modified);
 
     // ---- element store ----
@@ -96,8 +107,9 @@ public:
     // Clears the whole diagram.
     void Iz4isti();
     // Puts a copy of the whole diagram back as one step (undo, redo, a recovered diagram) and
-    // shows it: every handle as handles are shown now, no resize handles or selection on
-    // elements that may be gone, the canvas painted again.
+    // shows it: every handle as handles are shown now; no resize handles, outlines, selection
+    // or connection being picked on elements that may be gone; the context element forgotten
+    // when it went or changed; the canvas painted again.
     void restoreDiagram(const ElementStore& content, const QString& step);
     // Asks whether to save unsaved changes; false when the caller must not go on.
     bool ZapaziPromenite();
@@ -194,12 +206,14 @@ signals:
     void overlayMoved(const QRectF& before, const QRectF& after);
 
 private:
+    void showClean();
     // The one edit of a whole drag, opened at its first move.
     std::shared_ptr<class DragStep> dragStep(const QString& name);
 
     Prompter& m_prompter;
     const KindRegistry& m_kinds;
     Diagram m_document;
+    History m_history;
     QString m_stateText;
     QString m_fileText;
     DiagramRenderer m_renderer;

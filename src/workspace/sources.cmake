@@ -3,6 +3,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/KindRegistry.h ${CMAKE_CURRENT_LIST_DIR}/KindRegistry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ElementStore.h ${CMAKE_CURRENT_LIST_DIR}/ElementStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Diagram.h ${CMAKE_CURRENT_LIST_DIR}/Diagram.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/History.h ${CMAKE_CURRENT_LIST_DIR}/History.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiagramState.h
     ${CMAKE_CURRENT_LIST_DIR}/ToolState.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasState.h
@@ -28,6 +29,7 @@ list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Pano.h ${CMAKE_CURRENT_LIST_DIR}/Pano.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NamedMenu.h ${CMAKE_CURRENT_LIST_DIR}/NamedMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ElementMenu.h ${CMAKE_CURRENT_LIST_DIR}/ElementMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HistoryCommands.h ${CMAKE_CURRENT_LIST_DIR}/HistoryCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMain.h ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainTools.cpp

@@ -273,6 +273,7 @@ private slots:
         const QImage picture = quadrants(40, 30);
         f.ws().settings.ShowInfo = showInfo;
         f.ws().markChanged();
+        f.ws().setModified(true);
         f.ws().diagram.SelPicture = -1;
         f.w().Kontrolite(false);
         f.ws().bitmap().image();

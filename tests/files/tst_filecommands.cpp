@@ -143,6 +143,7 @@ private slots:
         setUp(ws).store().objects[1].picture = noise;
         setUp(ws).store().objects[1].Width = setUp(ws).store().objects[1].Height = 600;
         ws.markChanged();
+        ws.setModified(true);
         f.prompter.fileNames.push_back(path);
         f.prompter.filterIndices.push_back(filter);
         if (filter > 0)

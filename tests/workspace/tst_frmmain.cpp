@@ -134,6 +134,10 @@ private slots:
             "mnuHelp Помощ",
             "mnuAbout Относно програмата",
             "mnuExit Изход",
+            "-",
+            "mnuUndo Отмени",
+            "mnuRedo Повтори",
+            "mnuRecent Последни файлове",
         };
         QCOMPARE(menuLayout(f.w().mnuMenu), expected);
         QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());
@@ -241,7 +245,7 @@ private slots:
 
     void exitWithCancelKeepsRunning() {
         MainWindowFixture f;
-        f.ws().markChanged();
+        f.ws().setModified(true);
         f.prompter.answers.push_back(Prompter::Answer::Cancel);
         f.w().action(QStringLiteral("mnuExit")).trigger();
         QCOMPARE(f.ends, 0);
