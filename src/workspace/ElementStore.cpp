@@ -67,7 +67,8 @@ namespace {
 template <typename Record, std::size_t N>
 bool SameBytes(const std::array<Record, N>& a, const std::array<Record, N>& b, int slot) {
     // Records of whole numbers only: equal exactly when their bytes are.
-    static_assert(std::is_trivially_copyable_v<Record> && std::has_unique_object_representations_v<Record>);
+    static_assert(std::is_trivially_copyable_v<Record> &&
+                  std::has_unique_object_representations_v<Record>);
     return std::memcmp(&a[slot], &b[slot], sizeof(Record)) == 0;
 }
 
@@ -91,10 +92,10 @@ bool ElementStore::sameElement(const ElementStore& other, ElementRef element) co
         const TextField& a = texts[slot];
         const TextField& b = other.texts[slot];
         return a.Caption == b.Caption && a.Left == b.Left && a.Top == b.Top &&
-               a.ForeColor == b.ForeColor && a.FontName == b.FontName &&
-               a.FontSize == b.FontSize && a.FontBold == b.FontBold &&
-               a.FontItalic == b.FontItalic && a.FontStrikethru == b.FontStrikethru &&
-               a.FontUnderline == b.FontUnderline && a.Visible == b.Visible;
+               a.ForeColor == b.ForeColor && a.FontName == b.FontName && a.FontSize == b.FontSize &&
+               a.FontBold == b.FontBold && a.FontItalic == b.FontItalic &&
+               a.FontStrikethru == b.FontStrikethru && a.FontUnderline == b.FontUnderline &&
+               a.Visible == b.Visible;
     }
     case ElementKind::Shape:
         return slot >= 1 && slot <= Capacity && SameBytes(shapes, other.shapes, slot) &&

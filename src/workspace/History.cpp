@@ -2,7 +2,8 @@
 
 #include <QSet>
 
-History::History(Diagram& document, QObject* parent) : QObject(parent), m_document(document) {
+History::History(Diagram& document, qint64 byteBound, QObject* parent)
+    : QObject(parent), m_document(document), m_byteBound(byteBound) {
     m_states.push_back(State{document.snapshot(), QString()});
     hold(m_states.back().store);
     connect(&document, &Diagram::changed, this, &History::record);
@@ -147,6 +148,6 @@ void History::dropOldest() {
 }
 
 void History::trim() {
-    while (m_current > 0 && heldBytes() > ByteBound)
+    while (m_current > 0 && heldBytes() > m_byteBound)
         dropOldest();
 }

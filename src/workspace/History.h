@@ -26,7 +26,7 @@ class History : public QObject {
 public:
     static constexpr qint64 ByteBound = qint64(256) << 20;
 
-    explicit History(Diagram& document, QObject* parent = nullptr);
+    explicit History(Diagram& document, qint64 byteBound = ByteBound, QObject* parent = nullptr);
 
     bool canUndo() const { return m_current > 0; }
     bool canRedo() const { return m_current + 1 < int(m_states.size()); }
@@ -75,6 +75,7 @@ private:
     void announce(bool wasClean);
 
     Diagram& m_document;
+    const qint64 m_byteBound;
     std::deque<State> m_states;
     int m_current = 0;
     int m_clean = 0; // -1: no copy is the saved diagram

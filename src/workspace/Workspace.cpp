@@ -23,13 +23,15 @@ Workspace::Workspace(Prompter& prompter, const KindRegistry& kinds, QObject* par
 }
 
 bool Workspace::undo() {
-    return m_history.undo(
-        [this](const ElementStore& content, const QString& step) { restoreDiagram(content, step); });
+    return m_history.undo([this](const ElementStore& content, const QString& step) {
+        restoreDiagram(content, step);
+    });
 }
 
 bool Workspace::redo() {
-    return m_history.redo(
-        [this](const ElementStore& content, const QString& step) { restoreDiagram(content, step); });
+    return m_history.redo([this](const ElementStore& content, const QString& step) {
+        restoreDiagram(content, step);
+    });
 }
 
 Workspace::~Workspace() = default;

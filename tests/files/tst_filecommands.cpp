@@ -197,6 +197,8 @@ private slots:
         QCOMPARE(ws.store().usedCount(ElementKind::Picture), 1);
         QCOMPARE(ws.store().objects[1].Left, 30000.0);
         QVERIFY(!ws.diagram.Promqna);
+        // A loaded diagram starts a new history.
+        QVERIFY(!ws.history().canUndo() && !f.w().action(QStringLiteral("mnuUndo")).isEnabled());
         QCOMPARE(ws.stateText(), DiagramStateText::loaded());
         QCOMPARE(ws.fileText(), QStringLiteral("Файл : мрежа.dia"));
         QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());

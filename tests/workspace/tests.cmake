@@ -10,3 +10,4 @@ vx_add_test(tst_canvaslayers core ${CMAKE_CURRENT_LIST_DIR}/tst_canvaslayers.cpp
 vx_add_test(tst_dragdrop core ${CMAKE_CURRENT_LIST_DIR}/tst_dragdrop.cpp)
 vx_add_test(tst_document editor ${CMAKE_CURRENT_LIST_DIR}/tst_document.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
+vx_add_test(tst_history core ${CMAKE_CURRENT_LIST_DIR}/tst_history.cpp)

@@ -499,6 +499,19 @@ int changesOf(const QSignalSpy& spy, DiagramChange::Scope scope) {
     return count;
 }
 
+// Whether two stores hold the same diagram, element by element.
+bool sameDiagram(const ElementStore& a, const ElementStore& b) {
+    for (const ElementKind kind : {ElementKind::Picture, ElementKind::Text, ElementKind::Shape,
+                                   ElementKind::Line, ElementKind::Grid}) {
+        const int last =
+            kind == ElementKind::Grid ? ElementStore::GridCapacity : ElementStore::Capacity;
+        for (int16_t slot = 1; slot <= last; ++slot)
+            if (!a.sameElement(b, {kind, slot}))
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestDocument : public QObject {
@@ -550,7 +563,7 @@ private slots:
     }
 
     // Each command the user gives is one change of the diagram, whatever helpers it calls; what
-    // changes nothing is none.
+    // changes nothing is none. Each change is one step that undo takes back and redo does again.
     void eachCommandIsOneChange() {
         QFETCH(int, row);
         const Command& command = commands()[size_t(row)];
@@ -560,6 +573,7 @@ private slots:
         QVERIFY(!ws.diagram.Promqna);
         QSignalSpy changes(&ws.document(), &Diagram::changed);
         const QImage before = ws.renderRegion(WholeDiagram);
+        const ElementStore start = ws.document().snapshot();
 
         command.run(f);
         QCOMPARE(changesOf(changes, DiagramChange::Scope::Diagram), command.changes);
@@ -577,6 +591,27 @@ private slots:
         // A command that reports no change left the diagram looking as it did.
         if (command.changes == 0)
             QVERIFY(ws.renderRegion(WholeDiagram) == before);
+
+        const ElementStore end = ws.document().snapshot();
+        const QImage after = ws.renderRegion(WholeDiagram);
+        QAction& undo = f.w().action(QStringLiteral("mnuUndo"));
+        QAction& redo = f.w().action(QStringLiteral("mnuRedo"));
+        for (int step = 0; step < command.changes; ++step) {
+            QVERIFY(undo.isEnabled() && undo.text().startsWith(QStringLiteral("Отмени: ")));
+            undo.trigger();
+        }
+        QVERIFY(!undo.isEnabled());
+        QVERIFY(sameDiagram(ws.store(), start));
+        QVERIFY(ws.renderRegion(WholeDiagram) == before);
+        QVERIFY(!ws.diagram.Promqna);
+        for (int step = 0; step < command.changes; ++step) {
+            QVERIFY(redo.isEnabled() && redo.text().startsWith(QStringLiteral("Повтори: ")));
+            redo.trigger();
+        }
+        QVERIFY(!redo.isEnabled());
+        QVERIFY(sameDiagram(ws.store(), end));
+        QVERIFY(ws.renderRegion(WholeDiagram) == after);
+        QCOMPARE(ws.diagram.Promqna, command.changes > 0);
     }
 };
 
