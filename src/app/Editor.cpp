@@ -3,6 +3,7 @@
 #include "files/FileCommands.h"
 #include "grids/GridCommands.h"
 #include "grids/GridHandleLayer.h"
+#include "kinds/CopyCommands.h"
 #include "lines/LineCommands.h"
 #include "lines/LineHandleLayer.h"
 #include "objects/OrientationCommands.h"
@@ -33,6 +34,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_texts = std::make_unique<TextCommands>(window);
     m_resize = std::make_unique<ResizeCommands>(window);
     m_history = std::make_unique<HistoryCommands>(window);
+    m_copy = std::make_unique<CopyCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -57,6 +59,7 @@ Editor::~Editor() {
     // while they go.
     for (CanvasLayer* layer : m_layers)
         m_window->canvas().layers().remove(layer);
+    m_copy.reset();
     m_history.reset();
     m_resize.reset();
     m_texts.reset();

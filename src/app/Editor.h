@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class CopyCommands;
 class FileCommands;
 class GridCommands;
 class HistoryCommands;
@@ -54,6 +55,7 @@ private:
     std::unique_ptr<TextCommands> m_texts;
     std::unique_ptr<ResizeCommands> m_resize;
     std::unique_ptr<HistoryCommands> m_history;
+    std::unique_ptr<CopyCommands> m_copy;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

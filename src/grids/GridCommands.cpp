@@ -5,6 +5,7 @@
 #include "grids/Grids.h"
 #include "grids/frmAddTable.h"
 #include "grids/frmEditTable.h"
+#include "kinds/CopyBuffer.h"
 #include "objects/ResizeHandles.h"
 #include "workspace/EditorContext.h"
 #include "workspace/NamedMenu.h"
@@ -161,9 +162,8 @@ void GridCommands::mnuTabCopy_Click() {
     const int16_t slot = contextGrid();
     if (!slot)
         return;
-    Workspace& ws = m_context.workspace();
-    ws.kinds().find(ElementKind::Grid)->copy(ws.store(), slot, ws.diagram.copyBuffer);
-    m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
+    if (CopyBuffer::copy(m_context.workspace(), {ElementKind::Grid, slot}))
+        m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
 }
 
 void GridCommands::mnuEdit_Click() {

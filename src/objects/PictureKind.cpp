@@ -39,6 +39,16 @@ void registerKind(KindRegistry& kinds) {
         }
         store.objects[slot] = PictureObject{};
     };
+    // The object's key and name, and its slot: its pixels are taken from there when pasted.
+    d.copy = [](const ElementStore& store, int slot, QStringList& buffer) {
+        const PictureObject& o = store.objects[slot];
+        while (buffer.size() < 4)
+            buffer.append(QString());
+        buffer[0] = QStringLiteral("Pic");
+        buffer[1] = o.Tag;
+        buffer[2] = o.ToolTipText;
+        buffer[3] = QString::number(slot);
+    };
     kinds.add(std::move(d));
 }
 

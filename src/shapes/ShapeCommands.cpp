@@ -1,6 +1,7 @@
 #include "shapes/ShapeCommands.h"
 
 #include "common/Prompter.h"
+#include "kinds/CopyBuffer.h"
 #include "objects/ResizeHandles.h"
 #include "shapes/Shapes.h"
 #include "workspace/CanvasTools.h"
@@ -191,11 +192,9 @@ void ShapeCommands::edit(const std::function<void(ShapeRecord&)>& change) {
 }
 
 void ShapeCommands::mnuCopyShape_Click() {
-    if (const int16_t slot = contextShape()) {
-        Workspace& ws = m_context.workspace();
-        ws.kinds().find(ElementKind::Shape)->copy(ws.store(), slot, ws.diagram.copyBuffer);
-        m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
-    }
+    if (const int16_t slot = contextShape())
+        if (CopyBuffer::copy(m_context.workspace(), {ElementKind::Shape, slot}))
+            m_context.action(QStringLiteral("mnuPaste")).setEnabled(true);
 }
 
 void ShapeCommands::mnuDeleteFig_Click() {

@@ -39,6 +39,23 @@ void registerKind(KindRegistry& kinds) {
         store.textStatus[slot] = ElementStore::Free;
         store.texts[slot] = TextField{};
     };
+    d.copy = [](const ElementStore& store, int slot, QStringList& buffer) {
+        const TextField& t = store.texts[slot];
+        const auto logical = [](bool value) {
+            return value ? QStringLiteral("True") : QStringLiteral("False");
+        };
+        while (buffer.size() < 9)
+            buffer.append(QString());
+        buffer[0] = QStringLiteral("Tekst");
+        buffer[1] = t.Caption;
+        buffer[2] = QString::number(t.ForeColor);
+        buffer[3] = logical(t.FontBold);
+        buffer[4] = logical(t.FontItalic);
+        buffer[5] = t.FontName;
+        buffer[6] = QString::number(t.FontSize);
+        buffer[7] = logical(t.FontStrikethru);
+        buffer[8] = logical(t.FontUnderline);
+    };
     kinds.add(std::move(d));
 }
 

@@ -51,4 +51,7 @@ struct DiagramState {
     // others are its values as text. A copy overwrites the entries it uses and leaves the
     // rest; it lives as long as the window, across loaded diagrams.
     QStringList copyBuffer;
+    // The identity of the picture object a "Pic" copy was taken from: a paste finds it only
+    // while its slot still holds that object.
+    quint64 copiedPicture = 0;
 };

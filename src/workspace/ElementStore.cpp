@@ -1,7 +1,13 @@
 #include "workspace/ElementStore.h"
 
+#include <atomic>
 #include <cstring>
 #include <type_traits>
+
+quint64 PictureObject::newIdentity() {
+    static std::atomic<quint64> last{0};
+    return ++last;
+}
 
 bool ElementStore::isSlotFree(ElementKind buffer, int slot) const {
     switch (buffer) {
@@ -82,9 +88,10 @@ bool ElementStore::sameElement(const ElementStore& other, ElementRef element) co
             return false;
         const PictureObject& a = objects[slot];
         const PictureObject& b = other.objects[slot];
-        return a.picture.cacheKey() == b.picture.cacheKey() && a.Tag == b.Tag &&
-               a.ToolTipText == b.ToolTipText && a.Left == b.Left && a.Top == b.Top &&
-               a.Width == b.Width && a.Height == b.Height && a.Visible == b.Visible;
+        return a.identity == b.identity && a.picture.cacheKey() == b.picture.cacheKey() &&
+               a.Tag == b.Tag && a.ToolTipText == b.ToolTipText && a.Left == b.Left &&
+               a.Top == b.Top && a.Width == b.Width && a.Height == b.Height &&
+               a.Visible == b.Visible;
     }
     case ElementKind::Text: {
         if (slot < 1 || slot > Capacity || textStatus[slot] != other.textStatus[slot])

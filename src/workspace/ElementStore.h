@@ -18,6 +18,11 @@ struct PictureObject {
     double Width = 0;
     double Height = 0;
     bool Visible = false;
+    // Who the object is, whatever slot it has and however it is moved or edited; never
+    // written to a file. 0 for no object.
+    quint64 identity = 0;
+    // An identity no object of this run has had.
+    static quint64 newIdentity();
 };
 
 // A one-line text field; its size follows from its font (see TextFieldGeometry).

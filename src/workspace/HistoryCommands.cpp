@@ -5,28 +5,16 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
 
 HistoryCommands::HistoryCommands(EditorContext& context) : m_context(context) {
     Workspace& ws = context.workspace();
     m_cleanText = ws.stateText();
-    // Ctrl+Shift and Alt+Shift switch the keyboard layout on many desktops: plain Ctrl only.
-    const struct {
-        const char* name;
-        QKeySequence keys;
-        void (HistoryCommands::*command)();
-    } entries[] = {{"mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), &HistoryCommands::undo},
-                   {"mnuRedo", QKeySequence(Qt::CTRL | Qt::Key_Y), &HistoryCommands::redo}};
-    for (const auto& entry : entries) {
-        QAction& action = context.action(QString::fromLatin1(entry.name));
-        action.setShortcut(entry.keys);
-        action.setShortcutContext(Qt::WindowShortcut);
-        // The keys work with the menu closed.
-        context.mainWindow().addAction(&action);
-        connect(&action, &QAction::triggered, this, entry.command);
-    }
+    connect(&context.action(QStringLiteral("mnuUndo")), &QAction::triggered, this,
+            &HistoryCommands::undo);
+    connect(&context.action(QStringLiteral("mnuRedo")), &QAction::triggered, this,
+            &HistoryCommands::redo);
     connect(&ws.history(), &History::changed, this, &HistoryCommands::refresh);
     connect(&ws, &Workspace::stateTextChanged, this, [this](const QString& text) {
         if (m_context.workspace().history().isClean())

@@ -6,8 +6,8 @@
 class EditorContext;
 
 // "Отмени" (Ctrl+Z) and "Повтори" (Ctrl+Y) of the main menu: each entry names the step it
-// takes back or does again and is disabled when there is none. The keys work wherever the
-// main window has the focus, but not while its commands are locked.
+// takes back or does again and is disabled when there is none. Nothing happens while the
+// window's commands are locked.
 class HistoryCommands : public QObject {
     Q_OBJECT
 

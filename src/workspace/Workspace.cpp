@@ -135,6 +135,7 @@ void Workspace::DobaviNov(const QString& Vid) {
     }
     object.Tag = Vid;
     object.Visible = true;
+    object.identity = PictureObject::newIdentity();
     // A picture box sizes itself to its picture.
     object.Width = PixelsToTwips(object.picture.width());
     object.Height = PixelsToTwips(object.picture.height());

@@ -134,6 +134,8 @@ private:
     void Form_Load();
     void createButtons();
     void createMenu();
+    // The keys of the menu entries, shown beside them.
+    void createShortcuts();
     void createPanels();
     void applyLayout();
     void syncToolButtons();

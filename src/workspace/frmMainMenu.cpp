@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 void frmMain::createMenu() {
     mnuMenu = NamedMenu::create(this, QStringLiteral("mnuMenu"));
@@ -78,6 +79,7 @@ void frmMain::createMenu() {
     QAction* mnuUndo = add(mnuMenu, "mnuUndo", "Отмени");
     QAction* mnuRedo = add(mnuMenu, "mnuRedo", "Повтори");
     submenu(mnuMenu, "mnuRecent", "Последни файлове");
+    add(mnuMenu, "mnuCopyPicture", "Копирай като картинка");
     // The history's commands fill them in.
     mnuUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
@@ -106,6 +108,36 @@ void frmMain::createMenu() {
     for (auto it = m_elementMenu->actions().cbegin(); it != m_elementMenu->actions().cend(); ++it) {
         Q_ASSERT(!m_actions.contains(it.key()));
         m_actions.insert(it.key(), it.value());
+    }
+    createShortcuts();
+}
+
+void frmMain::createShortcuts() {
+    // Plain Ctrl only: Ctrl+Shift and Alt+Shift switch the keyboard layout on many desktops.
+    const struct {
+        const char* entry;
+        QKeySequence keys;
+    } shortcuts[] = {
+        {"mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"mnuPaste", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"mnuRedo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"mnuNewFile", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"mnuLoadFile", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuSaveFile", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuHelp", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& shortcut : shortcuts) {
+        QAction& entry = action(QString::fromLatin1(shortcut.entry));
+        // Shown beside the entry; it works from the menu while the menu is open.
+        entry.setShortcut(shortcut.keys);
+        // And from the window, as the entry would: not while the commands are locked or the
+        // entry is disabled.
+        auto* key = new QShortcut(shortcut.keys, this);
+        connect(key, &QShortcut::activated, this, [this, &entry] {
+            if (mnuMenu->isEnabled() && entry.isEnabled())
+                entry.trigger();
+        });
     }
 }
 

@@ -138,6 +138,7 @@ private slots:
             "mnuUndo Отмени",
             "mnuRedo Повтори",
             "mnuRecent Последни файлове",
+            "mnuCopyPicture Копирай като картинка",
         };
         QCOMPARE(menuLayout(f.w().mnuMenu), expected);
         QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());
