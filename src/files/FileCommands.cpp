@@ -106,8 +106,9 @@ void FileCommands::cmdSave_Click() {
             return;
         }
         showFileName(fileName);
-        completeSave(true);
+        // The file holds the diagram from here on, whatever the message below waits for.
         emit diagramSaved(fileName);
+        completeSave(true);
         return;
     }
 
