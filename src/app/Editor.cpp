@@ -1,6 +1,9 @@
 #include "app/Editor.h"
 
 #include "files/FileCommands.h"
+#include "files/RecentMenu.h"
+#include "files/Recovery.h"
+#include "files/RecoveryCommands.h"
 #include "grids/GridCommands.h"
 #include "grids/GridHandleLayer.h"
 #include "kinds/CopyCommands.h"
@@ -22,7 +25,7 @@
 #include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
 
-Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
+Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& recoveryFolder)
     : m_window(std::make_unique<frmMain>(prompter, paths)) {
     frmMain& window = *m_window;
     m_pictures = std::make_unique<PictureCommands>(window);
@@ -35,6 +38,9 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_resize = std::make_unique<ResizeCommands>(window);
     m_history = std::make_unique<HistoryCommands>(window);
     m_copy = std::make_unique<CopyCommands>(window);
+    m_recovery = std::make_unique<RecoveryCommands>(
+        window, *m_files, recoveryFolder.isEmpty() ? Recovery::defaultFolder() : recoveryFolder);
+    m_recent = std::make_unique<RecentMenu>(window, *m_files);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -59,6 +65,9 @@ Editor::~Editor() {
     // while they go.
     for (CanvasLayer* layer : m_layers)
         m_window->canvas().layers().remove(layer);
+    // A clean end: the recovery file goes.
+    m_recent.reset();
+    m_recovery.reset();
     m_copy.reset();
     m_history.reset();
     m_resize.reset();

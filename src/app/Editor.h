@@ -13,6 +13,8 @@ class HistoryCommands;
 class LineCommands;
 class OrientationCommands;
 class PictureCommands;
+class RecentMenu;
+class RecoveryCommands;
 class ResizeCommands;
 class ShapeCommands;
 class TextCommands;
@@ -23,7 +25,9 @@ class CanvasLayer;
 
 class Editor : public SplashTarget {
 public:
-    Editor(Prompter& prompter, const frmMain::Paths& paths);
+    // Recovery files are kept in `recoveryFolder` (Recovery::defaultFolder() when empty).
+    Editor(Prompter& prompter, const frmMain::Paths& paths,
+           const QString& recoveryFolder = QString());
     ~Editor() override;
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
@@ -38,6 +42,8 @@ public:
     TextCommands& texts() const { return *m_texts; }
     ResizeCommands& resizing() const { return *m_resize; }
     HistoryCommands& history() const { return *m_history; }
+    RecoveryCommands& recovery() const { return *m_recovery; }
+    RecentMenu& recentFiles() const { return *m_recent; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -56,6 +62,8 @@ private:
     std::unique_ptr<ResizeCommands> m_resize;
     std::unique_ptr<HistoryCommands> m_history;
     std::unique_ptr<CopyCommands> m_copy;
+    std::unique_ptr<RecoveryCommands> m_recovery;
+    std::unique_ptr<RecentMenu> m_recent;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

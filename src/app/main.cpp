@@ -3,6 +3,7 @@
 #include "common/QtPrompter.h"
 #include "files/CommandLineExport.h"
 #include "files/FileCommands.h"
+#include "files/RecoveryCommands.h"
 #include "library/frmSplash.h"
 #include "settings/SettingsFile.h"
 
@@ -142,6 +143,10 @@ int main(int argc, char* argv[]) {
             }
             if (!diagram.isEmpty() && editor)
                 editor->files().openDiagram(QFileInfo(diagram).absoluteFilePath());
+            // Then what a copy of the program that died left behind, which the user may take
+            // in its place.
+            if (editor)
+                editor->recovery().offer();
         });
     splash.show();
     splash.Form_Load();

@@ -106,6 +106,8 @@ void FileCommands::cmdSave_Click() {
             return;
         }
         showFileName(fileName);
+        // The file holds the diagram from here on, whatever the message below waits for.
+        emit diagramSaved(fileName);
         completeSave(true);
         return;
     }
@@ -296,6 +298,31 @@ void FileCommands::openDiagram(const QString& fileName) {
     ws.setStateText(DiagramStateText::loaded());
     showFileName(fileName);
     // Told once the diagram is up with its name.
+    tellMissing(missing);
+    if (m_readRecognised)
+        emit diagramOpened(fileName);
+}
+
+bool FileCommands::openRecovered(const QString& path, const QString& fileName) {
+    Workspace& ws = m_context.workspace();
+    m_context.SpriInstrumentite();
+    ws.Iz4isti();
+    const QStringList missing = LoadFile(path);
+    m_context.action(QStringLiteral("mnuPaste")).setEnabled(false);
+    if (fileName.isEmpty()) {
+        ws.setFileText(DiagramStateText::noFile());
+        m_context.mainWindow().setWindowTitle(ws.diagram.ImeForma + QStringLiteral("[*]"));
+    } else {
+        showFileName(fileName);
+    }
+    // Whatever the file on disk holds, this diagram has not been saved there.
+    ws.setStateText(DiagramStateText::changed());
+    ws.setModified(true);
+    tellMissing(missing);
+    return m_readWhole;
+}
+
+void FileCommands::tellMissing(const QStringList& missing) {
     if (!missing.isEmpty()) {
         QStringList keys;
         for (const QString& key : missing.mid(0, 10))
@@ -325,6 +352,8 @@ QStringList FileCommands::LoadFile(const QString& fileName) {
                                               m_context.setProgress(value, maximum);
                                           });
                                   });
+    m_readRecognised = status == BoundedFileReader::Status::Read && result.recognised;
+    m_readWhole = m_readRecognised && result.ended && result.damagedRecords == 0;
     if (status != BoundedFileReader::Status::Read) {
         const QString name = Shown(QFileInfo(fileName).fileName(), 80);
         Warn(prompter,

@@ -39,8 +39,11 @@ public:
     // How a file is handed to the system (tests watch it instead).
     std::function<bool(const QString& path)> openWithSystem;
     // Opens a diagram without the questions of the Load command (a file named on the command
-    // line at start-up).
+    // line at start-up, a recent file).
     void openDiagram(const QString& fileName);
+    // Opens a diagram kept by the autosave as changed, under the name it had (`fileName`, or
+    // none when empty). True when the whole file was read.
+    bool openRecovered(const QString& path, const QString& fileName);
 
     // The writer and the reader with the progress bar, the hourglass and the commands
     // locked. SaveFile tells the user when the file could not be written and returns false;
@@ -48,6 +51,12 @@ public:
     bool SaveFile(const QString& fileName);
     // Gives the library keys the diagram names that the library lacks.
     QStringList LoadFile(const QString& fileName);
+
+signals:
+    // A diagram was written whole to `fileName` by the Save command.
+    void diagramSaved(const QString& fileName);
+    // A diagram was read from `fileName` (Load, the command line, a recent file).
+    void diagramOpened(const QString& fileName);
 
 private:
     void scrollToOrigin();
@@ -61,9 +70,14 @@ private:
     // The end of a successful save; only writing the diagram itself clears its changes.
     void completeSave(bool diagramWritten);
     void showFileName(const QString& fileName);
+    // Tells the user which library pictures a diagram read lacks.
+    void tellMissing(const QStringList& missing);
 
     EditorContext& m_context;
     SelectionTool* m_selection = nullptr;
     int16_t m_exportFormat = 0;
     QString m_exportFile; // the file a pending region export goes to
+    // How the last LoadFile went.
+    bool m_readRecognised = false; // read, and a diagram
+    bool m_readWhole = false;      // and nothing in it was damaged
 };
