@@ -138,6 +138,7 @@ private slots:
             "mnuUndo Отмени",
             "mnuRedo Повтори",
             "mnuRecent Последни файлове",
+            "  mnuRecentNone (няма)",
             "mnuCopyPicture Копирай като картинка",
         };
         QCOMPARE(menuLayout(f.w().mnuMenu), expected);
