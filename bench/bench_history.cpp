@@ -1,10 +1,13 @@
 // The undo history with every buffer full and a 2000 x 1500 photo: recording a step, an undo or
-// a redo with the canvas painted again, and what a hundred steps hold.
+// a redo with the canvas painted again, and what a hundred steps hold; a paste into the last
+// free slot with its repaint.
 #include "FullDiagram.h"
 #include "app/Editor.h"
 #include "common/SilentPrompter.h"
+#include "kinds/CopyCommands.h"
 #include "workspace/Pano.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -105,6 +108,32 @@ void BM_HundredStepsMemory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HundredStepsMemory)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+
+// "Постави" of a copied picture object into the one free object slot, with the repaint and the
+// canvas painted; the pasted object is taken out again outside the timing.
+void BM_PasteWithRepaint(benchmark::State& state) {
+    FullEditor full;
+    Workspace& ws = full.ws();
+    ws.edit(QStringLiteral("Проба"), DiagramChange::Scope::Replaced).store().objectStatus[200] =
+        ElementStore::Free;
+    ws.diagram.contextElement = {ElementKind::Picture, 7};
+    QAction& copy = full.editor.window().action(QStringLiteral("mnuCopy"));
+    QAction& paste = full.editor.window().action(QStringLiteral("mnuPaste"));
+    copy.trigger();
+    ws.tools.rightClick = QPointF(3000, 3000);
+    const ElementStore before = ws.document().snapshot();
+    for (auto _ : state) {
+        paste.trigger();
+        full.repaint();
+        state.PauseTiming();
+        if (ws.store().objectStatus[200] != ElementStore::Used)
+            state.SkipWithError("nothing pasted");
+        ws.restoreDiagram(before, QStringLiteral("Отмяна"));
+        full.repaint();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PasteWithRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 } // namespace
 
