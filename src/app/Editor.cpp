@@ -10,6 +10,7 @@
 #include "objects/PictureLayer.h"
 #include "objects/ResizeCommands.h"
 #include "objects/ResizeHandleLayer.h"
+#include "search/SearchCommands.h"
 #include "shapes/ShapeCommands.h"
 #include "shapes/ShapeHandleLayer.h"
 #include "text/TextCommands.h"
@@ -33,6 +34,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths)
     m_texts = std::make_unique<TextCommands>(window);
     m_resize = std::make_unique<ResizeCommands>(window);
     m_history = std::make_unique<HistoryCommands>(window);
+    m_search = std::make_unique<SearchCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -57,6 +59,7 @@ Editor::~Editor() {
     // while they go.
     for (CanvasLayer* layer : m_layers)
         m_window->canvas().layers().remove(layer);
+    m_search.reset();
     m_history.reset();
     m_resize.reset();
     m_texts.reset();

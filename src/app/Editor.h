@@ -13,6 +13,7 @@ class LineCommands;
 class OrientationCommands;
 class PictureCommands;
 class ResizeCommands;
+class SearchCommands;
 class ShapeCommands;
 class TextCommands;
 
@@ -37,6 +38,7 @@ public:
     TextCommands& texts() const { return *m_texts; }
     ResizeCommands& resizing() const { return *m_resize; }
     HistoryCommands& history() const { return *m_history; }
+    SearchCommands& search() const { return *m_search; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<TextCommands> m_texts;
     std::unique_ptr<ResizeCommands> m_resize;
     std::unique_ptr<HistoryCommands> m_history;
+    std::unique_ptr<SearchCommands> m_search;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };
