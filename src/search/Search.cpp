@@ -73,11 +73,13 @@ QRectF Search::highlight(const QRectF& element) {
 QPoint Search::originShowing(const QRectF& box, const QRectF& visible, const QPoint& maximum) {
     const auto axis = [](double low, double high, double viewLow, double viewSize, int most) {
         double origin = viewLow;
-        if (low < viewLow || high - low > viewSize)
-            origin = std::floor(low);
-        else if (high > viewLow + viewSize)
-            origin = std::ceil(high - viewSize);
-        return std::clamp(static_cast<int>(origin), 0, std::max(most, 0));
+        if (low < viewLow + ViewMargin || high > viewLow + viewSize - ViewMargin) {
+            if (high - low > viewSize - 2 * ViewMargin)
+                origin = low - ViewMargin;
+            else
+                origin = (low + high - viewSize) / 2;
+        }
+        return std::clamp(static_cast<int>(std::lround(origin)), 0, std::max(most, 0));
     };
     return {axis(box.left(), box.right(), visible.left(), visible.width(), maximum.x()),
             axis(box.top(), box.bottom(), visible.top(), visible.height(), maximum.y())};

@@ -47,10 +47,13 @@ public:
     static bool contains(const QString& text, const QString& key);
     // The highlight around an element's box.
     static QRectF highlight(const QRectF& element);
-    // Where the view must stand for `box` to be seen on a canvas now showing `visible`: the
-    // least move of each axis that brings the box in (its left or top edge first where it
-    // does not fit), within 0..`maximum` (the scroll bars' maxima). An axis on which the box
-    // is already seen keeps its place.
+    // A match closer than this to an edge of the canvas counts as out of view: the scroll bars
+    // lie over the edges (twips).
+    static constexpr double ViewMargin = 300;
+    // Where the view must stand for `box` to be seen on a canvas now showing `visible`: where
+    // it stands, on an axis where the box already lies clear of the edges; otherwise with the
+    // box in the middle (its left or top edge first where it is too large for that). Within
+    // 0..`maximum`, the scroll bars' maxima.
     static QPoint originShowing(const QRectF& box, const QRectF& visible, const QPoint& maximum);
 
 private:

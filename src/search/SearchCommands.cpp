@@ -133,8 +133,6 @@ void SearchCommands::bringIntoView() {
     Workspace& ws = m_context.workspace();
     const QRectF visible = ws.canvas.visibleArea();
     const QRectF box = ws.canvas.FoundBox.rect;
-    if (visible.contains(box))
-        return;
     const Pano& canvas = m_context.canvas();
     const QPoint origin = Search::originShowing(
         box, visible, {canvas.MoveHorizont->maximum(), canvas.MoveVertikal->maximum()});

@@ -172,20 +172,20 @@ private slots:
         QTest::addColumn<QPoint>("origin");  // where the view stands
         QTest::addColumn<QPoint>("maximum"); // the scroll bars' maxima
         QTest::addColumn<QPoint>("expected");
-        // The view is 6000 x 4000 twips.
-        QTest::newRow("in view") << QRectF(100, 100, 455, 455) << QPoint(0, 0) << QPoint(9000, 9000)
-                                 << QPoint(0, 0);
-        QTest::newRow("beyond the right edge")
-            << QRectF(8000, 100, 455, 455) << QPoint(0, 0) << QPoint(9000, 9000) << QPoint(2455, 0);
-        QTest::newRow("below, partly seen")
-            << QRectF(300, 3800, 455, 455) << QPoint(0, 0) << QPoint(9000, 9000) << QPoint(0, 255);
+        // The view is 6000 x 4000 twips; 300 twips along its edges count as out of it.
+        QTest::newRow("in view") << QRectF(1000, 1000, 455, 455) << QPoint(0, 0)
+                                 << QPoint(9000, 9000) << QPoint(0, 0);
+        QTest::newRow("right of the view: centred") << QRectF(8000, 1000, 400, 400) << QPoint(0, 0)
+                                                    << QPoint(9000, 9000) << QPoint(5200, 0);
+        QTest::newRow("at the bottom edge") << QRectF(1000, 3500, 400, 400) << QPoint(0, 0)
+                                            << QPoint(9000, 9000) << QPoint(0, 1700);
         QTest::newRow("above and left of a scrolled view")
-            << QRectF(960, 1960, 455, 455) << QPoint(5000, 3000) << QPoint(9000, 9000)
-            << QPoint(960, 1960);
+            << QRectF(1000, 2000, 400, 400) << QPoint(5000, 3000) << QPoint(9000, 9000)
+            << QPoint(0, 200);
         QTest::newRow("taller than the view: its top")
-            << QRectF(100, 5000, 455, 5000) << QPoint(0, 0) << QPoint(9000, 9000)
-            << QPoint(0, 5000);
-        QTest::newRow("held by the scroll range") << QRectF(12000, 9000, 455, 455) << QPoint(0, 0)
+            << QRectF(1000, 5000, 400, 5000) << QPoint(0, 0) << QPoint(9000, 9000)
+            << QPoint(0, 4700);
+        QTest::newRow("held by the scroll range") << QRectF(12000, 9000, 400, 400) << QPoint(0, 0)
                                                   << QPoint(3000, 2000) << QPoint(3000, 2000);
         QTest::newRow("not before the start")
             << QRectF(-40, -40, 455, 455) << QPoint(600, 600) << QPoint(9000, 9000) << QPoint(0, 0);
