@@ -35,7 +35,8 @@ class TestSearchPanel : public QObject {
     Q_OBJECT
 
 private slots:
-    // Ctrl+F opens the panel with the key selected for typing over; Enter searches.
+    // Ctrl+F opens the panel with the key selected for typing over; Enter searches; "Затвори"
+    // hides the panel and the highlight.
     void keysOpenPanelAndSearch() {
         MainWindowFixture f;
         putObject(f.ws(), 1, QStringLiteral("Широколентов рутър"), 1000, 2000);
@@ -59,6 +60,10 @@ private slots:
         QCOMPARE(box.txtKey->selectedText(), QStringLiteral("рут"));
         QCOMPARE(f.w().action(QStringLiteral("mnuSearch")).shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_F));
+
+        box.cmdClose->click();
+        QVERIFY(!box.isVisible());
+        QVERIFY(!f.ws().canvas.FoundBox.visible);
     }
 
     // Typing in the key box, "Нулирай" and either check box start the search again.
@@ -108,19 +113,6 @@ private slots:
         QCOMPARE(shown.title, QStringLiteral("Грешка !!"));
         QCOMPARE(shown.text, QStringLiteral("Не сте въвели ключ за търсене !"));
         QCOMPARE(shown.icon, Prompter::Icon::Warning);
-        QVERIFY(!f.ws().canvas.FoundBox.visible);
-    }
-
-    void closeHidesPanelAndHighlight() {
-        MainWindowFixture f;
-        putObject(f.ws(), 1, QStringLiteral("Рутер"), 500, 500);
-        f.w().action(QStringLiteral("mnuSearch")).trigger();
-        SearchBox& box = f.editor->search().box();
-        box.txtKey->setText(QStringLiteral("рут"));
-        box.cmdSearch->click();
-        QVERIFY(f.ws().canvas.FoundBox.visible);
-        box.cmdClose->click();
-        QVERIFY(!box.isVisible());
         QVERIFY(!f.ws().canvas.FoundBox.visible);
     }
 
@@ -194,24 +186,16 @@ private slots:
 
     void bufferView_data() {
         QTest::addColumn<bool>("full");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("empty") << false
-                               << QStringList{"Натовареност на буфера за обекти: 0/255",
-                                              "Натовареност на буфера за текст: 0/255",
-                                              "Натовареност на буфера за линии: 0/255",
-                                              "Натовареност на буфера за фигури: 0/255",
-                                              "Натовареност на буфера за решетки: 0/10"};
+        QTest::addColumn<QStringList>("counts");
+        QTest::newRow("empty") << false << QStringList{"0/255", "0/255", "0/255", "0/255", "0/10"};
         QTest::newRow("full") << true
-                              << QStringList{"Натовареност на буфера за обекти: 255/255",
-                                             "Натовареност на буфера за текст: 255/255",
-                                             "Натовареност на буфера за линии: 255/255",
-                                             "Натовареност на буфера за фигури: 255/255",
-                                             "Натовареност на буфера за решетки: 10/10"};
+                              << QStringList{"255/255", "255/255", "255/255", "255/255", "10/10"};
     }
 
     void bufferView() {
         QFETCH(bool, full);
-        QFETCH(QStringList, labels);
+        QFETCH(QStringList, counts);
+        const QStringList words = {"обекти", "текст", "линии", "фигури", "решетки"};
         MainWindowFixture f;
         Workspace& ws = f.ws();
         ws.settings.transparency[int(SettingsWindow::Buffers)] = 200;
@@ -237,10 +221,11 @@ private slots:
             const QProgressBar* bars[] = {view.PrgObj, view.PrgTxt, view.PrgLin, view.PrgShp,
                                           view.PrgTab};
             for (int i = 0; i < 5; ++i) {
-                QCOMPARE(shownLabels[i]->text(), labels[i]);
+                const QString tip = QStringLiteral("Натовареност на буфера за ") + words[i];
+                QCOMPARE(shownLabels[i]->text(), tip + QStringLiteral(": ") + counts[i]);
+                QCOMPARE(bars[i]->toolTip(), tip);
                 QCOMPARE(bars[i]->maximum(), i < 4 ? 255 : 10);
                 QCOMPARE(bars[i]->value(), full ? bars[i]->maximum() : 0);
-                QCOMPARE(bars[i]->toolTip(), labels[i].section(QLatin1Char(':'), 0, 0));
             }
             QVERIFY(qAbs(view.windowOpacity() - 200 / 255.0) < 0.001);
             QTest::keyClick(&view, Qt::Key_Escape);
