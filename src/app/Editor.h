@@ -16,6 +16,7 @@ class PictureCommands;
 class RecentMenu;
 class RecoveryCommands;
 class ResizeCommands;
+class SearchCommands;
 class ShapeCommands;
 class TextCommands;
 
@@ -44,6 +45,7 @@ public:
     HistoryCommands& history() const { return *m_history; }
     RecoveryCommands& recovery() const { return *m_recovery; }
     RecentMenu& recentFiles() const { return *m_recent; }
+    SearchCommands& search() const { return *m_search; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -64,6 +66,7 @@ private:
     std::unique_ptr<CopyCommands> m_copy;
     std::unique_ptr<RecoveryCommands> m_recovery;
     std::unique_ptr<RecentMenu> m_recent;
+    std::unique_ptr<SearchCommands> m_search;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };
