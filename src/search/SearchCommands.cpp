@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,16 +24,9 @@ SearchCommands::SearchCommands(EditorContext& context) : m_context(context) {
 
     runBufferView = [](frmBuffer& view) { view.exec(); };
 
-    QAction& search = context.action(QStringLiteral("mnuSearch"));
-    // Plain Ctrl: Ctrl+Shift and Alt+Shift switch the keyboard layout on many desktops.
-    search.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    search.setShortcutContext(Qt::WindowShortcut);
-    window.addAction(&search);
-    connect(&search, &QAction::triggered, this, [this] {
-        // The key, like the menu, does nothing while the commands are locked.
-        if (m_context.menu(QStringLiteral("mnuMenu")).isEnabled())
-            mnuSearch_Click();
-    });
+    // Its key, Ctrl+F, is the main window's, with the other keys of the menus.
+    connect(&context.action(QStringLiteral("mnuSearch")), &QAction::triggered, this,
+            &SearchCommands::mnuSearch_Click);
     connect(&context.action(QStringLiteral("mnuBuffers")), &QAction::triggered, this,
             &SearchCommands::mnuBuffers_Click);
 

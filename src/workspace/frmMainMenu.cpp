@@ -126,6 +126,7 @@ void frmMain::createShortcuts() {
         {"mnuLoadFile", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"mnuSaveFile", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"mnuHelp", QKeySequence(Qt::Key_F1)},
+        {"mnuSearch", QKeySequence(Qt::CTRL | Qt::Key_F)},
     };
     for (const auto& shortcut : shortcuts) {
         QAction& entry = action(QString::fromLatin1(shortcut.entry));
