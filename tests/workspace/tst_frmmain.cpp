@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -284,6 +285,49 @@ private slots:
         QCOMPARE(m.buttons, Prompter::Buttons::YesNo);
         QCOMPARE(f.saves, saves);
         QCOMPARE(f.ends, 1);
+    }
+
+    // The keys of the menu entries run them from the window, as the entries would, and do
+    // nothing while the commands are locked or the entry is disabled.
+    void keysRunTheirEntries_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("runs");
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << "mnuNewFile" << true;
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << "mnuLoadFile" << true;
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << "mnuSaveFile" << true;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << "mnuHelp" << true;
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << ctrl << "mnuSearch" << true;
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << "mnuCopy" << true;
+        // Disabled with nothing copied, undone or redone.
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "mnuPaste" << false;
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "mnuUndo" << false;
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << ctrl << "mnuRedo" << false;
+    }
+
+    void keysRunTheirEntries() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, entry);
+        QFETCH(bool, runs);
+        MainWindowFixture f;
+        f.ws().settings.ShowInfo = false;
+        f.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
+        QAction& action = f.w().action(entry);
+        QSignalSpy triggered(&action, &QAction::triggered);
+        const auto press = [&] {
+            QTest::keyClick(&f.w(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        };
+        f.w().Kontrolite(false);
+        press();
+        QCOMPARE(triggered.count(), 0);
+        f.w().Kontrolite(true);
+        press();
+        QCOMPARE(triggered.count(), runs ? 1 : 0);
+        QCOMPARE(action.shortcut(), QKeySequence(key | modifiers));
     }
 
     void kontroliteLocksAndUnlocksTheCommands() {
