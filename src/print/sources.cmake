@@ -1,2 +1,2 @@
-list(APPEND VX_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR} / PrintLayout.h ${CMAKE_CURRENT_LIST_DIR} /
-     PrintLayout.cpp)
+list(APPEND VX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.h ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp)
