@@ -38,22 +38,8 @@ QPixmap magnifier(int size) {
 
 } // namespace
 
-SearchBox::SearchBox(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("SearchBox"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-
-    caption = new QLabel(QStringLiteral("Търсене"), this);
-    caption->setObjectName(QStringLiteral("SearchBoxCaption"));
-    caption->setAutoFillBackground(true);
-    QPalette titlePalette = caption->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    caption->setPalette(titlePalette);
-    caption->setContentsMargins(4, 2, 4, 2);
-    caption->setCursor(Qt::SizeAllCursor);
-
+SearchBox::SearchBox(QWidget* parent)
+    : FloatingPanel(QStringLiteral("SearchBox"), QStringLiteral("Търсене"), parent) {
     imgMagn = new QLabel(this);
     imgMagn->setObjectName(QStringLiteral("imgMagn"));
     imgMagn->setPixmap(magnifier(32));
@@ -73,17 +59,12 @@ SearchBox::SearchBox(QWidget* parent) : QFrame(parent) {
     for (QPushButton* button : {cmdSearch, cmdClose})
         button->setAutoDefault(false);
 
-    lblClear = new QLabel(QStringLiteral("Нулирай"), this);
-    lblClear->setObjectName(QStringLiteral("lblClear"));
-    lblClear->setToolTip(QStringLiteral("Нулиране на текущото търсене"));
-    lblClear->setCursor(Qt::PointingHandCursor);
-    QFont underlined = lblClear->font();
-    underlined.setUnderline(true);
-    lblClear->setFont(underlined);
+    lblClear =
+        addLink(QStringLiteral("lblClear"), QStringLiteral("Нулирай"),
+                QStringLiteral("Нулиране на текущото търсене"), [this] { emit clearClicked(); });
     QPalette linkPalette = lblClear->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
     lblClear->setPalette(linkPalette);
-    lblClear->installEventFilter(this);
 
     chkObj = new QCheckBox(QStringLiteral("Търси в текста на обектите"), this);
     chkObj->setObjectName(QStringLiteral("chkObj"));
@@ -117,65 +98,13 @@ SearchBox::SearchBox(QWidget* parent) : QFrame(parent) {
     grid->addLayout(bottom, 3, 0, 1, 3);
     adjustSize();
 
-    m_drag = SimpleDragAndDrop(
-        [this] {
-            return QRectF(PixelsToTwips(x()), PixelsToTwips(y()), PixelsToTwips(width()),
-                          PixelsToTwips(height()));
-        },
-        [this](double left, double top) {
-            move(TwipsToPixelRounded(left), TwipsToPixelRounded(top));
-        },
-        [this] {
-            const QWidget* container = parentWidget();
-            return container ? QRectF(0, 0, PixelsToTwips(container->width()),
-                                      PixelsToTwips(container->height()))
-                             : QRectF();
-        });
-    m_drag.LimitMode = 1;
     if (parent)
         parent->installEventFilter(this);
 }
 
-void SearchBox::keepInside() {
-    const QWidget* container = parentWidget();
-    if (!container)
-        return;
-    const int left = std::max(0, std::min(x(), container->width() - width()));
-    const int top = std::max(0, std::min(y(), container->height() - height()));
-    if (left != x() || top != y())
-        move(left, top);
-}
-
-void SearchBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_drag.DragObj(true, PixelsToTwips(event->position().x()),
-                       PixelsToTwips(event->position().y()));
-    }
-}
-
-void SearchBox::mouseMoveEvent(QMouseEvent* event) {
-    m_drag.MoveObj(PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
-}
-
-void SearchBox::mouseReleaseEvent(QMouseEvent*) {
-    m_drag.DragObj(false, 0, 0);
-}
-
 bool SearchBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+    // The window shrank: the panel stays inside.
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
         keepInside();
-        return false;
-    }
-    if (watched == lblClear) {
-        // The link takes its own clicks: a press on it starts no drag of the panel.
-        if (event->type() == QEvent::MouseButtonPress)
-            return true;
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && lblClear->rect().contains(mouse->pos()))
-                emit clearClicked();
-            return true;
-        }
-    }
-    return QFrame::eventFilter(watched, event);
+    return FloatingPanel::eventFilter(watched, event);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "workspace/SimpleDragAndDrop.h"
-
-#include <QFrame>
+#include "workspace/FloatingPanel.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,13 +9,12 @@ class QPushButton;
 
 // The search panel "Търсене": a frame on the main window that the user drags by any bare part
 // of it, kept inside the window. It only shows its controls; the search commands wire them.
-class SearchBox : public QFrame {
+class SearchBox : public FloatingPanel {
     Q_OBJECT
 
 public:
     explicit SearchBox(QWidget* parent);
 
-    QLabel* caption = nullptr;
     QLabel* imgMagn = nullptr;
     QLineEdit* txtKey = nullptr;
     QPushButton* cmdSearch = nullptr;
@@ -27,19 +24,10 @@ public:
     QCheckBox* txtText = nullptr;
     QLabel* lblSBLabel = nullptr;
 
-    // Puts the panel back inside its window when it no longer fits (the window shrank).
-    void keepInside();
-
 signals:
     // "Нулирай" was clicked.
     void clearClicked();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    SimpleDragAndDrop m_drag;
 };

@@ -10,22 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("DrawOptions"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-
-    caption = new QLabel(QStringLiteral("Опции при чертане"), this);
-    caption->setObjectName(QStringLiteral("DrawOptionsCaption"));
-    caption->setAutoFillBackground(true);
-    QPalette titlePalette = caption->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    caption->setPalette(titlePalette);
-    caption->setContentsMargins(4, 2, 4, 2);
-    caption->setCursor(Qt::SizeAllCursor);
-
+DrawOptionsPanel::DrawOptionsPanel(QWidget* parent)
+    : FloatingPanel(QStringLiteral("DrawOptions"), QStringLiteral("Опции при чертане"), parent) {
     DebelinaLinii = new QComboBox(this);
     DebelinaLinii->setObjectName(QStringLiteral("DebelinaLinii"));
     DebelinaLinii->setEditable(true);
@@ -46,14 +32,8 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
     chkFilled = new QCheckBox(QStringLiteral("Запълнени фигури"), this);
     chkFilled->setObjectName(QStringLiteral("chkFilled"));
 
-    lblHidefr = new QLabel(QStringLiteral("Скрий опциите"), this);
-    lblHidefr->setObjectName(QStringLiteral("lblHidefr"));
-    lblHidefr->setToolTip(QStringLiteral("Скрий това прозорче"));
-    lblHidefr->setCursor(Qt::PointingHandCursor);
-    QFont underlined = lblHidefr->font();
-    underlined.setUnderline(true);
-    lblHidefr->setFont(underlined);
-    lblHidefr->installEventFilter(this);
+    lblHidefr = addLink(QStringLiteral("lblHidefr"), QStringLiteral("Скрий опциите"),
+                        QStringLiteral("Скрий това прозорче"), [this] { emit hideRequested(); });
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -79,22 +59,6 @@ DrawOptionsPanel::DrawOptionsPanel(QWidget* parent) : QFrame(parent) {
     grid->addWidget(lblHidefr, 7, 0, 1, 2, Qt::AlignRight);
     grid->setColumnMinimumWidth(0, 110);
     adjustSize();
-
-    m_drag = SimpleDragAndDrop(
-        [this] {
-            return QRectF(PixelsToTwips(x()), PixelsToTwips(y()), PixelsToTwips(width()),
-                          PixelsToTwips(height()));
-        },
-        [this](double left, double top) {
-            move(TwipsToPixelRounded(left), TwipsToPixelRounded(top));
-        },
-        [this] {
-            const QWidget* container = parentWidget();
-            return container ? QRectF(0, 0, PixelsToTwips(container->width()),
-                                      PixelsToTwips(container->height()))
-                             : QRectF();
-        });
-    m_drag.LimitMode = 1;
 }
 
 void DrawOptionsPanel::setButtonColour(QPushButton* button, int32_t colour) {
@@ -102,31 +66,4 @@ void DrawOptionsPanel::setButtonColour(QPushButton* button, int32_t colour) {
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }")
             .arg(c.name()));
-}
-
-void DrawOptionsPanel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_drag.DragObj(true, PixelsToTwips(event->position().x()),
-                       PixelsToTwips(event->position().y()));
-    }
-}
-
-void DrawOptionsPanel::mouseMoveEvent(QMouseEvent* event) {
-    if (m_drag.dragging())
-        m_movedByUser = true;
-    m_drag.MoveObj(PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
-}
-
-void DrawOptionsPanel::mouseReleaseEvent(QMouseEvent*) {
-    m_drag.DragObj(false, 0, 0);
-}
-
-bool DrawOptionsPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblHidefr && event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && lblHidefr->rect().contains(mouse->pos()))
-            emit hideRequested();
-        return true;
-    }
-    return QFrame::eventFilter(watched, event);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "workspace/SimpleDragAndDrop.h"
+#include "workspace/FloatingPanel.h"
 
-#include <QFrame>
 #include <cstdint>
 
 class QCheckBox;
@@ -11,15 +10,14 @@ class QLabel;
 class QPushButton;
 
 // The floating drawing-options panel: line width, drawing, line and fill colours, fill
-// switch. The main window wires its controls; the panel only shows them and lets the user
-// drag it around the window.
-class DrawOptionsPanel : public QFrame {
+// switch. The main window wires its controls; the panel only shows them. Once the user has
+// dragged it somewhere (movedByUser), it stays where it was put as long as it fits.
+class DrawOptionsPanel : public FloatingPanel {
     Q_OBJECT
 
 public:
     explicit DrawOptionsPanel(QWidget* parent);
 
-    QLabel* caption = nullptr;
     QComboBox* DebelinaLinii = nullptr;
     QPushButton* cmdColor = nullptr;
     QPushButton* cmdConnectColor = nullptr;
@@ -31,20 +29,6 @@ public:
     // tool state.
     static void setButtonColour(QPushButton* button, int32_t colour);
 
-    // True once the user has dragged the panel somewhere: from then on it stays where it was
-    // put as long as it fits.
-    bool movedByUser() const { return m_movedByUser; }
-
 signals:
     void hideRequested();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    SimpleDragAndDrop m_drag;
-    bool m_movedByUser = false;
 };

@@ -33,5 +33,6 @@ list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/frmMain.h ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainTools.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FloatingPanel.h ${CMAKE_CURRENT_LIST_DIR}/FloatingPanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DrawOptionsPanel.h ${CMAKE_CURRENT_LIST_DIR}/DrawOptionsPanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBar.h ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp)
