@@ -1,4 +1,5 @@
 #include "files/ImageExport.h"
+#include "support/FullDisk.h"
 #include "support/Setup.h"
 #include "workspace/MainWindowFixture.h"
 
@@ -19,8 +20,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -34,19 +33,6 @@ QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Writes beyond `bytes` fail for a while, as on a full disk.
-struct FullDisk {
-    rlimit before{};
-    explicit FullDisk(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit small = before;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
-};
 
 } // namespace
 

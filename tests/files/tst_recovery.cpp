@@ -3,6 +3,7 @@
 #include "files/Recovery.h"
 #include "files/RecoveryCommands.h"
 #include "kinds/CoreKinds.h"
+#include "support/FullDisk.h"
 #include "support/ScriptedPrompter.h"
 #include "workspace/MainWindowFixture.h"
 
@@ -13,8 +14,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -42,19 +41,6 @@ void paintNoise(Workspace& ws, int size) {
     Diagram::Edit edit = ws.edit(QStringLiteral("Рисуване"));
     edit.store().objects[1].picture = noise;
 }
-
-// Writes beyond `bytes` fail for a while, as on a full disk.
-struct FullDisk {
-    rlimit before{};
-    explicit FullDisk(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit small = before;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
-};
 
 // One running copy of the program, without its window.
 struct Copy {
