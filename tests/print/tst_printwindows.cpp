@@ -63,6 +63,8 @@ private slots:
         preview->mnu100->trigger();
         QCOMPARE(preview->picZoom->size(), QSize(816, 1056));
         QCOMPARE(preview->picZoom->pos(), QPoint(0, 0));
+        QCOMPARE(preview->hbarScroller->value(), 0);
+        QCOMPARE(preview->vbarScroller->value(), 0);
         QCOMPARE(preview->vbarScroller->maximum(), 1056 - holder.height());
         // The bar's value is how far the page is moved up.
         preview->vbarScroller->setValue(100);
