@@ -37,7 +37,9 @@ public:
     // 25, 50 or 100.
     void setZoom(int percent);
 
-    // Draws the page onto a sheet of paper: the whole page onto the whole sheet.
+    // Draws the page onto a sheet of paper: the whole page onto the whole sheet. It draws the
+    // page picture scaled; this is the one place a painter that draws the diagram itself at
+    // the printer's resolution takes over.
     void paintPage(QPainter& painter, const QRectF& sheet) const;
 
     // Runs the printer dialog on a printer set up for the page; true to print. Tests answer
