@@ -14,6 +14,7 @@
 #include "objects/PictureLayer.h"
 #include "objects/ResizeCommands.h"
 #include "objects/ResizeHandleLayer.h"
+#include "print/PrintCommands.h"
 #include "search/SearchCommands.h"
 #include "shapes/ShapeCommands.h"
 #include "shapes/ShapeHandleLayer.h"
@@ -43,6 +44,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
         window, *m_files, recoveryFolder.isEmpty() ? Recovery::defaultFolder() : recoveryFolder);
     m_recent = std::make_unique<RecentMenu>(window, *m_files);
     m_search = std::make_unique<SearchCommands>(window);
+    m_printing = std::make_unique<PrintCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -71,6 +73,7 @@ Editor::~Editor() {
     m_recent.reset();
     m_recovery.reset();
     m_copy.reset();
+    m_printing.reset();
     m_search.reset();
     m_history.reset();
     m_resize.reset();

@@ -16,6 +16,7 @@ class PictureCommands;
 class RecentMenu;
 class RecoveryCommands;
 class ResizeCommands;
+class PrintCommands;
 class SearchCommands;
 class ShapeCommands;
 class TextCommands;
@@ -46,6 +47,7 @@ public:
     RecoveryCommands& recovery() const { return *m_recovery; }
     RecentMenu& recentFiles() const { return *m_recent; }
     SearchCommands& search() const { return *m_search; }
+    PrintCommands& printing() const { return *m_printing; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<RecoveryCommands> m_recovery;
     std::unique_ptr<RecentMenu> m_recent;
     std::unique_ptr<SearchCommands> m_search;
+    std::unique_ptr<PrintCommands> m_printing;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

@@ -1,2 +1,7 @@
 list(APPEND VX_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.h ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.h ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.h ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.cpp)
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/frmPrint.h ${CMAKE_CURRENT_LIST_DIR}/frmPrint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmPreviewDia.h ${CMAKE_CURRENT_LIST_DIR}/frmPreviewDia.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintCommands.h ${CMAKE_CURRENT_LIST_DIR}/PrintCommands.cpp)
