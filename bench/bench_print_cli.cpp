@@ -18,6 +18,8 @@ namespace {
 
 void BM_PrintFullDiagramToPdf(benchmark::State& state) {
     QTemporaryDir dir;
+    // VX_BENCH_KEEP=1 leaves the diagram for timing the program by hand.
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("VX_BENCH_KEEP"));
     const QString diagram = dir.filePath(QStringLiteral("full.dia"));
     const QString pdf = dir.filePath(QStringLiteral("full.pdf"));
     {
