@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the benchmarks need, when missing.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libjpeg62-turbo-dev
-          libgif-dev libbenchmark-dev libx11-dev libgl1-mesa-dev fonts-dejavu-core)
+          libgif-dev libbenchmark-dev libx11-dev libgl1-mesa-dev fonts-dejavu-core
+          poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -5,6 +5,7 @@
 #include "files/FileCommands.h"
 #include "files/RecoveryCommands.h"
 #include "library/frmSplash.h"
+#include "print/CommandLinePrint.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
@@ -44,13 +45,14 @@ bool HasArgument(int argc, char* argv[], const char* wanted) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // An export and the help text open no window, so they need no display either; the export
-    // prints only its own messages.
-    const bool windowless = HasArgument(argc, argv, "--export") ||
-                            HasArgument(argc, argv, "--help") || HasArgument(argc, argv, "-h");
+    // An export, a print to PDF and the help text open no window, so they need no display
+    // either; the export and the print print only their own messages.
+    const bool writes = HasArgument(argc, argv, "--export") || HasArgument(argc, argv, "--print");
+    const bool windowless =
+        writes || HasArgument(argc, argv, "--help") || HasArgument(argc, argv, "-h");
     if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    if (HasArgument(argc, argv, "--export"))
+    if (writes)
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtFatalMsg)
                 ConsolePrompter::say(text);
@@ -85,16 +87,31 @@ int main(int argc, char* argv[]) {
     QCommandLineOption qualityOption(QStringLiteral("quality"),
                                      QStringLiteral("Качество на JPG при --export, от 1 до 100."),
                                      QStringLiteral("N"), QStringLiteral("90"));
-    parser.addOptions({sizeOption, exportOption, qualityOption});
+    QCommandLineOption printOption(
+        QStringLiteral("print"),
+        QStringLiteral("Записва страницата, която печатът на ДИАГРАМА.dia дава (Letter), като "
+                       "ИЗХОД.pdf без прозорец и излиза."));
+    parser.addOptions({sizeOption, exportOption, qualityOption, printOption});
     parser.addPositionalArgument(QStringLiteral("ДИАГРАМА.dia"),
                                  QStringLiteral("Диаграмата, която да се отвори."),
                                  QStringLiteral("[ДИАГРАМА.dia]"));
-    parser.addPositionalArgument(QStringLiteral("ИЗХОД"),
-                                 QStringLiteral("При --export: файлът, който да се запише."),
-                                 QStringLiteral("[ИЗХОД]"));
+    parser.addPositionalArgument(
+        QStringLiteral("ИЗХОД"),
+        QStringLiteral("При --export и --print: файлът, който да се запише."),
+        QStringLiteral("[ИЗХОД]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
 
+    if (parser.isSet(printOption)) {
+        ConsolePrompter console;
+        if (files.size() != 2 || parser.isSet(exportOption)) {
+            ConsolePrompter::say(
+                QStringLiteral("Употреба: vexilardo --print ДИАГРАМА.dia ИЗХОД.pdf"));
+            return CommandLineExport::Usage;
+        }
+        return CommandLinePrint::run(files[0], files[1], QCoreApplication::applicationDirPath(),
+                                     console);
+    }
     if (parser.isSet(exportOption)) {
         ConsolePrompter console;
         bool numeric = false;

@@ -24,24 +24,8 @@ int fail(Prompter& prompter, const QString& text) {
 
 } // namespace
 
-int run(const QString& diagram, const QString& output, int quality, const QString& programFolder,
-        Prompter& prompter) {
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    static const QStringList known = {QStringLiteral("dia"),  QStringLiteral("bmp"),
-                                      QStringLiteral("gif"),  QStringLiteral("jpg"),
-                                      QStringLiteral("jpeg"), QStringLiteral("png")};
-    if (!known.contains(suffix)) {
-        fail(prompter, QStringLiteral("Непознат вид на изходния файл „%1“: очаква се .dia, .bmp, "
-                                      ".gif, .jpg или .png.")
-                           .arg(QFileInfo(output).fileName()));
-        return Usage;
-    }
-    if (quality < 1 || quality > 100) {
-        fail(prompter, QStringLiteral("Качеството на JPG трябва да е от 1 до 100."));
-        return Usage;
-    }
-
-    Workspace ws(prompter, CoreKinds());
+int readDiagram(Workspace& ws, const QString& diagram, const QString& programFolder,
+                Prompter& prompter) {
     // The library's own faults do not stop an export; missing pictures are told below.
     CatalogueLoader(QDir(programFolder).filePath(CatalogueLoader::folderName()), ws.kartinki)
         .loadAll();
@@ -62,6 +46,29 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
                                         "място стои заместител: ") +
                              read.missingKeys.join(QStringLiteral(", ")),
                          Prompter::Icon::Warning, Prompter::Buttons::Ok);
+    return Done;
+}
+
+int run(const QString& diagram, const QString& output, int quality, const QString& programFolder,
+        Prompter& prompter) {
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    static const QStringList known = {QStringLiteral("dia"),  QStringLiteral("bmp"),
+                                      QStringLiteral("gif"),  QStringLiteral("jpg"),
+                                      QStringLiteral("jpeg"), QStringLiteral("png")};
+    if (!known.contains(suffix)) {
+        fail(prompter, QStringLiteral("Непознат вид на изходния файл „%1“: очаква се .dia, .bmp, "
+                                      ".gif, .jpg или .png.")
+                           .arg(QFileInfo(output).fileName()));
+        return Usage;
+    }
+    if (quality < 1 || quality > 100) {
+        fail(prompter, QStringLiteral("Качеството на JPG трябва да е от 1 до 100."));
+        return Usage;
+    }
+
+    Workspace ws(prompter, CoreKinds());
+    if (const int read = readDiagram(ws, diagram, programFolder, prompter); read != Done)
+        return read;
 
     std::optional<QString> error;
     if (suffix == QLatin1String("dia")) {

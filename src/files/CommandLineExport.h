@@ -3,6 +3,7 @@
 #include <QString>
 
 class Prompter;
+class Workspace;
 
 // `vexilardo --export FILE.dia OUT`: the diagram read with the program's picture library and
 // written as OUT, chosen by its ending: .bmp, .gif, .jpg, .png give the whole-diagram picture
@@ -15,5 +16,10 @@ enum ExitCode { Done = 0, Failed = 1, Usage = 2 };
 // quality, 1 to 100.
 int run(const QString& diagram, const QString& output, int quality, const QString& programFolder,
         Prompter& prompter);
+
+// Reads a diagram file into `ws` with the program's picture library in `programFolder`, as the
+// export does; Done, or Failed once the prompter has told why.
+int readDiagram(Workspace& ws, const QString& diagram, const QString& programFolder,
+                Prompter& prompter);
 
 } // namespace CommandLineExport

@@ -1,6 +1,8 @@
 list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.h ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.h ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.h ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PagePainter.h ${CMAKE_CURRENT_LIST_DIR}/PagePainter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLinePrint.h ${CMAKE_CURRENT_LIST_DIR}/CommandLinePrint.cpp)
 list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/frmPrint.h ${CMAKE_CURRENT_LIST_DIR}/frmPrint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmPreviewDia.h ${CMAKE_CURRENT_LIST_DIR}/frmPreviewDia.cpp

@@ -1,10 +1,14 @@
 #include "shapes/ShapeRaster.h"
 
 #include "common/Numeric.h"
+#include "common/Units.h"
+#include "workspace/DiagramRenderer.h"
 #include "workspace/LineRaster.h"
+#include "workspace/PaintDevice.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QTransform>
 #include <algorithm>
@@ -196,6 +200,87 @@ QPolygonF outlinePolygon(const QRectF& twips, const QTransform& transform) {
     return points;
 }
 
+// The hatch period and line width in twips: one line every eight pixels, one pixel wide.
+constexpr double HatchPeriod = 8.0 * TwipsPerPixel;
+constexpr double HatchWidth = TwipsPerPixel;
+// More hatch lines than this in one shape are finer than any page shows; the pattern brush
+// stands in for them.
+constexpr long long MostHatchLines = 20000;
+
+// The hatch lines of a style across `area` (twips), on the same pixels as the screen's: a
+// line's middle is where the middle of the screen's pixel row, column or diagonal is.
+QVector<QLineF> hatchLines(int32_t style, const QRectF& area) {
+    QVector<QLineF> lines;
+    const double half = HatchWidth / 2;
+    auto first = [](double from) { return (long long)std::ceil(from / HatchPeriod); };
+    auto last = [](double to) { return (long long)std::floor(to / HatchPeriod); };
+    auto count = [&](double from, double to) { return std::max(0LL, last(to) - first(from) + 1); };
+    const bool rows = style == 2 || style == 6;
+    const bool columns = style == 3 || style == 6;
+    const bool rising = style == 4 || style == 7;
+    const bool falling = style == 5 || style == 7;
+    const double l = area.left(), r = area.right(), t = area.top(), b = area.bottom();
+    long long total = 0;
+    if (rows)
+        total += count(t - half, b - half);
+    if (columns)
+        total += count(l - half, r - half);
+    if (rising)
+        total += count(l + t - 2 * half, r + b - 2 * half);
+    if (falling)
+        total += count(l - b, r - t);
+    if (total > MostHatchLines)
+        return {};
+    lines.reserve(int(total));
+    if (rows)
+        for (long long k = first(t - half); k <= last(b - half); ++k)
+            lines << QLineF(l, k * HatchPeriod + half, r, k * HatchPeriod + half);
+    if (columns)
+        for (long long k = first(l - half); k <= last(r - half); ++k)
+            lines << QLineF(k * HatchPeriod + half, t, k * HatchPeriod + half, b);
+    if (rising) // x + y = c
+        for (long long k = first(l + t - 2 * half); k <= last(r + b - 2 * half); ++k) {
+            const double c = k * HatchPeriod + 2 * half;
+            lines << QLineF(l, c - l, r, c - r);
+        }
+    if (falling) // x - y = c
+        for (long long k = first(l - b); k <= last(r - t); ++k) {
+            const double c = k * HatchPeriod;
+            lines << QLineF(l, l - c, r, r - c);
+        }
+    return lines;
+}
+
+// A fill on a device that keeps paths: solid as an area, hatches as lines clipped to it.
+void fillVector(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style,
+                const QColor& colour) {
+    QPainterPath area;
+    if (ellipse)
+        area.addEllipse(twips);
+    else
+        area.addRect(twips);
+    if (style == 0) {
+        painter.fillPath(area, colour);
+        return;
+    }
+    const QRectF reach = twips.normalized() & DiagramRenderer::reachableArea(painter);
+    if (reach.isEmpty())
+        return;
+    const QVector<QLineF> lines = hatchLines(style, reach);
+    painter.save();
+    if (lines.isEmpty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fillBrush(style, colour));
+        painter.drawPath(area);
+    } else {
+        painter.setClipPath(area, Qt::IntersectClip);
+        painter.setPen(QPen(colour, HatchWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLines(lines);
+    }
+    painter.restore();
+}
+
 } // namespace
 
 bool onHatch(int32_t style, int x, int y) {
@@ -227,6 +312,10 @@ void fill(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style,
           const QColor& colour) {
     if (style == 1 || style < 0 || style > 7)
         return;
+    if (PaintDevice::isVector(painter)) {
+        fillVector(painter, twips, ellipse, style, colour);
+        return;
+    }
     const QTransform transform = painter.combinedTransform();
     if (QImage* image = directImage(painter)) {
         Pixels pixels(*image, colour);
@@ -271,6 +360,14 @@ void fill(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style,
 
 void strokeEllipse(QPainter& painter, const QRectF& twips, int width, int32_t style,
                    const QColor& colour) {
+    if (PaintDevice::isVector(painter)) {
+        painter.save();
+        painter.setPen(LineRaster::vectorPen(width, style, colour));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(twips);
+        painter.restore();
+        return;
+    }
     const QTransform transform = painter.combinedTransform();
     QImage* image = directImage(painter);
     if (!image) {

@@ -6,6 +6,7 @@
 #include "workspace/CanvasLayer.h"
 #include "workspace/ElementStore.h"
 #include "workspace/KindRegistry.h"
+#include "workspace/PaintDevice.h"
 #include "workspace/TextFieldGeometry.h"
 
 #include <QPainter>
@@ -18,12 +19,14 @@ namespace {
 const QColor CanvasWhite(255, 255, 255);
 
 // Pictures are drawn in device pixels with the transform set aside, which keeps them pixel
-// exact and fast; this holds what is needed for one paint.
+// exact and fast; this holds what is needed for one paint. A device that keeps drawing
+// commands gets each picture whole, at its own pixels, into its box.
 class PictureBlitter {
 public:
     explicit PictureBlitter(QPainter& painter)
         : m_painter(painter), m_transform(painter.combinedTransform()),
-          m_simple(m_transform.type() <= QTransform::TxScale) {
+          m_vector(PaintDevice::isVector(painter)),
+          m_simple(!m_vector && m_transform.type() <= QTransform::TxScale) {
         if (m_simple) {
             m_painter.save();
             m_painter.resetTransform();
@@ -47,7 +50,31 @@ public:
         m_painter.restore();
     }
 
+    // A text as text, in its font at its own size: a point is 20 twips.
+    void drawVectorText(const QRectF& twips, const TextField& text) {
+        const QPaintDevice* device = m_painter.device();
+        const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+        QFont font = TextFieldGeometry::font(text);
+        font.setPointSizeF(font.pointSizeF() * 1440.0 / dpi);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        m_painter.save();
+        m_painter.setFont(font);
+        m_painter.setPen(ColourToQColor(text.ForeColor));
+        m_painter.drawText(twips, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text.Caption);
+        m_painter.restore();
+    }
+
+    bool vector() const { return m_vector; }
+
     void draw(const QRectF& twips, const QImage& picture) {
+        if (m_vector) {
+            m_painter.save();
+            m_painter.setRenderHint(QPainter::LosslessImageRendering);
+            m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            m_painter.drawImage(twips, picture);
+            m_painter.restore();
+            return;
+        }
         if (!m_simple) {
             m_painter.drawImage(twips, picture);
             return;
@@ -64,6 +91,7 @@ public:
 private:
     QPainter& m_painter;
     QTransform m_transform;
+    bool m_vector;
     bool m_simple;
 };
 
@@ -119,7 +147,9 @@ void DiagramRenderer::paintTexts(QPainter& painter, const ElementStore& store) {
         const QRectF box = CanvasGeometry::textRect(t);
         if (!box.intersects(area))
             continue;
-        if (TextFieldGeometry::renderable(t))
+        if (blitter.vector())
+            blitter.drawVectorText(box, t);
+        else if (TextFieldGeometry::renderable(t))
             blitter.draw(box, TextFieldGeometry::rendered(t));
         else
             blitter.drawText(box, t);

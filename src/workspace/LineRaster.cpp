@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/Units.h"
+#include "workspace/PaintDevice.h"
 
 #include <QPainter>
 #include <QPen>
@@ -396,10 +397,37 @@ private:
 
 } // namespace
 
+QPen vectorPen(int width, int32_t style, const QColor& colour) {
+    const int requested = std::clamp(width, 1, WidestLine);
+    QPen pen(colour, PixelsToTwips(requested), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const std::vector<int> pattern = dashPattern(style, requested);
+    if (!pattern.empty()) {
+        // Qt counts dashes in pen widths.
+        QVector<qreal> dashes;
+        dashes.reserve(int(pattern.size()));
+        for (int length : pattern)
+            dashes << double(length) / requested;
+        pen.setDashPattern(dashes);
+        pen.setCapStyle(Qt::FlatCap);
+    }
+    return pen;
+}
+
 void stroke(QPainter& painter, const QPolygonF& points, int width, int32_t style,
             const QColor& colour, bool closed) {
     if (points.size() < 2)
         return;
+    if (PaintDevice::isVector(painter)) {
+        painter.save();
+        painter.setPen(vectorPen(width, style, colour));
+        painter.setBrush(Qt::NoBrush);
+        if (closed)
+            painter.drawPolygon(points);
+        else
+            painter.drawPolyline(points);
+        painter.restore();
+        return;
+    }
     const QTransform transform = painter.combinedTransform();
     const int requested = std::clamp(width, 1, WidestLine);
     if (transform.type() > QTransform::TxScale) {

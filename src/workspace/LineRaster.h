@@ -9,6 +9,7 @@
 #include <vector>
 
 class QPainter;
+class QPen;
 
 // Lines drawn straight into the pixels of a picture: the repaint draws up to 255 connection
 // lines, 255 shapes and ten grids, many of them dashed, and a general stroker needs
@@ -35,10 +36,15 @@ void drawPolyline(QImage& image, const QVector<QPoint>& points, int width,
 // (empty), 1 dashes, 2 dots, 3 dash-dot, 4 dash-dot-dot. Other codes are solid.
 std::vector<int> dashPattern(int32_t style, int width);
 
+// The pen of a line `width` screen pixels wide in a line style, for devices that keep paths:
+// its width in twips (15 a pixel) and its dashes as long as on the screen.
+QPen vectorPen(int width, int32_t style, const QColor& colour);
+
 // Strokes a polyline given in the painter's coordinates (twips on the canvas), `width` screen
 // pixels wide (scaled with a scaled painter), in a line style and a colour. The canvas bitmap
-// and exported pictures take the pixels straight; other devices get filled rectangles and
-// quadrilaterals, and a turned painter the general stroker.
+// and exported pictures take the pixels straight; a printer or a PDF gets the path with
+// `vectorPen`, other devices filled rectangles and quadrilaterals, and a turned painter the
+// general stroker.
 void stroke(QPainter& painter, const QPolygonF& points, int width, int32_t style,
             const QColor& colour, bool closed = false);
 

@@ -12,6 +12,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.h ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.h ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LineRaster.h ${CMAKE_CURRENT_LIST_DIR}/LineRaster.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintDevice.h ${CMAKE_CURRENT_LIST_DIR}/PaintDevice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasBitmap.h ${CMAKE_CURRENT_LIST_DIR}/CanvasBitmap.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasLayer.h
     ${CMAKE_CURRENT_LIST_DIR}/HandleLayer.h ${CMAKE_CURRENT_LIST_DIR}/HandleLayer.cpp

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +67,77 @@ private slots:
                   "\"[PIC]\",\"HUB\",0,9000000,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                   "\"[TABLICA]\",1,1,0,0,100,2147483647,0,1,\"\",\"\"\r\n"
                   "\"[/Vexilardo]\"\r\n");
+        QFile empty(path(QStringLiteral("empty.dia")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.write("\"[Vexilardo]\"\r\n\"[/Vexilardo]\"\r\n");
+    }
+
+    // The printed page as a PDF: Letter, turned when the fitting turns it, the diagram centred
+    // at its size (a green rectangle, 20 twips a point). Where poppler's renderer is installed
+    // the page is drawn back and the rectangle found on it.
+    void printWritesTheFittedPage_data() {
+        QTest::addColumn<QRect>("shape");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("portrait") << QRect(0, 0, 4000, 2000) << false;
+        QTest::newRow("landscape") << QRect(0, 0, 11600, 3000) << true;
+    }
+    void printWritesTheFittedPage() {
+        QFETCH(QRect, shape);
+        QFETCH(bool, landscape);
+        const QString dia = path(QStringLiteral("page.dia"));
+        const QString pdf = path(QStringLiteral("page.pdf"));
+        QFile file(dia);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QStringLiteral("\"[Vexilardo]\"\r\n\"[SHP]\",1,%1,%2,%3,%4,32768,1,0,32768,0\r\n"
+                                  "\"[/Vexilardo]\"\r\n")
+                       .arg(shape.left())
+                       .arg(shape.top())
+                       .arg(shape.left() + shape.width())
+                       .arg(shape.top() + shape.height())
+                       .toLatin1());
+        file.close();
+        const Run run = vexilardo({QStringLiteral("--print"), dia, pdf});
+        QCOMPARE(run.exitCode, 0);
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        // Letter in points, turned or not.
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                .match(QString::fromLatin1(bytes));
+        QVERIFY(box.hasMatch());
+        const QSizeF points(box.captured(1).toDouble(), box.captured(2).toDouble());
+        QCOMPARE(points, landscape ? QSizeF(792, 612) : QSizeF(612, 792));
+
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        // 72 dots per inch: a point a pixel.
+        QProcess render;
+        render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                                QStringLiteral("-singlefile"), pdf, path(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(60000));
+        const QImage page(path(QStringLiteral("page.png")));
+        QCOMPARE(page.size(), landscape ? QSize(792, 612) : QSize(612, 792));
+        QRect green;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (c.green() > 100 && c.red() < 60 && c.blue() < 60)
+                    green |= QRect(x, y, 1, 1);
+            }
+        const QPointF off = QRectF(green).center() - QPointF(page.width(), page.height()) / 2;
+        QVERIFY2(std::abs(off.x()) <= 1.5 && std::abs(off.y()) <= 1.5, "not centred");
+        QVERIFY(std::abs(green.width() - shape.width() / 20.0) <= 3);
+        QVERIFY(std::abs(green.height() - shape.height() / 20.0) <= 3);
+    }
+
+    // A diagram far too large for a picture still prints: the page scales it down.
+    void printNeedsNoPictureOfTheWholeDiagram() {
+        const Run run = vexilardo({QStringLiteral("--print"), path(QStringLiteral("far.dia")),
+                                   path(QStringLiteral("far.pdf"))});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFileInfo(path(QStringLiteral("far.pdf"))).size() > 0);
     }
 
     void exportWritesEveryFormat_data() {
@@ -163,6 +236,19 @@ private slots:
                    "пропуснати са 1 записа.\nГрешка: Картината би била 1200117 x 117 пиксела");
         QTest::newRow("no folder to write in") << QStringList{"--export", in, path("none/x.bmp")}
                                                << 1 << QStringLiteral("не може да бъде записан");
+        QTest::newRow("print: not a pdf")
+            << QStringList{"--print", in, path("x.png")} << 2 << QStringLiteral(".pdf");
+        QTest::newRow("print: missing output")
+            << QStringList{"--print", in} << 2 << QStringLiteral("Употреба");
+        QTest::newRow("print: no such diagram")
+            << QStringList{"--print", path("none.dia"), path("x.pdf")} << 1
+            << QStringLiteral("не може да бъде прочетен");
+        QTest::newRow("print: empty diagram")
+            << QStringList{"--print", path("empty.dia"), path("x.pdf")} << 1
+            << QStringLiteral("празна");
+        QTest::newRow("print: no folder to write in")
+            << QStringList{"--print", in, path("none/x.pdf")} << 1
+            << QStringLiteral("не може да бъде записан");
     }
 
     void failuresExitNonZeroWithAMessage() {
