@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "files/ImageExport.h"
+#include "print/PagePainter.h"
 #include "print/PrintLayout.h"
 #include "print/PrintPreview.h"
 #include "print/frmPreviewDia.h"
@@ -16,6 +17,12 @@
 PrintCommands::PrintCommands(EditorContext& context) : m_context(context) {
     connect(&context.action(QStringLiteral("mnuPrint")), &QAction::triggered, this,
             &PrintCommands::mnuPrint_Click);
+    // An open print preview shows, and prints, the diagram as it is now.
+    connect(&context.workspace().document(), &Diagram::changed, this,
+            [this](const DiagramChange& change) {
+                if (m_print && m_print->isVisible() && change.scope != DiagramChange::Scope::View)
+                    showPage();
+            });
     connect(&context.action(QStringLiteral("mnuPreview")), &QAction::triggered, this,
             &PrintCommands::mnuPreview_Click);
 }
@@ -53,18 +60,31 @@ bool PrintCommands::capture(const QString& title, QRectF& rect, QImage& picture)
 }
 
 void PrintCommands::mnuPrint_Click() {
+    if (!showPage())
+        return;
+    m_print->show();
+    m_print->raise();
+    m_print->activateWindow();
+}
+
+bool PrintCommands::showPage() {
     QRectF rect;
     QImage captured;
-    if (!capture(QStringLiteral("Печат"), rect, captured))
-        return;
+    if (!capture(QStringLiteral("Печат"), rect, captured)) {
+        if (m_print)
+            m_print->close();
+        return false;
+    }
     const PrintLayout::Page page = PrintLayout::fit(rect.size());
     Workspace& ws = m_context.workspace();
     if (!m_print)
         m_print = new frmPrint(ws.settings, m_context.prompter(), &m_context.mainWindow());
     m_print->setPage(PrintPreview::pagePicture(captured, page), page);
-    m_print->show();
-    m_print->raise();
-    m_print->activateWindow();
+    // The printer gets the diagram itself: texts as text, lines as lines.
+    m_print->pagePainter = [&ws, rect, page](QPainter& painter, const QRectF& sheet) {
+        PagePainter::paint(painter, ws, rect, page, sheet);
+    };
+    return true;
 }
 
 void PrintCommands::mnuPreview_Click() {

@@ -32,6 +32,9 @@ private:
     // The captured rectangle and its picture, or nothing when the diagram is empty or too
     // large to be pictured (the user has been told).
     bool capture(const QString& title, QRectF& rect, QImage& picture);
+    // Captures the diagram into the print preview, making the window when there is none; false
+    // (and the window closed) when there is nothing to print.
+    bool showPage();
 
     EditorContext& m_context;
     QPointer<frmPrint> m_print;

@@ -184,6 +184,10 @@ void frmPrint::paintPage(QPainter& painter, const QRectF& sheet) const {
     // The page keeps its proportions, centred, should the sheet have other ones.
     QSizeF drawn = QSizeF(m_picture.size()).scaled(sheet.size(), Qt::KeepAspectRatio);
     const QRectF target(sheet.center() - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+    if (pagePainter) {
+        pagePainter(painter, target);
+        return;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_picture);
 }

@@ -37,10 +37,11 @@ public:
     // 25, 50 or 100.
     void setZoom(int percent);
 
-    // Draws the page onto a sheet of paper: the whole page onto the whole sheet. It draws the
-    // page picture scaled; this is the one place a painter that draws the diagram itself at
-    // the printer's resolution takes over.
+    // Draws the page onto a sheet of paper: the whole page onto the whole sheet, through
+    // `pagePainter` (the diagram itself at the printer's resolution) where one is given,
+    // otherwise the page picture scaled.
     void paintPage(QPainter& painter, const QRectF& sheet) const;
+    std::function<void(QPainter& painter, const QRectF& sheet)> pagePainter;
 
     // Runs the printer dialog on a printer set up for the page; true to print. Tests answer
     // it themselves.
