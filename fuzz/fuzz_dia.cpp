@@ -1,6 +1,7 @@
 // The .dia reader: any bytes read into a diagram; whatever it accepts saves and reads back,
 // whole, to the same file, the store it builds keeps its own rules, and the diagram renders
-// as the export makes it (with a small size bound, so a run stays within memory and time).
+// as the export makes it (with a small size bound, so a run stays within memory and time) and
+// prints as the print command does, through the renderer's vector path.
 
 #include "FuzzSupport.h"
 
@@ -8,7 +9,12 @@
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
 #include "kinds/CoreKinds.h"
+#include "print/PagePainter.h"
+#include "print/PrintLayout.h"
 #include "workspace/Workspace.h"
+
+#include <QPainter>
+#include <QPicture>
 
 #include <algorithm>
 #include <cmath>
@@ -79,6 +85,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(rendering.picture.isNull() == (!anything || rendering.error.has_value()));
     if (!rendering.picture.isNull())
         FUZZ_CHECK(rendering.picture.width() <= 4096 && rendering.picture.height() <= 4096);
+
+    // Printed: the captured part on its page, recorded as a printer would get it.
+    const QRectF captured = PrintLayout::capture(ws);
+    FUZZ_CHECK(captured.isEmpty() == !anything);
+    if (!captured.isEmpty()) {
+        QPicture page;
+        QPainter painter(&page);
+        PagePainter::paint(painter, ws, captured, PrintLayout::fit(captured.size()),
+                           QRectF(0, 0, 612, 792));
+    }
 
     // What was read saves, reads back and saves again to the very same bytes.
     const QByteArray saved = DiaFile::write(ws);
