@@ -395,6 +395,18 @@ private:
     QRectF m_area;
 };
 
+// Qt's own stroker along the points, with `pen`.
+void strokeWithPen(QPainter& painter, const QPolygonF& points, const QPen& pen, bool closed) {
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (closed)
+        painter.drawPolygon(points);
+    else
+        painter.drawPolyline(points);
+    painter.restore();
+}
+
 } // namespace
 
 QPen vectorPen(int width, int32_t style, const QColor& colour) {
@@ -418,29 +430,17 @@ void stroke(QPainter& painter, const QPolygonF& points, int width, int32_t style
     if (points.size() < 2)
         return;
     if (PaintDevice::isVector(painter)) {
-        painter.save();
-        painter.setPen(vectorPen(width, style, colour));
-        painter.setBrush(Qt::NoBrush);
-        if (closed)
-            painter.drawPolygon(points);
-        else
-            painter.drawPolyline(points);
-        painter.restore();
+        strokeWithPen(painter, points, vectorPen(width, style, colour), closed);
         return;
     }
     const QTransform transform = painter.combinedTransform();
     const int requested = std::clamp(width, 1, WidestLine);
     if (transform.type() > QTransform::TxScale) {
         // Turned or sheared: the general stroker, in the painter's own units.
-        painter.save();
-        painter.setPen(
-            QPen(colour, PixelsToTwips(requested), penStyle(style), Qt::FlatCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        if (closed)
-            painter.drawPolygon(points);
-        else
-            painter.drawPolyline(points);
-        painter.restore();
+        strokeWithPen(
+            painter, points,
+            QPen(colour, PixelsToTwips(requested), penStyle(style), Qt::FlatCap, Qt::MiterJoin),
+            closed);
         return;
     }
     // Widths are pixels of the screen; a scaled painter (a preview) scales them too.
