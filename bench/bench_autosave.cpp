@@ -1,5 +1,6 @@
 // The autosave of a diagram with every buffer full and one large photographic picture: what it
 // costs the window (the copy of the diagram handed to the worker), and the write itself.
+#include "BenchMain.h"
 #include "FullDiagram.h"
 #include "common/SilentPrompter.h"
 #include "files/Recovery.h"
@@ -64,10 +65,5 @@ BENCHMARK(BM_AutosaveWritten)->Unit(benchmark::kMillisecond)->Iterations(3)->Rep
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

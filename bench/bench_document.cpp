@@ -1,5 +1,6 @@
 // Copying the whole diagram document with every buffer full: what a step taken back and forth
 // costs.
+#include "BenchMain.h"
 #include "FullDiagram.h"
 #include "common/SilentPrompter.h"
 #include "kinds/CoreKinds.h"
@@ -46,10 +47,5 @@ BENCHMARK(BM_DocumentRestore)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,4 +1,5 @@
 // Dragging a picture object on a full canvas: mouse move -> MoveObj -> repaint.
+#include "BenchMain.h"
 #include "app/Editor.h"
 #include "common/Units.h"
 #include "objects/ResizeHandles.h"
@@ -247,10 +248,5 @@ BENCHMARK(BM_ResizeHandleStep)->Unit(benchmark::kMillisecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

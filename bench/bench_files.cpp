@@ -1,4 +1,5 @@
 // Saving and loading a diagram with every buffer full and one large photographic picture.
+#include "BenchMain.h"
 #include "common/BoundedFileReader.h"
 #include "common/Units.h"
 #include "files/DiaFile.h"
@@ -121,10 +122,5 @@ BENCHMARK(BM_LoadFullDiagram)->Unit(benchmark::kMillisecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

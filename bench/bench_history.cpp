@@ -1,6 +1,7 @@
 // The undo history with every buffer full and a 2000 x 1500 photo: recording a step, an undo or
 // a redo with the canvas painted again, and what a hundred steps hold; a paste into the last
 // free slot with its repaint.
+#include "BenchMain.h"
 #include "FullDiagram.h"
 #include "app/Editor.h"
 #include "common/SilentPrompter.h"
@@ -138,10 +139,5 @@ BENCHMARK(BM_PasteWithRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

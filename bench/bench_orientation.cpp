@@ -1,5 +1,6 @@
 // Turning a large picture object by 90 degrees: the command from the element menu, and the
 // exchange of rows and columns alone.
+#include "BenchMain.h"
 #include "app/Editor.h"
 #include "objects/Orientation.h"
 #include "workspace/Workspace.h"
@@ -79,10 +80,5 @@ BENCHMARK(BM_Transpose)->Unit(benchmark::kMillisecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 // "Печат" with every buffer full and a 2000 x 1500 photo: the capture, the page laid out and
 // its picture made, and the print preview shown at 25 %.
+#include "BenchMain.h"
 #include "FullDiagram.h"
 #include "app/Editor.h"
 #include "common/SilentPrompter.h"
@@ -44,10 +45,5 @@ BENCHMARK(BM_PrintPreviewOpen)->Unit(benchmark::kMillisecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // 2000 x 1500 photo among the pictures), fit it to the page and write the PDF. Run with
 // QT_QPA_PLATFORM=offscreen (the program sets it for itself anyway).
 
+#include "BenchMain.h"
 #include "FullDiagram.h"
 #include "common/SilentPrompter.h"
 #include "files/DiaFile.h"
@@ -52,10 +53,5 @@ BENCHMARK(BM_PrintFullDiagramToPdf)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 // A click of "Търси" that walks the fullest diagram, 255 picture objects and 255 text fields,
 // without finding anything: in the wired editor, and the walk alone.
+#include "BenchMain.h"
 #include "FullDiagram.h"
 #include "app/Editor.h"
 #include "common/SilentPrompter.h"
@@ -52,10 +53,5 @@ BENCHMARK(BM_SearchWalkNoMatch)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }
