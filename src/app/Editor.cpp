@@ -18,6 +18,7 @@
 #include "search/SearchCommands.h"
 #include "shapes/ShapeCommands.h"
 #include "shapes/ShapeHandleLayer.h"
+#include "sketchpad/SketchpadCommands.h"
 #include "text/TextCommands.h"
 #include "text/TextLayer.h"
 #include "workspace/CanvasLayer.h"
@@ -45,6 +46,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
     m_recent = std::make_unique<RecentMenu>(window, *m_files);
     m_search = std::make_unique<SearchCommands>(window);
     m_printing = std::make_unique<PrintCommands>(window);
+    m_sketchpad = std::make_unique<SketchpadCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -73,6 +75,7 @@ Editor::~Editor() {
     m_recent.reset();
     m_recovery.reset();
     m_copy.reset();
+    m_sketchpad.reset();
     m_printing.reset();
     m_search.reset();
     m_history.reset();

@@ -19,6 +19,7 @@ class ResizeCommands;
 class PrintCommands;
 class SearchCommands;
 class ShapeCommands;
+class SketchpadCommands;
 class TextCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
@@ -48,6 +49,7 @@ public:
     RecentMenu& recentFiles() const { return *m_recent; }
     SearchCommands& search() const { return *m_search; }
     PrintCommands& printing() const { return *m_printing; }
+    SketchpadCommands& sketchpad() const { return *m_sketchpad; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<RecentMenu> m_recent;
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<SketchpadCommands> m_sketchpad;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

@@ -1,12 +1,11 @@
 #include "objects/PictureCommands.h"
 
-#include "common/CappedImageReader.h"
 #include "common/DialogFolders.h"
-#include "common/PictureLimits.h"
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "library/frmAddObject.h"
 #include "lines/Connections.h"
+#include "objects/PictureFile.h"
 #include "workspace/CanvasLayer.h"
 #include "workspace/EditorContext.h"
 #include "workspace/ElementMenu.h"
@@ -14,8 +13,6 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPushButton>
 #include <QRect>
 
@@ -94,40 +91,11 @@ void PictureCommands::mnuAddFromFile_Click() {
 }
 
 bool PictureCommands::addPictureFromFile(const QString& path) {
-    Prompter& prompter = m_context.prompter();
-    const QString name = QFileInfo(path).fileName();
-    const auto refuse = [&](const QString& text) {
-        prompter.message(QStringLiteral("Грешка"), text, Prompter::Icon::Warning,
-                         Prompter::Buttons::Ok);
-        return false;
-    };
-
     // Read the picture before a slot is taken, so a bad file leaves the diagram as it was.
-    AllowDecodingUpTo(LargestImportedPictureSide);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("dib"))
-        reader.setFormat("bmp");
-    const CappedImage read = ReadCappedImage(reader, LargestImportedPictureSide);
-    if (read.outcome == CappedImage::Outcome::TooLarge)
-        return refuse(
-            QStringLiteral("Картинката „%1“ е твърде голяма (%2 x %3 точки). Най-големият "
-                           "допустим размер е %4 x %4 точки.")
-                .arg(name)
-                .arg(read.size.width())
-                .arg(read.size.height())
-                .arg(LargestImportedPictureSide));
-    if (read.outcome == CappedImage::Outcome::Unreadable) {
-        if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
-            return refuse(QStringLiteral("Файлът „%1“ е метафайл (WMF/EMF), а този формат не се "
-                                         "поддържа. Запазете картинката като BMP, PNG, JPEG или "
-                                         "GIF и опитайте отново.")
-                              .arg(name));
-        return refuse(
-            QStringLiteral("Файлът „%1“ не може да бъде прочетен като картинка.").arg(name));
-    }
-    const QImage& picture = read.picture;
+    const std::optional<QImage> read = ReadPictureFile(m_context.prompter(), path);
+    if (!read)
+        return false;
+    const QImage& picture = *read;
 
     Workspace& ws = m_context.workspace();
     // The new object and its picture are one step.

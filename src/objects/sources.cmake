@@ -1,6 +1,7 @@
 list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Orientation.h ${CMAKE_CURRENT_LIST_DIR}/Orientation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureKind.h ${CMAKE_CURRENT_LIST_DIR}/PictureKind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureFile.h ${CMAKE_CURRENT_LIST_DIR}/PictureFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResizeHandles.h ${CMAKE_CURRENT_LIST_DIR}/ResizeHandles.cpp)
 list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PictureLayer.h ${CMAKE_CURRENT_LIST_DIR}/PictureLayer.cpp

@@ -3,6 +3,7 @@
 #include <QString>
 
 class CanvasTools;
+class QImage;
 class ElementMenu;
 class Pano;
 class Prompter;
@@ -23,6 +24,8 @@ public:
     virtual Pano& canvas() = 0;
     // The main window, as the parent of the subsystems' own windows and menus.
     virtual QWidget& mainWindow() = 0;
+    // The tile the main window's background is made of, for windows that look alike.
+    virtual const QImage& backgroundTile() const = 0;
     // The tool objects by tool mode.
     virtual CanvasTools& tools() = 0;
     // The element context menu mnuOpt.

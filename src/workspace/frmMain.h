@@ -73,6 +73,7 @@ public:
     Prompter& prompter() override { return m_prompter; }
     Pano& canvas() override { return *pano; }
     QWidget& mainWindow() override { return *this; }
+    const QImage& backgroundTile() const override { return m_Image1; }
     CanvasTools& tools() override { return *m_tools; }
     ElementMenu& elementMenu() override { return *m_elementMenu; }
     void SpriInstrumentite() override;

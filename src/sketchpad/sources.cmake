@@ -1,0 +1,6 @@
+list(APPEND VX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Sketch.h ${CMAKE_CURRENT_LIST_DIR}/Sketch.cpp)
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/SketchSurface.h ${CMAKE_CURRENT_LIST_DIR}/SketchSurface.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmAddPaint.h ${CMAKE_CURRENT_LIST_DIR}/frmAddPaint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SketchpadCommands.h ${CMAKE_CURRENT_LIST_DIR}/SketchpadCommands.cpp)
