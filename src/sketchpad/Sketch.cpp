@@ -181,10 +181,18 @@ QRect Sketch::drawText(QPointF at, const QString& text) {
 
 QRect Sketch::mount(const QImage& picture, QPoint pixel) {
     QPainter(&m_image).drawImage(pixel, picture);
+    // What was drawn before stays in the area too, so insert never leaves part of it out.
+    const Area before = area;
     area.minX = PixelsToTwips(pixel.x());
     area.maxX = PixelsToTwips(pixel.x() + picture.width());
     area.minY = PixelsToTwips(pixel.y());
     area.maxY = PixelsToTwips(pixel.y() + picture.height());
+    if (before.drawn()) {
+        area.minX = std::min(area.minX, before.minX);
+        area.maxX = std::max(area.maxX, before.maxX);
+        area.minY = std::min(area.minY, before.minY);
+        area.maxY = std::max(area.maxY, before.maxY);
+    }
     return QRect(pixel, picture.size()) & m_image.rect();
 }
 

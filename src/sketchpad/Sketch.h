@@ -65,7 +65,7 @@ public:
     // Writes `text` with its top-left corner at `at`; only that corner counts in the area.
     QRect drawText(QPointF at, const QString& text);
     // Draws a loaded picture at its own size with its top-left corner at `pixel`; the drawn
-    // area becomes exactly the picture's box.
+    // area becomes the picture's box, together with what was drawn before.
     QRect mount(const QImage& picture, QPoint pixel);
     // A white surface and no drawn area.
     void clear();

@@ -436,7 +436,8 @@ void frmAddPaint::mnuFileOpen_Click() {
     int filter = 0;
     const QString path = m_prompter.openFileName(
         QStringLiteral("Зареди файл"),
-        QStringLiteral("Изображения (*.bmp *.jpg *.gif *.ico *.cur *.wmf *.emf *.dib)"),
+        QStringLiteral("Изображения (*.bmp *.jpg *.gif *.ico *.cur *.wmf *.emf *.dib);;"
+                       "PNG изображения (*.png);;Всички файлове (*)"),
         DialogFolders::folder(DialogFolders::Kind::Pictures), &filter);
     if (path.isEmpty())
         return;

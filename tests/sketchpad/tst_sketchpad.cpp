@@ -135,7 +135,7 @@ private slots:
     }
 
     // The mounting question: Cancel keeps the picture floating and movable, No drops it,
-    // Yes draws it where it floats and makes its box the drawn area. Tools wait for it.
+    // Yes draws it where it floats and adds its box to the drawn area. Tools wait for it.
     void mountingQuestion() {
         MainWindowFixture f;
         frmAddPaint& pad = openSketchpad(f);
@@ -170,6 +170,14 @@ private slots:
         QCOMPARE(QRectF(a.minX, a.minY, a.maxX - a.minX, a.maxY - a.minY),
                  QRectF(450, 600, 300, 150));
         QCOMPARE(f.prompter.titles(), QStringList(4, QStringLiteral("Въпрос")));
+
+        // Mounted beside a drawing, the picture joins it in what insert takes.
+        QVERIFY(pad.loadPicture(path));
+        pad.moveFloating(QPoint(100, 100));
+        f.prompter.answers = {Answer::Yes};
+        QVERIFY(pad.Montirai());
+        QCOMPARE(QRectF(a.minX, a.minY, a.maxX - a.minX, a.maxY - a.minY),
+                 QRectF(450, 600, 1800 - 450, 1650 - 600));
     }
 
     // Text counts in the drawn area by its top-left corner only; the tool writes it where the
