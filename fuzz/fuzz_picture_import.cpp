@@ -1,12 +1,14 @@
 // Importing a picture from an image file: the reading steps of the import command (the capped
 // decoder it shares with the library) on any bytes. The size the header gives is checked
 // before anything is decoded, the picture's own size after, with Qt's allocation limit raised
-// so the largest accepted picture can be read.
+// so the largest accepted picture can be read. What is read is then mounted in the sketchpad
+// and inserted, as a user would.
 
 #include "FuzzSupport.h"
 
 #include "common/CappedImageReader.h"
 #include "common/PictureLimits.h"
+#include "sketchpad/Sketch.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -101,5 +103,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // import has it. Every other format reads exactly the size its header gave.
     if (header.isValid() && formatName != "gif")
         FUZZ_CHECK(picture.size() == header);
+
+    // The sketchpad mounts such a picture where it was dragged, reaching past the surface,
+    // and inserts the drawn area: whatever the pixel format, the inserted picture is the part
+    // on the surface with the margin.
+    Sketch sketch(QSize(160, 120));
+    sketch.mount(picture, QPoint(100, 20));
+    const QImage inserted = sketch.selectedPicture();
+    FUZZ_CHECK(inserted.format() == QImage::Format_RGB32);
+    FUZZ_CHECK(inserted.size() ==
+               QSize(qMin(picture.width(), 60) + 16, qMin(picture.height(), 100) + 16));
     return 0;
 }

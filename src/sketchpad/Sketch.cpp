@@ -213,9 +213,13 @@ bool Sketch::blank() const {
 QRectF Sketch::selection() const {
     if (!area.drawn())
         return QRectF();
-    return QRectF(area.minX - SelectionMargin, area.minY - SelectionMargin,
-                  area.maxX - area.minX + 2 * SelectionMargin,
-                  area.maxY - area.minY + 2 * SelectionMargin);
+    // Nothing is drawn past the surface (a stroke may leave it, a mounted picture may reach
+    // past it): the area stops at its edges.
+    const double right = PixelsToTwips(m_image.width()), bottom = PixelsToTwips(m_image.height());
+    const double minX = std::min(area.minX, right), maxX = std::min(area.maxX, right);
+    const double minY = std::min(area.minY, bottom), maxY = std::min(area.maxY, bottom);
+    return QRectF(minX - SelectionMargin, minY - SelectionMargin, maxX - minX + 2 * SelectionMargin,
+                  maxY - minY + 2 * SelectionMargin);
 }
 
 QImage Sketch::selectedPicture() const {
