@@ -9,6 +9,7 @@
 class CopyCommands;
 class FileCommands;
 class GridCommands;
+class HelpCommands;
 class HistoryCommands;
 class LineCommands;
 class OrientationCommands;
@@ -48,6 +49,7 @@ public:
     RecentMenu& recentFiles() const { return *m_recent; }
     SearchCommands& search() const { return *m_search; }
     PrintCommands& printing() const { return *m_printing; }
+    HelpCommands& help() const { return *m_help; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<RecentMenu> m_recent;
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<HelpCommands> m_help;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };
