@@ -18,8 +18,7 @@ QVector<AboutDialog::Library> AboutDialog::libraries() {
     QVector<Library> list{
         {QStringLiteral("Qt 6 (Core, Gui, Widgets, PrintSupport)"), QString::fromLatin1(qVersion()),
          QStringLiteral("GNU LGPL, версия 3")},
-        {QStringLiteral("libjpeg-turbo"), QString(),
-         QStringLiteral("лицензите IJG и BSD (модифициран, с 3 клаузи)")},
+        {QStringLiteral("libjpeg-turbo"), QString(), QStringLiteral("IJG и BSD с 3 клаузи")},
     };
 #ifdef VX_HAVE_X11
     list.push_back({QStringLiteral("Xlib (libX11)"), QString(), QStringLiteral("MIT/X11")});
@@ -58,6 +57,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -69,5 +71,5 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(QStringLiteral("Програмата използва:")));
     layout->addWidget(table);
     layout->addWidget(buttons);
-    resize(620, 330);
+    setMinimumWidth(640);
 }

@@ -83,8 +83,9 @@ QString HelpWindow::currentPage() const {
     return QFileInfo(txtPage->source().toLocalFile()).fileName();
 }
 
-void HelpWindow::pageShown() {
-    const int page = m_manual.pageOf(currentPage());
+void HelpWindow::pageShown(const QUrl& url) {
+    // The browser tells before source() gives the new page.
+    const int page = m_manual.pageOf(QFileInfo(url.toLocalFile()).fileName());
     QSignalBlocker quiet(lstContents);
     lstContents->setCurrentRow(page);
 }

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
+class QUrl;
 
 // The manual's window: the contents on the left, the page on the right, and a search box
 // above the contents. Enter in the box finds the word across the pages and shows the first
@@ -38,7 +39,7 @@ public:
 private:
     void findNext();
     void showMatch(int index);
-    void pageShown();
+    void pageShown(const QUrl& url);
 
     HelpManual m_manual;
     QString m_searched; // the word the matches are of

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -96,6 +97,7 @@ private slots:
         enter();
         QCOMPARE(window.matches().size(), 5);
         QCOMPARE(shown(), QStringLiteral("lines.html:Цвят"));
+        QCOMPARE(window.lstContents->currentRow(), 1); // the contents follow the page
         enter();
         enter();
         QCOMPARE(shown(), QStringLiteral("lines.html:цвят"));
@@ -103,6 +105,7 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("lines.html:ЦВЯТ"));
         enter();
         QCOMPARE(shown(), QStringLiteral("shapes.html:Цвят"));
+        QCOMPARE(window.lstContents->currentRow(), 2);
         enter(); // after the last, the first again
         QCOMPARE(window.currentMatch(), 0);
         QCOMPARE(shown(), QStringLiteral("lines.html:Цвят"));
