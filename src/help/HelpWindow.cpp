@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -61,6 +63,9 @@ HelpWindow::HelpWindow(HelpManual manual, QWidget* parent)
     resize(1000, 700);
 
     connect(txtFind, &QLineEdit::returnPressed, this, &HelpWindow::findNext);
+    // Esc closes the manual, as it does a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     connect(lstContents, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row < m_manual.pages().size() &&
             m_manual.pages()[row].file != currentPage())
