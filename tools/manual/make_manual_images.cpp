@@ -27,6 +27,7 @@
 #include "workspace/DrawOptionsPanel.h"
 #include "workspace/ElementMenu.h"
 #include "workspace/Pano.h"
+#include "workspace/StatusBar.h"
 #include "workspace/Workspace.h"
 #include "workspace/frmMain.h"
 
@@ -34,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -160,6 +162,9 @@ int main(int argc, char** argv) {
     }
     frmMain& window = editor.window();
     Workspace& ws = editor.workspace();
+    // A fixed date and time in the status bar, so pictures made again differ only where the
+    // program does.
+    window.StatInfo->setClock([] { return QDateTime(QDate(2027, 3, 1), QTime(10, 30)); });
     window.resize(1040, 660);
     window.show();
     settle();
