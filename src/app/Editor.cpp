@@ -6,6 +6,7 @@
 #include "files/RecoveryCommands.h"
 #include "grids/GridCommands.h"
 #include "grids/GridHandleLayer.h"
+#include "help/HelpCommands.h"
 #include "kinds/CopyCommands.h"
 #include "lines/LineCommands.h"
 #include "lines/LineHandleLayer.h"
@@ -47,6 +48,8 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
     m_search = std::make_unique<SearchCommands>(window);
     m_printing = std::make_unique<PrintCommands>(window);
     m_sketchpad = std::make_unique<SketchpadCommands>(window);
+    m_help = std::make_unique<HelpCommands>(window,
+                                            HelpCommands::defaultFolder(window.paths().programDir));
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -76,6 +79,7 @@ Editor::~Editor() {
     m_recovery.reset();
     m_copy.reset();
     m_sketchpad.reset();
+    m_help.reset();
     m_printing.reset();
     m_search.reset();
     m_history.reset();

@@ -9,6 +9,7 @@
 class CopyCommands;
 class FileCommands;
 class GridCommands;
+class HelpCommands;
 class HistoryCommands;
 class LineCommands;
 class OrientationCommands;
@@ -50,6 +51,7 @@ public:
     SearchCommands& search() const { return *m_search; }
     PrintCommands& printing() const { return *m_printing; }
     SketchpadCommands& sketchpad() const { return *m_sketchpad; }
+    HelpCommands& help() const { return *m_help; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -73,6 +75,7 @@ private:
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_printing;
     std::unique_ptr<SketchpadCommands> m_sketchpad;
+    std::unique_ptr<HelpCommands> m_help;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

@@ -18,12 +18,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QToolButton>
-#include <QUrl>
 
 namespace {
 
@@ -52,12 +49,6 @@ FileCommands::FileCommands(EditorContext& context) : m_context(context) {
             &FileCommands::cmdSave_Click);
     connect(&context.button(QStringLiteral("cmdLoad")), &QPushButton::clicked, this,
             &FileCommands::cmdLoad_Click);
-    openWithSystem = [](const QString& path) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    };
-    connect(context.canvas().cmdHelp, &QToolButton::clicked, this, &FileCommands::cmdHelp_Click);
-    connect(&context.action(QStringLiteral("mnuHelp")), &QAction::triggered, this,
-            &FileCommands::cmdHelp_Click);
     connect(&context.action(QStringLiteral("mnuLoadFile")), &QAction::triggered, this,
             &FileCommands::cmdLoad_Click);
 }
@@ -254,23 +245,6 @@ bool FileCommands::SaveFile(const QString& fileName) {
     if (error)
         Warn(m_context.prompter(), *error);
     return !error;
-}
-
-// ---- Help ----
-
-void FileCommands::cmdHelp_Click() {
-    const QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vexilardo.hlp"));
-    // The system is not asked how it went; a missing file, though, is worth a word.
-    if (!QFileInfo(path).isFile()) {
-        m_context.prompter().message(
-            QStringLiteral("Помощ"),
-            QStringLiteral("Файлът с помощта „vexilardo.hlp“ липсва в папката на програмата."),
-            Prompter::Icon::Information, Prompter::Buttons::Ok);
-        return;
-    }
-    if (openWithSystem)
-        openWithSystem(path);
 }
 
 // ---- Load ----

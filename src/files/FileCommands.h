@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <functional>
 
 class EditorContext;
 class SelectionTool;
@@ -34,10 +33,6 @@ public:
 
     void cmdSave_Click();
     void cmdLoad_Click();
-    // Opens the help file "vexilardo.hlp" of the program folder with the system's viewer.
-    void cmdHelp_Click();
-    // How a file is handed to the system (tests watch it instead).
-    std::function<bool(const QString& path)> openWithSystem;
     // Opens a diagram without the questions of the Load command (a file named on the command
     // line at start-up, a recent file).
     void openDiagram(const QString& fileName);

@@ -72,7 +72,7 @@ void frmMain::createMenu() {
     add(mnuMenu, "mnuBuffers", "Натоварване на буферите");
     add(mnuMenu, "mnuSettings", "Потребителски настройки");
     add(mnuMenu, "mnuHelp", "Помощ");
-    QAction* mnuAbout = add(mnuMenu, "mnuAbout", "Относно програмата");
+    add(mnuMenu, "mnuAbout", "Относно програмата");
     QAction* mnuExit = add(mnuMenu, "mnuExit", "Изход");
     // Beyond the program's own entries, so theirs keep their places.
     mnuMenu->addSeparator();
@@ -96,11 +96,6 @@ void frmMain::createMenu() {
     connect(mnuHideManiFig, &QAction::triggered, this, &frmMain::mnuHideManiFig_Click);
     connect(mnuNewFile, &QAction::triggered, this, &frmMain::cmdNewDia_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-    connect(mnuAbout, &QAction::triggered, this, [this] {
-        m_prompter.message(QStringLiteral("Относно програмата"),
-                           QStringLiteral("Вексилардо 1.0\nРедактор на диаграми"),
-                           Prompter::Icon::Information, Prompter::Buttons::Ok);
-    });
 
     // The element menu: its entries are looked up like the main menu's.
     m_elementMenu = std::make_unique<ElementMenu>(*m_workspace, this);

@@ -316,27 +316,6 @@ private slots:
         QVERIFY(f.w().cmdSave->isEnabled());
     }
 
-    void helpOpensTheHelpFile() {
-        MainWindowFixture f;
-        QStringList opened;
-        f.editor->files().openWithSystem = [&opened](const QString& path) {
-            opened << path;
-            return true;
-        };
-        const QString help =
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vexilardo.hlp"));
-        QFile::remove(help);
-        f.w().pano->cmdHelp->click();
-        QCOMPARE(f.prompter.texts(),
-                 QStringList{"Файлът с помощта „vexilardo.hlp“ липсва в папката на програмата."});
-        QFile file(help);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        f.w().action(QStringLiteral("mnuHelp")).trigger();
-        QFile::remove(help);
-        QCOMPARE(opened, QStringList{help});
-    }
-
     void emptyDiagramIsNoPicture() {
         MainWindowFixture f;
         const QString path = f.configDir.filePath(QStringLiteral("празна.bmp"));

@@ -1,0 +1,6 @@
+list(APPEND VX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/HelpManual.h ${CMAKE_CURRENT_LIST_DIR}/HelpManual.cpp)
+list(APPEND VX_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.h ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AboutDialog.h ${CMAKE_CURRENT_LIST_DIR}/AboutDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpCommands.h ${CMAKE_CURRENT_LIST_DIR}/HelpCommands.cpp)
