@@ -14,6 +14,8 @@
 #include "objects/PictureLayer.h"
 #include "objects/ResizeCommands.h"
 #include "objects/ResizeHandleLayer.h"
+#include "presentation/PresentationCommands.h"
+#include "presentation/SettingsCommands.h"
 #include "print/PrintCommands.h"
 #include "search/SearchCommands.h"
 #include "shapes/ShapeCommands.h"
@@ -45,6 +47,11 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
     m_recent = std::make_unique<RecentMenu>(window, *m_files);
     m_search = std::make_unique<SearchCommands>(window);
     m_printing = std::make_unique<PrintCommands>(window);
+    m_settings = std::make_unique<SettingsCommands>(window);
+    m_presentation =
+        std::make_unique<PresentationCommands>(window, *m_files, window.paths().programDir);
+    QObject::connect(m_texts.get(), &TextCommands::presentationRequested, m_presentation.get(),
+                     &PresentationCommands::enter);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -73,6 +80,8 @@ Editor::~Editor() {
     m_recent.reset();
     m_recovery.reset();
     m_copy.reset();
+    m_presentation.reset();
+    m_settings.reset();
     m_printing.reset();
     m_search.reset();
     m_history.reset();

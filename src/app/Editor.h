@@ -13,11 +13,13 @@ class HistoryCommands;
 class LineCommands;
 class OrientationCommands;
 class PictureCommands;
+class PresentationCommands;
 class RecentMenu;
 class RecoveryCommands;
 class ResizeCommands;
 class PrintCommands;
 class SearchCommands;
+class SettingsCommands;
 class ShapeCommands;
 class TextCommands;
 
@@ -48,6 +50,8 @@ public:
     RecentMenu& recentFiles() const { return *m_recent; }
     SearchCommands& search() const { return *m_search; }
     PrintCommands& printing() const { return *m_printing; }
+    SettingsCommands& settings() const { return *m_settings; }
+    PresentationCommands& presentation() const { return *m_presentation; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -70,6 +74,8 @@ private:
     std::unique_ptr<RecentMenu> m_recent;
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<SettingsCommands> m_settings;
+    std::unique_ptr<PresentationCommands> m_presentation;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };
