@@ -191,7 +191,8 @@ void frmSettings::buildTransparencyTab(QWidget* page) {
                               "със слайдера долу. Не работи под Win 98 и по-стари!",
                               page);
     lblTranspInfo->setWordWrap(true);
-    connect(lstForms, &QListWidget::currentRowChanged, this, &frmSettings::formChosen);
+    // As with the fonts, a window is chosen when its entry is selected, not merely current.
+    connect(lstForms, &QListWidget::itemSelectionChanged, this, &frmSettings::formChosen);
     connect(sldTransp, &QSlider::valueChanged, this, &frmSettings::sliderMoved);
 
     auto* ends = new QHBoxLayout;
@@ -246,8 +247,13 @@ void frmSettings::showSample(const QString& family) {
     TestBox->setFont(font);
 }
 
+int frmSettings::chosenForm() const {
+    const QList<QListWidgetItem*> chosen = lstForms->selectedItems();
+    return chosen.size() == 1 ? lstForms->row(chosen.first()) : -1;
+}
+
 void frmSettings::formChosen() {
-    const int row = lstForms->currentRow();
+    const int row = chosenForm();
     if (row < 0 || row >= SettingsRecord::WindowCount)
         return;
     sldTransp->setEnabled(true);
@@ -257,7 +263,7 @@ void frmSettings::formChosen() {
 }
 
 void frmSettings::sliderMoved(int value) {
-    const int row = lstForms->currentRow();
+    const int row = chosenForm();
     if (!sldTransp->isEnabled() || row < 0 || row >= SettingsRecord::WindowCount)
         return;
     m_settings.transparency[row] = static_cast<int16_t>(value);

@@ -69,6 +69,8 @@ private:
     void buildTransparencyTab(QWidget* page);
     void buildOtherTab(QWidget* page);
     void showSample(const QString& family);
+    // The window whose entry is selected in lstForms, -1 for none.
+    int chosenForm() const;
     void formChosen();
     void sliderMoved(int value);
     // Writes the record; tells the user when the file could not be written (the record keeps

@@ -100,6 +100,10 @@ private slots:
         QVERIFY(!d.sldTransp->isEnabled());
         d.sldTransp->setValue(40);
         QCOMPARE(f.settings, before);
+        // The list makes an entry current by itself when it takes the focus: no choice.
+        d.lstForms->selectionModel()->setCurrentIndex(d.lstForms->model()->index(0, 0),
+                                                      QItemSelectionModel::NoUpdate);
+        QVERIFY(!d.sldTransp->isEnabled());
 
         d.lstForms->setCurrentRow(3);
         QVERIFY(d.sldTransp->isEnabled());
