@@ -443,7 +443,8 @@ void slide4(Slide& s) {
         const int16_t a = s.picture(QString::fromLatin1(columns[i].first), x + 30, 155);
         const int16_t b = s.picture(QString::fromLatin1(columns[i].second), x + 200, 310);
         s.line(a, b, columns[i].type, columns[i].colour, columns[i].width, columns[i].style);
-        s.label(a, TextFields::Below);
+        // The first line leaves its object downwards: that label goes beside it.
+        s.label(a, columns[i].type == 1 ? TextFields::Right : TextFields::Below);
         s.label(b, TextFields::Below);
     }
     s.text(QStringLiteral("Менюто на линията сменя типа, цвета, дебелината и стила:"), 40, 450,
@@ -503,23 +504,13 @@ void slide6(Slide& s) {
     s.title(
         QStringLiteral("Решетка — таблица с легенда"),
         QStringLiteral("„Функции“ » „Решетка“: до 10 реда и 10 колони в отбелязан правоъгълник"));
-    const int left = 40, top = 95, rowHeight = 80;
-    const int widths[] = {110, 220, 110, 170};
-    const int total = 610;
-    s.box(QRect(left, top, total, 40), Navy, Shapes::Solid, Sky, 1);
-    // One grid per column keeps the column widths unequal, as a table needs.
-    int x = left;
-    for (int width : widths) {
-        s.grid(1, 1, QRect(x, top, width, 40), Navy, 2);
-        s.grid(4, 1, QRect(x, top + 40, width, 4 * rowHeight), Navy, 1);
-        x += width;
-    }
+    // One grid of five rows: the heading band, then a row per object.
+    const int left = 40, top = 95, rowHeight = 70, cell = 150;
+    s.box(QRect(left, top, 4 * cell, rowHeight), Navy, Shapes::Solid, Sky, 1);
+    s.grid(5, 4, QRect(left, top, 4 * cell, 5 * rowHeight), Navy, 2);
     const char* headings[] = {"Обект", "Описание", "Брой", "Състояние"};
-    x = left;
-    for (int i = 0; i < 4; ++i) {
-        s.centred(QString::fromUtf8(headings[i]), x + widths[i] / 2, top + 10, Head);
-        x += widths[i];
-    }
+    for (int i = 0; i < 4; ++i)
+        s.centred(QString::fromUtf8(headings[i]), left + i * cell + cell / 2, top + 24, Head);
     const struct {
         const char* key;
         const char* description;
@@ -533,11 +524,11 @@ void slide6(Slide& s) {
         {"PRINTER", "Принтери", "3", Shapes::DiagonalCross, Red},
     };
     for (int i = 0; i < 4; ++i) {
-        const int y = top + 40 + i * rowHeight;
-        s.picture(QString::fromLatin1(rows[i].key), left + 23, y + 8);
-        s.text(QString::fromUtf8(rows[i].description), left + 125, y + 30, Body);
-        s.centred(QString::fromUtf8(rows[i].count), left + 385, y + 30, Body);
-        s.box(QRect(left + 480, y + 20, 80, 40), Black, rows[i].fill, rows[i].colour, 1);
+        const int y = top + (i + 1) * rowHeight;
+        s.picture(QString::fromLatin1(rows[i].key), left + cell / 2 - 32, y + 3);
+        s.centred(QString::fromUtf8(rows[i].description), left + cell + cell / 2, y + 25, Body);
+        s.centred(QString::fromUtf8(rows[i].count), left + 2 * cell + cell / 2, y + 25, Body);
+        s.box(QRect(left + 3 * cell + 35, y + 15, 80, 40), Black, rows[i].fill, rows[i].colour, 1);
     }
     // The legend.
     const int lx = 690;
@@ -652,7 +643,7 @@ void slide9(Slide& s) {
     s.label(center, TextFields::Above, 10, Blue);
     s.label(center, TextFields::Left, 10, Green);
     s.label(center, TextFields::Right, 10, Violet);
-    s.box(QRect(12, 140, 430, 180), Grey, Shapes::Transparent, 0, 1, 1);
+    s.box(QRect(20, 140, 425, 180), Grey, Shapes::Transparent, 0, 1, 1);
     s.text(QStringLiteral("Менюто на обекта: етикет отдолу, отгоре,"), 470, 180, Body);
     s.text(QStringLiteral("отляво или отдясно."), 470, 205, Body);
     s.text(QStringLiteral("„Функции“ » „Добавяне на етикети“"), 470, 245, Body);
