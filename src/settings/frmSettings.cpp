@@ -44,15 +44,19 @@ QLabel* makeLabel(const char* name, const char* text, QWidget* parent) {
     return label;
 }
 
-QCheckBox* makeCheckBox(const char* name, const char* text, bool checked, QWidget* parent) {
+// A check box with its sentence beside it, as one row of `layout`.
+QCheckBox* addCheckBox(QVBoxLayout* layout, const char* name, const char* text, bool checked,
+                       QWidget* parent) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setChecked(checked);
-    auto* label = new CheckBoxSentence(QString::fromUtf8(text), box, parent);
-    label->setObjectName(box->objectName() + QStringLiteral("Text"));
-    box->setAccessibleName(label->text());
-    box->setToolTip(label->text());
-    box->setProperty("sentence", QVariant::fromValue<QObject*>(label));
+    auto* sentence = new CheckBoxSentence(QString::fromUtf8(text), box, parent);
+    sentence->setObjectName(box->objectName() + QStringLiteral("Text"));
+    box->setAccessibleName(sentence->text());
+    auto* row = new QHBoxLayout;
+    row->addWidget(box, 0, Qt::AlignTop);
+    row->addWidget(sentence, 1);
+    layout->addLayout(row);
     return box;
 }
 
@@ -213,30 +217,22 @@ void frmSettings::buildOtherTab(QWidget* page) {
         "lblDrugiOpciiInfo",
         "Тук има други опции, които може да са ви от полза за работата с програмата.", page);
     lblDrugiOpciiInfo->setWordWrap(true);
-    chkDialogInfo = makeCheckBox("chkDialogInfo",
-                                 "Извеждай диалогови прозорци с напътстваща информация по време "
-                                 "на работа на програмата",
-                                 m_settings.ShowInfo, page);
-    chkShowDrawOpt = makeCheckBox(
-        "chkShowDrawOpt",
-        "Показвай автоматично прозореца с опции за чертане, при зареждане (ако ли не - ще бъде "
-        "извеждано предупредително съобщение при опит за употреба на някой от инструментите.",
-        m_settings.ShowDrawOptions, page);
-    chkShowAnim = makeCheckBox("chkShowAnim",
-                               "Показвай с анимация провлачването на обекти (това може да "
-                               "намали производителността на програмата при по-слаби компютри.",
-                               m_settings.Pre4ertaiPriMestene, page);
-
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(lblDrugiOpciiInfo);
     layout->addSpacing(8);
-    for (QCheckBox* box : {chkDialogInfo, chkShowDrawOpt, chkShowAnim}) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(box, 0, Qt::AlignTop);
-        auto* sentence = qobject_cast<QLabel*>(box->property("sentence").value<QObject*>());
-        row->addWidget(sentence, 1);
-        layout->addLayout(row);
-    }
+    chkDialogInfo = addCheckBox(layout, "chkDialogInfo",
+                                "Извеждай диалогови прозорци с напътстваща информация по време "
+                                "на работа на програмата",
+                                m_settings.ShowInfo, page);
+    chkShowDrawOpt = addCheckBox(
+        layout, "chkShowDrawOpt",
+        "Показвай автоматично прозореца с опции за чертане, при зареждане (ако ли не - ще бъде "
+        "извеждано предупредително съобщение при опит за употреба на някой от инструментите.",
+        m_settings.ShowDrawOptions, page);
+    chkShowAnim = addCheckBox(layout, "chkShowAnim",
+                              "Показвай с анимация провлачването на обекти (това може да "
+                              "намали производителността на програмата при по-слаби компютри.",
+                              m_settings.Pre4ertaiPriMestene, page);
     layout->addStretch(1);
 }
 
