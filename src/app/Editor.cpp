@@ -15,6 +15,8 @@
 #include "objects/PictureLayer.h"
 #include "objects/ResizeCommands.h"
 #include "objects/ResizeHandleLayer.h"
+#include "presentation/PresentationCommands.h"
+#include "presentation/SettingsCommands.h"
 #include "print/PrintCommands.h"
 #include "search/SearchCommands.h"
 #include "shapes/ShapeCommands.h"
@@ -50,6 +52,11 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
     m_sketchpad = std::make_unique<SketchpadCommands>(window);
     m_help = std::make_unique<HelpCommands>(window,
                                             HelpCommands::defaultFolder(window.paths().programDir));
+    m_settings = std::make_unique<SettingsCommands>(window);
+    m_presentation =
+        std::make_unique<PresentationCommands>(window, *m_files, window.paths().programDir);
+    QObject::connect(m_texts.get(), &TextCommands::presentationRequested, m_presentation.get(),
+                     &PresentationCommands::enter);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -80,6 +87,8 @@ Editor::~Editor() {
     m_copy.reset();
     m_sketchpad.reset();
     m_help.reset();
+    m_presentation.reset();
+    m_settings.reset();
     m_printing.reset();
     m_search.reset();
     m_history.reset();

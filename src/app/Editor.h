@@ -14,11 +14,13 @@ class HistoryCommands;
 class LineCommands;
 class OrientationCommands;
 class PictureCommands;
+class PresentationCommands;
 class RecentMenu;
 class RecoveryCommands;
 class ResizeCommands;
 class PrintCommands;
 class SearchCommands;
+class SettingsCommands;
 class ShapeCommands;
 class SketchpadCommands;
 class TextCommands;
@@ -52,6 +54,8 @@ public:
     PrintCommands& printing() const { return *m_printing; }
     SketchpadCommands& sketchpad() const { return *m_sketchpad; }
     HelpCommands& help() const { return *m_help; }
+    SettingsCommands& settings() const { return *m_settings; }
+    PresentationCommands& presentation() const { return *m_presentation; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -76,6 +80,8 @@ private:
     std::unique_ptr<PrintCommands> m_printing;
     std::unique_ptr<SketchpadCommands> m_sketchpad;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<SettingsCommands> m_settings;
+    std::unique_ptr<PresentationCommands> m_presentation;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };
