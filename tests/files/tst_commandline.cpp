@@ -274,15 +274,20 @@ private slots:
                                       .arg(picture.height())));
             QVERIFY(text.contains(
                 QRegularExpression(QStringLiteral("<text[^>]*>\\s*Zala\\s*</text>"))));
-            // The drawn 8 x 8 picture, embedded as it is.
-            const QRegularExpressionMatch embedded =
+            // The library's 64 x 64 picture and the drawn 8 x 8 one, embedded as they are.
+            QList<QSize> sizes;
+            QRegularExpressionMatchIterator embedded =
                 QRegularExpression(QStringLiteral("data:image/png;base64,([A-Za-z0-9+/=]+)"))
-                    .match(text);
-            QVERIFY(embedded.hasMatch());
-            QImage pixels;
-            QVERIFY(pixels.loadFromData(QByteArray::fromBase64(embedded.captured(1).toLatin1())));
-            QCOMPARE(pixels.size(), QSize(8, 8));
-            QCOMPARE(pixels.pixelColor(3, 3), QColor(Qt::red));
+                    .globalMatch(text);
+            while (embedded.hasNext()) {
+                QImage pixels;
+                QVERIFY(pixels.loadFromData(
+                    QByteArray::fromBase64(embedded.next().captured(1).toLatin1())));
+                sizes << pixels.size();
+                if (pixels.size() == QSize(8, 8))
+                    QCOMPARE(pixels.pixelColor(3, 3), QColor(Qt::red));
+            }
+            QCOMPARE(sizes, (QList<QSize>{QSize(64, 64), QSize(8, 8)}));
             drawnBack =
                 runTool(QStringLiteral("rsvg-convert"),
                         {QStringLiteral("-o"), rendered + QStringLiteral(".png"), path(output)});
