@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -37,16 +38,24 @@ std::optional<QSize> ParseSize(const QString& text) {
     return QSize(width, height);
 }
 
-// For timing the start as a whole: ends the program once the main window it watches has been
-// painted on the screen (VEXILARDO_QUIT_WHEN_SHOWN set).
+// For timing the start as a whole: once the main window it watches has been painted on the
+// screen, says "shown" on the standard output and ends the program (VEXILARDO_QUIT_WHEN_SHOWN
+// set).
 class QuitWhenPainted : public QObject {
 public:
     using QObject::QObject;
 
+private:
+    bool m_told = false;
+
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint && !m_told) {
+            m_told = true;
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
             QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        }
         return false;
     }
 };
