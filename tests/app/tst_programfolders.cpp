@@ -2,6 +2,7 @@
 #include "app/ProgramFolders.h"
 #include "library/CatalogueLoader.h"
 #include "support/ScriptedPrompter.h"
+#include "workspace/Workspace.h"
 
 #include <QDir>
 #include <QFile>
