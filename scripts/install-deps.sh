@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libjpeg62-turbo-dev
           libgif-dev libbenchmark-dev libx11-dev libgl1-mesa-dev fonts-dejavu-core
-          poppler-utils)
+          poppler-utils librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

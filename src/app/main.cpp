@@ -1,4 +1,5 @@
 #include "app/Editor.h"
+#include "app/ProgramFolders.h"
 #include "common/ConsolePrompter.h"
 #include "common/QtPrompter.h"
 #include "files/CommandLineExport.h"
@@ -13,8 +14,10 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -34,6 +37,28 @@ std::optional<QSize> ParseSize(const QString& text) {
         return std::nullopt;
     return QSize(width, height);
 }
+
+// For timing the start as a whole: once the main window it watches has been painted on the
+// screen, says "shown" on the standard output and ends the program (VEXILARDO_QUIT_WHEN_SHOWN
+// set).
+class QuitWhenPainted : public QObject {
+public:
+    using QObject::QObject;
+
+private:
+    bool m_told = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_told) {
+            m_told = true;
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
 
 bool HasArgument(int argc, char* argv[], const char* wanted) {
     for (int i = 1; i < argc; ++i)
@@ -61,6 +86,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Vexilardo"));
     QCoreApplication::setApplicationName(QStringLiteral("Vexilardo"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The menu entry this program is started from, for the desktop to match its windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vexilardo"));
 
     // The program font is an old bitmap face on the systems it comes from; here it maps to
     // the nearest installed sans serif, at its customary small size.
@@ -82,8 +109,8 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("WxH"));
     QCommandLineOption exportOption(
         QStringLiteral("export"),
-        QStringLiteral("Записва ДИАГРАМА.dia като ИЗХОД (.bmp, .gif, .jpg, .png или .dia) без "
-                       "прозорец и излиза."));
+        QStringLiteral("Записва ДИАГРАМА.dia като ИЗХОД (.bmp, .gif, .jpg, .png, .svg, .pdf или "
+                       ".dia) без прозорец и излиза."));
     QCommandLineOption qualityOption(QStringLiteral("quality"),
                                      QStringLiteral("Качество на JPG при --export, от 1 до 100."),
                                      QStringLiteral("N"), QStringLiteral("90"));
@@ -101,6 +128,9 @@ int main(int argc, char* argv[]) {
         QStringLiteral("[ИЗХОД]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
+    // The data beside the executable in the build folder, else where the installation put it.
+    const ProgramFolders folders = ProgramFolders::locate(QCoreApplication::applicationDirPath(),
+                                                          QStringLiteral(VX_INSTALLED_DATA));
 
     if (parser.isSet(printOption)) {
         ConsolePrompter console;
@@ -109,8 +139,7 @@ int main(int argc, char* argv[]) {
                 QStringLiteral("Употреба: vexilardo --print ДИАГРАМА.dia ИЗХОД.pdf"));
             return CommandLineExport::Usage;
         }
-        return CommandLinePrint::run(files[0], files[1], QCoreApplication::applicationDirPath(),
-                                     console);
+        return CommandLinePrint::run(files[0], files[1], folders.data, console);
     }
     if (parser.isSet(exportOption)) {
         ConsolePrompter console;
@@ -121,8 +150,7 @@ int main(int argc, char* argv[]) {
                                                 "[--quality N]"));
             return CommandLineExport::Usage;
         }
-        return CommandLineExport::run(files[0], files[1], quality,
-                                      QCoreApplication::applicationDirPath(), console);
+        return CommandLineExport::run(files[0], files[1], quality, folders.data, console);
     }
     if (files.size() > 1) {
         ConsolePrompter::say(QStringLiteral("Употреба: vexilardo [ДИАГРАМА.dia] [--size ШxВ]"));
@@ -132,8 +160,9 @@ int main(int argc, char* argv[]) {
 
     QtPrompter prompter;
     frmMain::Paths paths;
-    paths.programDir = QCoreApplication::applicationDirPath();
+    paths.programDir = folders.data;
     paths.userConfigDir = SettingsFile::userConfigFolder();
+    paths.settingsInUserFolder = folders.installed;
     const std::optional<QSize> size = ParseSize(parser.value(sizeOption));
 
     // The splash makes the editor, fills its picture library and shows it when done; a
@@ -164,7 +193,11 @@ int main(int argc, char* argv[]) {
             // in its place.
             if (editor)
                 editor->recovery().offer();
+            if (qEnvironmentVariableIsSet("VEXILARDO_QUIT_WHEN_SHOWN"))
+                window.installEventFilter(new QuitWhenPainted(&window));
         });
+    // Someone who opened a diagram is waiting for it: no pause once the library is in.
+    splash.quickStart = !diagram.isEmpty();
     splash.show();
     splash.Form_Load();
     if (!splash.editor())

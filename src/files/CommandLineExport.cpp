@@ -5,6 +5,7 @@
 #include "common/WriteNotationReader.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
+#include "files/VectorExport.h"
 #include "kinds/CoreKinds.h"
 #include "library/CatalogueLoader.h"
 #include "workspace/Workspace.h"
@@ -54,10 +55,11 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     const QString suffix = QFileInfo(output).suffix().toLower();
     static const QStringList known = {QStringLiteral("dia"),  QStringLiteral("bmp"),
                                       QStringLiteral("gif"),  QStringLiteral("jpg"),
-                                      QStringLiteral("jpeg"), QStringLiteral("png")};
+                                      QStringLiteral("jpeg"), QStringLiteral("png"),
+                                      QStringLiteral("svg"),  QStringLiteral("pdf")};
     if (!known.contains(suffix)) {
         fail(prompter, QStringLiteral("Непознат вид на изходния файл „%1“: очаква се .dia, .bmp, "
-                                      ".gif, .jpg или .png.")
+                                      ".gif, .jpg, .png, .svg или .pdf.")
                            .arg(QFileInfo(output).fileName()));
         return Usage;
     }
@@ -74,6 +76,11 @@ int run(const QString& diagram, const QString& output, int quality, const QStrin
     if (suffix == QLatin1String("dia")) {
         error = ImageExport::saveStream(
             [&ws](const ImageExport::ByteSink& sink) { return DiaFile::write(ws, sink); }, output);
+    } else if (const std::optional<VectorExport::Format> vector = VectorExport::formatOf(output)) {
+        const QRectF box = ImageExport::wholeDiagramBox(ws, 0, 0);
+        if (box.isEmpty())
+            return fail(prompter, QStringLiteral("Диаграмата е празна и няма какво да се запише."));
+        error = VectorExport::save(ws, box, *vector, output);
     } else {
         const ImageExport::Rendering rendering = ImageExport::wholeDiagram(ws, 0, 0);
         if (rendering.error)

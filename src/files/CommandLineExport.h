@@ -7,7 +7,8 @@ class Workspace;
 
 // `vexilardo --export FILE.dia OUT`: the diagram read with the program's picture library and
 // written as OUT, chosen by its ending: .bmp, .gif, .jpg, .png give the whole-diagram picture
-// (as the Save command makes it), .dia the diagram as the program writes it. No window.
+// (as the Save command makes it), .svg and .pdf the same rectangle drawn sharp at any size,
+// .dia the diagram as the program writes it. No window.
 namespace CommandLineExport {
 
 enum ExitCode { Done = 0, Failed = 1, Usage = 2 };

@@ -8,6 +8,7 @@
 #include "export/frmJPGQuality.h"
 #include "files/DiaFile.h"
 #include "files/ImageExport.h"
+#include "files/VectorExport.h"
 #include "workspace/CanvasTools.h"
 #include "workspace/CommandsLocked.h"
 #include "workspace/DiagramState.h"
@@ -63,7 +64,7 @@ FileCommands::~FileCommands() {
 
 QString FileCommands::saveFilters() {
     return QStringLiteral("DIA файлове (*.dia);;BMP файлове (*.bmp);;GIF файлове (*.gif);;"
-                          "JPG файлове (*.jpg)");
+                          "JPG файлове (*.jpg);;SVG файл (*.svg);;PDF файл (*.pdf)");
 }
 
 QString FileCommands::loadFilters() {
@@ -86,9 +87,9 @@ void FileCommands::cmdSave_Click() {
     m_context.Kontrolite(false);
     scrollToOrigin();
 
-    // Filter 1 is the diagram, 2 to 4 the pictures; a filter the dialog does not report counts
-    // as the first.
-    const int index = filter >= 0 && filter <= 3 ? filter + 1 : 1;
+    // Filter 1 is the diagram, 2 to 4 the pictures, 5 and 6 the drawings that stay sharp; a
+    // filter the dialog does not report counts as the first.
+    const int index = filter >= 0 && filter <= 5 ? filter + 1 : 1;
     if (index == 1) {
         if (!fileName.endsWith(QLatin1String(".dia"), Qt::CaseInsensitive))
             fileName += QStringLiteral(".dia");
@@ -104,8 +105,8 @@ void FileCommands::cmdSave_Click() {
     }
 
     ws.diagram.SelPicture = 0;
-    static const char* const suffixes[] = {".bmp", ".gif", ".jpg"};
-    static const ExportFormat formats[] = {Bmp, Gif, Jpeg};
+    static const char* const suffixes[] = {".bmp", ".gif", ".jpg", ".svg", ".pdf"};
+    static const ExportFormat formats[] = {Bmp, Gif, Jpeg, Svg, Pdf};
     const QLatin1String suffix(suffixes[index - 2]);
     if (!fileName.endsWith(suffix, Qt::CaseInsensitive))
         fileName += suffix;
@@ -142,6 +143,12 @@ void FileCommands::scrollToOrigin() {
 void FileCommands::exportImage(int16_t format, const QString& fileName) {
     Workspace& ws = m_context.workspace();
     m_context.Proveri();
+    if (format == Svg || format == Pdf) {
+        finishVectorExport(
+            format, ImageExport::wholeDiagramBox(ws, ws.canvas.width, ws.canvas.height), fileName,
+            QStringLiteral("Диаграмата е празна и няма какво да се запише."));
+        return;
+    }
     finishExport(format, ImageExport::wholeDiagram(ws, ws.canvas.width, ws.canvas.height), fileName,
                  QStringLiteral("Диаграмата е празна и няма какво да се запише като "
                                 "картина."));
@@ -151,6 +158,11 @@ void FileCommands::regionMarked(const QRectF& box) {
     // What the canvas shows inside the rectangle: the repaint's layer with every picture
     // object and text field over it.
     m_context.workspace().diagram.SelPicture = 0;
+    if (m_exportFormat == Svg || m_exportFormat == Pdf) {
+        finishVectorExport(m_exportFormat, box, m_exportFile,
+                           QStringLiteral("Маркираният дял е празен и няма какво да се запише."));
+        return;
+    }
     finishExport(m_exportFormat, ImageExport::region(m_context.workspace(), box), m_exportFile,
                  QStringLiteral("Маркираният дял е празен и няма какво да се запише."));
 }
@@ -181,6 +193,27 @@ void FileCommands::finishExport(int16_t format, const ImageExport::Rendering& re
         completeSave(false);
     else
         m_context.Kontrolite(true);
+}
+
+void FileCommands::finishVectorExport(int16_t format, const QRectF& box, const QString& fileName,
+                                      const QString& whenEmpty) {
+    if (ImageExport::regionPixels(box).isEmpty()) {
+        m_context.prompter().message(QStringLiteral("Запазване"), whenEmpty,
+                                     Prompter::Icon::Information, Prompter::Buttons::Ok);
+        m_context.Kontrolite(true);
+        return;
+    }
+    // The commands are still locked from the Save command.
+    const std::optional<QString> error = VectorExport::save(
+        m_context.workspace(), box,
+        format == Svg ? VectorExport::Format::Svg : VectorExport::Format::Pdf, fileName);
+    m_context.Pre4ertai();
+    if (!error) {
+        completeSave(false);
+        return;
+    }
+    Warn(m_context.prompter(), *error);
+    m_context.Kontrolite(true);
 }
 
 bool FileCommands::writePicture(int16_t format, const QImage& picture, const QString& fileName) {

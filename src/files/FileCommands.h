@@ -13,8 +13,9 @@ class EditorContext;
 class SelectionTool;
 
 // Save, Load and the image export: the .dia file with the progress bar and the commands
-// locked, BMP, GIF and JPEG pictures of the whole diagram or of a region marked with the
-// mouse (which spans two user actions: the command, then the rectangle).
+// locked, BMP, GIF and JPEG pictures and SVG and PDF drawings of the whole diagram or of a
+// region marked with the mouse (which spans two user actions: the command, then the
+// rectangle).
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -23,7 +24,7 @@ public:
     ~FileCommands() override;
 
     // Export formats, as the region export remembers them.
-    enum ExportFormat : int16_t { Jpeg = 1, Gif = 2, Bmp = 3 };
+    enum ExportFormat : int16_t { Jpeg = 1, Gif = 2, Bmp = 3, Svg = 4, Pdf = 5 };
 
     static QString saveFilters();
     static QString loadFilters();
@@ -62,6 +63,9 @@ private:
     // Writes the picture of an export, or tells the user why there is none.
     void finishExport(int16_t format, const ImageExport::Rendering& rendering,
                       const QString& fileName, const QString& whenEmpty);
+    // Writes the SVG or PDF drawing of the `box` rectangle, or tells the user why there is none.
+    void finishVectorExport(int16_t format, const QRectF& box, const QString& fileName,
+                            const QString& whenEmpty);
     // The end of a successful save; only writing the diagram itself clears its changes.
     void completeSave(bool diagramWritten);
     void showFileName(const QString& fileName);

@@ -1,6 +1,7 @@
 list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DiaFile.h ${CMAKE_CURRENT_LIST_DIR}/DiaFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageExport.h ${CMAKE_CURRENT_LIST_DIR}/ImageExport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VectorExport.h ${CMAKE_CURRENT_LIST_DIR}/VectorExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandLineExport.h ${CMAKE_CURRENT_LIST_DIR}/CommandLineExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Recovery.h ${CMAKE_CURRENT_LIST_DIR}/Recovery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.h ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp)

@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -30,6 +32,8 @@ frmSplash::frmSplash(Factory createEditor, Show showMainWindow, QWidget* parent)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Вексилардо"));
     setFixedSize(440, 240);
+    // So that a key pressed on the splash reaches it.
+    setFocusPolicy(Qt::StrongFocus);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -106,6 +110,10 @@ void frmSplash::Form_Load() {
     }
     m_faults = loader.faults();
 
+    if (quickStart) {
+        handOver();
+        return;
+    }
     LabStatus->setText(initialisingText());
     Progres->setValue(0);
     Progres->setMaximum(100);
@@ -121,6 +129,25 @@ void frmSplash::LoadTimer_Timer() {
         Progres->setValue(qMin(Progres->value() + 5, 100));
         return;
     }
+    handOver();
+}
+
+void frmSplash::skipWaiting() {
+    if (LoadTimer->isActive())
+        handOver();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent* event) {
+    skipWaiting();
+    event->accept();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    skipWaiting();
+    event->accept();
+}
+
+void frmSplash::handOver() {
     LoadTimer->stop();
     m_handedOver = true;
     // The main window goes up before the splash closes, so there is always a window open

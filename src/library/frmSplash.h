@@ -12,7 +12,8 @@ class SplashTarget;
 
 // The start-up window: it creates the editor, loads the picture library into it with
 // the bar following the records, lets a short "Инициализиране..." phase run on LoadTimer
-// and then hands over to the main window.
+// and then hands over to the main window. A click or a key on the splash ends that phase at
+// once; with `quickStart` it does not run at all.
 class frmSplash : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,9 @@ public:
     QProgressBar* Progres = nullptr;
     QTimer* LoadTimer = nullptr;
 
+    // Hands over as soon as the library is loaded (a diagram to open is waiting).
+    bool quickStart = false;
+
     // Creates the editor and loads the library into it; returns with LoadTimer running.
     void Form_Load();
     // One tick of LoadTimer.
@@ -49,9 +53,14 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static QPixmap drawLogo(int side);
+    // Ends the "Инициализиране..." phase now, if it is running.
+    void skipWaiting();
+    void handOver();
 
     Factory m_createEditor;
     Show m_showMainWindow;

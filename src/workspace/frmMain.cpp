@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -190,7 +191,9 @@ void frmMain::Form_Load() {
     setWindowTitle(ws.diagram.ImeForma + QStringLiteral("[*]"));
 
     const SettingsFile settingsFile =
-        SettingsFile::locate(m_paths.programDir, m_paths.userConfigDir);
+        m_paths.settingsInUserFolder
+            ? SettingsFile(QDir(m_paths.userConfigDir).filePath(SettingsFile::fileName()))
+            : SettingsFile::locate(m_paths.programDir, m_paths.userConfigDir);
     m_settingsPath = settingsFile.path();
     ws.settings = settingsFile.load();
 

@@ -33,6 +33,8 @@ public:
     struct Paths {
         QString programDir;    // the executable's folder: data and settings.ini
         QString userConfigDir; // where settings go when the program folder is read-only
+        // An installed program keeps its settings in userConfigDir always.
+        bool settingsInUserFolder = false;
     };
 
     frmMain(Prompter& prompter, const Paths& paths, QWidget* parent = nullptr);

@@ -33,6 +33,61 @@ struct Run {
     QString errors;
 };
 
+// Runs a tool of the system (a renderer, a text extractor); false when it is not installed.
+bool runTool(const QString& name, const QStringList& arguments) {
+    const QString tool = QStandardPaths::findExecutable(name);
+    if (tool.isEmpty())
+        return false;
+    QProcess process;
+    process.start(tool, arguments);
+    return process.waitForFinished(60000) && process.exitCode() == 0;
+}
+
+// A picture box-blurred over 3 x 3 pixels: a line drawn across two pixels by an antialiasing
+// renderer and one drawn on one pixel then look alike.
+QImage blurred(const QImage& image) {
+    const QImage source = image.convertToFormat(QImage::Format_RGB32);
+    QImage out(source.size(), QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x) {
+            int r = 0, g = 0, b = 0, n = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (!source.valid(x + dx, y + dy))
+                        continue;
+                    const QRgb p = source.pixel(x + dx, y + dy);
+                    r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+                }
+            out.setPixel(x, y, qRgb(r / n, g / n, b / n));
+        }
+    return out;
+}
+
+// The share of pixels of `a` that no pixel of `b` within one pixel matches, both blurred, each
+// channel within 40: what is left once antialiasing and a renderer's rounding of a half pixel
+// are set aside.
+double differingShare(const QImage& a, const QImage& b) {
+    const QImage x = blurred(a);
+    const QImage y = blurred(b);
+    qint64 differing = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            bool matched = false;
+            for (int dy = -1; dy <= 1 && !matched; ++dy)
+                for (int dx = -1; dx <= 1 && !matched; ++dx) {
+                    if (!y.valid(column + dx, row + dy))
+                        continue;
+                    const QRgb q = y.pixel(column + dx, row + dy);
+                    matched = std::abs(qRed(p) - qRed(q)) <= 40 &&
+                              std::abs(qGreen(p) - qGreen(q)) <= 40 &&
+                              std::abs(qBlue(p) - qBlue(q)) <= 40;
+                }
+            differing += !matched;
+        }
+    return double(differing) / (qint64(x.width()) * x.height());
+}
+
 Run vexilardo(const QStringList& arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -192,6 +247,81 @@ private slots:
                  qPrintable(green.name()));
     }
 
+    // SVG and PDF of the whole diagram: the PNG's rectangle (an SVG of its pixels, a PDF page of
+    // as many points as twips / 20), texts as text, pictures at their own pixels; drawn back by
+    // a renderer of their own they give the PNG, up to the edges antialiasing softens.
+    void vectorExportsMatchThePicture_data() {
+        QTest::addColumn<QString>("output");
+        QTest::newRow("svg") << QStringLiteral("vector.svg");
+        QTest::newRow("pdf") << QStringLiteral("vector.pdf");
+    }
+    void vectorExportsMatchThePicture() {
+        QFETCH(QString, output);
+        const QString in = path(QStringLiteral("in.dia"));
+        const QString png = path(QStringLiteral("vector-picture.png"));
+        QCOMPARE(vexilardo({QStringLiteral("--export"), in, png}).exitCode, 0);
+        QCOMPARE(vexilardo({QStringLiteral("--export"), in, path(output)}).exitCode, 0);
+        const QImage picture(png);
+        QVERIFY(!picture.isNull());
+        QFile file(path(output));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        const QString rendered = path(QStringLiteral("vector-back"));
+        bool drawnBack = false;
+        if (output.endsWith(QLatin1String(".svg"))) {
+            QVERIFY(text.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"")
+                                      .arg(picture.width())
+                                      .arg(picture.height())));
+            QVERIFY(text.contains(
+                QRegularExpression(QStringLiteral("<text[^>]*>\\s*Zala\\s*</text>"))));
+            // The library's 64 x 64 picture and the drawn 8 x 8 one, embedded as they are.
+            QList<QSize> sizes;
+            QRegularExpressionMatchIterator embedded =
+                QRegularExpression(QStringLiteral("data:image/png;base64,([A-Za-z0-9+/=]+)"))
+                    .globalMatch(text);
+            while (embedded.hasNext()) {
+                QImage pixels;
+                QVERIFY(pixels.loadFromData(
+                    QByteArray::fromBase64(embedded.next().captured(1).toLatin1())));
+                sizes << pixels.size();
+                if (pixels.size() == QSize(8, 8))
+                    QCOMPARE(pixels.pixelColor(3, 3), QColor(Qt::red));
+            }
+            QCOMPARE(sizes, (QList<QSize>{QSize(64, 64), QSize(8, 8)}));
+            drawnBack =
+                runTool(QStringLiteral("rsvg-convert"),
+                        {QStringLiteral("-o"), rendered + QStringLiteral(".png"), path(output)});
+        } else {
+            const QRegularExpressionMatch box =
+                QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                    .match(text);
+            QVERIFY(box.hasMatch());
+            // Whole points: up to 19 twips (1.3 pixels) past the rectangle.
+            const QSizeF pixels =
+                QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()) * 20.0 / 15.0;
+            QVERIFY(pixels.width() - picture.width() > -0.5 &&
+                    pixels.width() - picture.width() < 1.5);
+            QVERIFY(pixels.height() - picture.height() > -0.5 &&
+                    pixels.height() - picture.height() < 1.5);
+            if (runTool(QStringLiteral("pdftotext"), {path(output), rendered + ".txt"})) {
+                QFile words(rendered + ".txt");
+                QVERIFY(words.open(QIODevice::ReadOnly));
+                QVERIFY(words.readAll().contains("Zala"));
+            }
+            // 96 dots per inch: a pixel per 15 twips, as the picture.
+            drawnBack = runTool(QStringLiteral("pdftoppm"),
+                                {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                                 QStringLiteral("-singlefile"), path(output), rendered});
+        }
+        if (!drawnBack)
+            QSKIP("no renderer for the file (librsvg2-bin, poppler-utils) is installed");
+        const QImage back = QImage(rendered + QStringLiteral(".png")).copy(picture.rect());
+        QVERIFY(!back.isNull());
+        // Both ways: nothing missing, nothing added.
+        for (const double share : {differingShare(back, picture), differingShare(picture, back)})
+            QVERIFY2(share < 0.005, qPrintable(QString::number(share)));
+    }
+
     // Re-saving a hand-written diagram tidies it into the program's own notation.
     void exportToDiaResavesAsTheProgramWrites() {
         const QString out = path(QStringLiteral("tidy.dia"));
@@ -236,6 +366,12 @@ private slots:
                    "пропуснати са 1 записа.\nГрешка: Картината би била 1200117 x 117 пиксела");
         QTest::newRow("no folder to write in") << QStringList{"--export", in, path("none/x.bmp")}
                                                << 1 << QStringLiteral("не може да бъде записан");
+        QTest::newRow("svg: empty diagram")
+            << QStringList{"--export", path("empty.dia"), path("x.svg")} << 1
+            << QStringLiteral("празна");
+        QTest::newRow("pdf: no folder to write in")
+            << QStringList{"--export", in, path("none/x.pdf")} << 1
+            << QStringLiteral("не може да бъде записан");
         QTest::newRow("print: not a pdf")
             << QStringList{"--print", in, path("x.png")} << 2 << QStringLiteral(".pdf");
         QTest::newRow("print: missing output")

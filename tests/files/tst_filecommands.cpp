@@ -104,6 +104,10 @@ private slots:
                              << "Файлът „old.gif“ не може да бъде записан" + full;
         QTest::newRow("jpg") << 3 << "old.jpg"
                              << "Не може да се съхрани Jpg файла: '";
+        QTest::newRow("svg") << 4 << "old.svg"
+                             << "Файлът „old.svg“ не може да бъде записан" + full;
+        QTest::newRow("pdf") << 5 << "old.pdf"
+                             << "Файлът „old.pdf“ не може да бъде записан" + full;
     }
 
     // As on a full disk: the old file stays whole, the diagram stays changed.
@@ -314,6 +318,60 @@ private slots:
         QCOMPARE(shownTitle(f.w()), QStringLiteral("Вексилардо*"));
         QCOMPARE(ws.stateText(), DiagramStateText::saved());
         QVERIFY(f.w().cmdSave->isEnabled());
+    }
+
+    // SVG and PDF come after the pictures in the dialog and behave as they do: the extension
+    // added, the region question, the completion message, the changes still unsaved. A region
+    // gives a drawing of the marked rectangle's size.
+    void vectorExportsActLikePictures_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("svg") << 4 << ".svg" << QByteArray("<?xml");
+        QTest::newRow("pdf") << 5 << ".pdf" << QByteArray("%PDF");
+    }
+
+    void vectorExportsActLikePictures() {
+        QFETCH(int, filter);
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        MainWindowFixture f;
+        Workspace& ws = f.ws();
+        ws.kartinki.add(QStringLiteral("BOX"), solid(40, 40, Qt::red), QStringLiteral("Кутия"));
+        ws.DobaviNov(QStringLiteral("BOX"));
+        ws.markChanged();
+        QVERIFY(FileCommands::saveFilters().endsWith(
+            QStringLiteral(";;SVG файл (*.svg);;PDF файл (*.pdf)")));
+        const QString whole = f.configDir.filePath(QStringLiteral("цяла"));
+        f.prompter.fileNames.push_back(whole);
+        f.prompter.filterIndices.push_back(filter);
+        f.prompter.answers.push_back(Prompter::Answer::No);
+        f.w().cmdSave->click();
+        QVERIFY(readAll(whole + suffix).startsWith(start));
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{"Желаете ли да изберете само дял от диаграмата за съхранение ?",
+                              "Диаграмата е съхранена. Може да продължите работата си"}));
+        QVERIFY(ws.diagram.Promqna);
+        QCOMPARE(ws.stateText(), DiagramStateText::saved());
+        QCOMPARE(ws.fileText(), DiagramStateText::noFile());
+        QVERIFY(f.w().cmdSave->isEnabled());
+
+        const QString part = f.configDir.filePath(QStringLiteral("дял") + suffix.toUpper());
+        f.prompter.fileNames.push_back(part);
+        f.prompter.filterIndices.push_back(filter);
+        f.prompter.answers.push_back(Prompter::Answer::Yes);
+        f.w().cmdSave->click();
+        QVERIFY(!f.w().cmdSave->isEnabled());
+        QTest::mousePress(f.w().pano, Qt::LeftButton, {}, QPoint(20, 5));
+        QTest::mouseMove(f.w().pano, QPoint(40, 30));
+        QTest::mouseRelease(f.w().pano, Qt::LeftButton, {}, QPoint(40, 30));
+        // No second extension; 20 x 25 pixels are 15 x 18.75 points, the page whole points.
+        const QByteArray bytes = readAll(part);
+        QVERIFY(bytes.startsWith(start));
+        QVERIFY(bytes.contains(filter == 4 ? QByteArray("width=\"20px\" height=\"25px\"")
+                                           : QByteArray("/MediaBox [0 0 15.000000 19.000000]")));
+        QVERIFY(f.w().cmdSave->isEnabled());
+        QVERIFY(ws.diagram.Promqna);
     }
 
     void emptyDiagramIsNoPicture() {

@@ -89,6 +89,8 @@ private slots:
     void loadingPhase();
     void initialisingTakes21Ticks();
     void timerHandsOver();
+    void waitingEndsEarly_data();
+    void waitingEndsEarly();
     void faultMessage_data();
     void faultMessage();
 };
@@ -188,6 +190,42 @@ void TestSplash::timerHandsOver() {
     }
     QCOMPARE(f.shows, 1);
     QVERIFY(!f.s().LoadTimer->isActive());
+}
+
+// A click or a key on the splash ends the "Инициализиране..." phase at once; a diagram to open
+// skips it. Either way the main window comes up once, over the still open splash, and the
+// library's faults are told after it.
+void TestSplash::waitingEndsEarly_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("click") << QStringLiteral("click");
+    QTest::newRow("key") << QStringLiteral("key");
+    QTest::newRow("quick start") << QStringLiteral("quick");
+}
+
+void TestSplash::waitingEndsEarly() {
+    QFETCH(QString, how);
+    SplashFixture f(4, "4", 1);
+    f.s().quickStart = how == QLatin1String("quick");
+    f.s().show();
+    // Before the library is in, nothing is skipped.
+    QTest::mouseClick(&f.s(), Qt::LeftButton);
+    QCOMPARE(f.shows, 0);
+    f.s().Form_Load();
+    if (how == QLatin1String("click"))
+        QTest::mouseClick(&f.s(), Qt::LeftButton);
+    else if (how == QLatin1String("key"))
+        QTest::keyClick(&f.s(), Qt::Key_Space);
+    QCOMPARE(f.shows, 1);
+    QVERIFY(f.splashOpenAtShow);
+    QVERIFY(f.s().handedOver());
+    QVERIFY(!f.s().LoadTimer->isActive());
+    QVERIFY(!f.s().isVisible());
+    QCOMPARE(f.editor()->workspace().kartinki.count(), 4);
+    QCOMPARE(f.prompter.messages.size(), 1);
+    // Nothing more comes of a second click or a late tick.
+    QTest::mouseClick(&f.s(), Qt::LeftButton);
+    f.s().LoadTimer_Timer();
+    QCOMPARE(f.shows, 1);
 }
 
 void TestSplash::faultMessage_data() {
