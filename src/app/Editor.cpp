@@ -26,6 +26,7 @@
 #include "workspace/Pano.h"
 #include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
+#include "workspace/ZoomCommands.h"
 
 Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& recoveryFolder)
     : m_window(std::make_unique<frmMain>(prompter, paths)) {
@@ -45,6 +46,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
     m_recent = std::make_unique<RecentMenu>(window, *m_files);
     m_search = std::make_unique<SearchCommands>(window);
     m_printing = std::make_unique<PrintCommands>(window);
+    m_zoom = std::make_unique<ZoomCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -70,6 +72,7 @@ Editor::~Editor() {
     for (CanvasLayer* layer : m_layers)
         m_window->canvas().layers().remove(layer);
     // A clean end: the recovery file goes.
+    m_zoom.reset();
     m_recent.reset();
     m_recovery.reset();
     m_copy.reset();

@@ -20,6 +20,7 @@ class PrintCommands;
 class SearchCommands;
 class ShapeCommands;
 class TextCommands;
+class ZoomCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
 // here and nowhere else. The commands end before the window they work on.
@@ -48,6 +49,7 @@ public:
     RecentMenu& recentFiles() const { return *m_recent; }
     SearchCommands& search() const { return *m_search; }
     PrintCommands& printing() const { return *m_printing; }
+    ZoomCommands& zoom() const { return *m_zoom; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<RecentMenu> m_recent;
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<ZoomCommands> m_zoom;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };
