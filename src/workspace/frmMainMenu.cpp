@@ -137,13 +137,11 @@ void frmMain::createShortcuts() {
         {"mnuSaveFile", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"mnuHelp", QKeySequence(Qt::Key_F1)},
         {"mnuSearch", QKeySequence(Qt::CTRL | Qt::Key_F)},
-        // Ctrl++ needs Shift on most layouts: = and the keypad's keys instead.
+        // Ctrl++ needs Shift on most layouts: Ctrl+= instead, and Ctrl with the keypad's + (the
+        // keypad's mark does not reach shortcuts on every platform, so Ctrl with any + does).
         {"mnuZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        {"mnuZoomIn", QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus)},
-        {"mnuZoomIn", QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+        {"mnuZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
         {"mnuZoomOut", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        {"mnuZoomOut", QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Minus)},
-        {"mnuZoomOut", QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)},
         {"mnuZoom100", QKeySequence(Qt::CTRL | Qt::Key_0)},
     };
     for (const auto& shortcut : shortcuts) {

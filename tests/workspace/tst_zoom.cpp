@@ -126,11 +126,11 @@ private slots:
         const QImage before = renderCanvas(pano);
         const int scrollBefore = pano->MoveHorizont->maximum();
 
-        // Ctrl+= twice: 150, then 200 %, ticked in the menu.
+        // Ctrl+= and Ctrl with the keypad's +: 150, then 200 %, ticked in the menu.
         f.w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.w()));
-        for (int i = 0; i < 2; ++i)
-            QTest::keyClick(&f.w(), Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(&f.w(), Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(&f.w(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
         QCOMPARE(ws.zoom(), 2.0);
         QVERIFY(f.w().action(QStringLiteral("mnuZoom200")).isChecked());
         QVERIFY(!f.w().action(QStringLiteral("mnuZoom100")).isChecked());
