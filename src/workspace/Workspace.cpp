@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
 QString DiagramStateText::file(const QString& path) {
     return QStringLiteral("Файл : ") + QFileInfo(path).fileName();
@@ -396,6 +397,9 @@ void Workspace::Izmesti(int16_t horizontal, int16_t vertical) {
 }
 
 void Workspace::setZoom(double zoom, QPointF anchorPixels) {
+    if (!std::isfinite(zoom) || !std::isfinite(anchorPixels.x()) ||
+        !std::isfinite(anchorPixels.y()))
+        return;
     zoom = std::clamp(zoom, Zoom::Least, Zoom::Most);
     if (zoom == canvas.view.zoom)
         return;
