@@ -30,6 +30,7 @@
 #include "workspace/Pano.h"
 #include "workspace/SelectionTool.h"
 #include "workspace/Workspace.h"
+#include "workspace/ZoomCommands.h"
 
 Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& recoveryFolder)
     : m_window(std::make_unique<frmMain>(prompter, paths)) {
@@ -57,6 +58,7 @@ Editor::Editor(Prompter& prompter, const frmMain::Paths& paths, const QString& r
         std::make_unique<PresentationCommands>(window, *m_files, window.paths().programDir);
     QObject::connect(m_texts.get(), &TextCommands::presentationRequested, m_presentation.get(),
                      &PresentationCommands::enter);
+    m_zoom = std::make_unique<ZoomCommands>(window);
 
     // Each kind's place on the canvas, bottom to top: the elements, then their handles.
     Workspace& ws = window.workspace();
@@ -82,6 +84,7 @@ Editor::~Editor() {
     for (CanvasLayer* layer : m_layers)
         m_window->canvas().layers().remove(layer);
     // A clean end: the recovery file goes.
+    m_zoom.reset();
     m_recent.reset();
     m_recovery.reset();
     m_copy.reset();

@@ -24,6 +24,7 @@ class SettingsCommands;
 class ShapeCommands;
 class SketchpadCommands;
 class TextCommands;
+class ZoomCommands;
 
 // The whole editor: the main window and the commands of every subsystem, wired together
 // here and nowhere else. The commands end before the window they work on.
@@ -56,6 +57,7 @@ public:
     HelpCommands& help() const { return *m_help; }
     SettingsCommands& settings() const { return *m_settings; }
     PresentationCommands& presentation() const { return *m_presentation; }
+    ZoomCommands& zoom() const { return *m_zoom; }
 
     ImageStore& pictureLibrary() override;
     QString programFolder() const override { return m_window->paths().programDir; }
@@ -82,6 +84,7 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<SettingsCommands> m_settings;
     std::unique_ptr<PresentationCommands> m_presentation;
+    std::unique_ptr<ZoomCommands> m_zoom;
     // Each kind's canvas layer, put on the canvas here and taken off before the commands go.
     std::vector<CanvasLayer*> m_layers;
 };

@@ -28,6 +28,7 @@ std::unique_ptr<HandleLayer> make(const Workspace& workspace, CanvasMouseHandler
     look.kind = ElementKind::Grid;
     look.slotCount = ElementStore::GridCapacity;
     look.size = Grids::HandleSize;
+    look.view = &workspace.canvas.view;
     look.present = [&workspace](int slot) {
         return workspace.store().grids[slot].Used != 0 && workspace.canvas.gridHandleVisible[slot];
     };

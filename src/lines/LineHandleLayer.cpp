@@ -11,6 +11,7 @@ std::unique_ptr<HandleLayer> make(const Workspace& workspace, LineCommands& comm
     look.kind = ElementKind::Line;
     look.slotCount = ElementStore::Capacity;
     look.size = Connections::HandleSize;
+    look.view = &workspace.canvas.view;
     look.present = [&workspace](int slot) {
         return workspace.store().lines[slot].Used != 0 &&
                workspace.canvas.lineHandles[slot].visible;

@@ -30,6 +30,7 @@ std::unique_ptr<HandleLayer> make(const Workspace& workspace, CanvasMouseHandler
     look.kind = ElementKind::ResizeHandle;
     look.slotCount = 4;
     look.size = ResizeHandles::Size;
+    look.view = &workspace.canvas.view;
     look.present = [&workspace](int slot) { return workspace.canvas.Manip[slot].visible; };
     look.topLeft = [&workspace](int slot) { return workspace.canvas.Manip[slot].topLeft; };
     look.picture = [](int) -> const QImage& { return handlePicture(); };

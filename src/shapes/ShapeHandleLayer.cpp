@@ -56,6 +56,7 @@ std::unique_ptr<HandleLayer> make(const Workspace& workspace, CanvasMouseHandler
     look.kind = ElementKind::Shape;
     look.slotCount = ElementStore::Capacity;
     look.size = Shapes::HandleSize;
+    look.view = &workspace.canvas.view;
     look.present = [&workspace](int slot) {
         return workspace.store().shapes[slot].Kind > 0 && workspace.canvas.shapeHandleVisible[slot];
     };

@@ -75,9 +75,7 @@ Dialog* TextCommands::openDialog(int16_t slot, ElementKind ImeNaKontrol) {
 
 void TextCommands::cmdTekst_Click() {
     m_context.SpriInstrumentite();
-    // Where new objects land on the canvas, wherever it is scrolled to.
-    const QPointF at = m_context.workspace().canvas.view.toDocument(
-        QPointF(CanvasGeometry::NewObjectLeft, CanvasGeometry::NewObjectTop));
+    const QPointF at = m_context.workspace().newObjectPoint();
     const int16_t slot =
         TextFields::create(m_context.workspace(), TextFields::templateCaption(), at.x(), at.y());
     if (slot < 1)

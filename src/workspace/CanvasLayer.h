@@ -79,11 +79,12 @@ private:
     CanvasMouseHandler* m_mouse;
 };
 
-// The hit area of a small handle: four pixels beyond each edge of its box. A hit takes the
-// box's right and bottom edges too, which already reach one pixel past the picture there.
-inline QRectF HandleHitArea(const QRectF& box) {
-    constexpr double margin = 4 * TwipsPerPixel;
-    return box.adjusted(-margin, -margin, margin - TwipsPerPixel, margin - TwipsPerPixel);
+// The hit area of a small handle: four pixels beyond each edge of the box it is drawn in. A
+// hit takes the box's right and bottom edges too, which already reach one pixel past the
+// picture there. `pixel` is how many twips a pixel of the canvas covers.
+inline QRectF HandleHitArea(const QRectF& box, double pixel = TwipsPerPixel) {
+    const double margin = 4 * pixel;
+    return box.adjusted(-margin, -margin, margin - pixel, margin - pixel);
 }
 
 // Where layers stand in the list, bottom to top.

@@ -81,7 +81,7 @@ struct CanvasState {
     // Where the canvas shows the document: its origin is where the scroll bars stand.
     ViewTransform view;
     // The part of the document the canvas shows (twips).
-    QRectF visibleArea() const { return QRectF(view.origin, QSizeF(width, height)); }
+    QRectF visibleArea() const { return QRectF(view.origin, QSizeF(width, height) / view.zoom); }
 
     // The element being dragged with the mouse, none while no drag is in progress.
     ElementRef drag;

@@ -3,7 +3,6 @@
 #include "common/Numeric.h"
 #include "common/Units.h"
 #include "workspace/CanvasGeometry.h"
-#include "workspace/CanvasLayer.h"
 #include "workspace/ElementStore.h"
 #include "workspace/KindRegistry.h"
 #include "workspace/PaintDevice.h"
@@ -65,6 +64,21 @@ public:
     }
 
     bool vector() const { return m_vector; }
+    // Whether a pixel of the device is 15 twips, as on the canvas at 100 % and in exports.
+    bool screenScale() const {
+        return m_simple && std::abs(m_transform.m11() * TwipsPerPixel - 1) < 1e-9 &&
+               std::abs(m_transform.m22() * TwipsPerPixel - 1) < 1e-9;
+    }
+    // Larger than the screen (a zoomed canvas).
+    bool enlarged() const { return m_simple && m_transform.m11() * TwipsPerPixel > 1; }
+
+    // A picture scaled smoothly into its box, for pictures of text shown reduced.
+    void drawSmooth(const QRectF& twips, const QImage& picture) {
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_painter.drawImage(m_simple ? m_transform.mapRect(twips) : twips, picture);
+        m_painter.restore();
+    }
 
     void draw(const QRectF& twips, const QImage& picture) {
         if (m_vector) {
@@ -149,10 +163,13 @@ void DiagramRenderer::paintTexts(QPainter& painter, const ElementStore& store) {
             continue;
         if (blitter.vector())
             blitter.drawVectorText(box, t);
-        else if (TextFieldGeometry::renderable(t))
+        else if (!TextFieldGeometry::renderable(t) || blitter.enlarged())
+            // Enlarged, a text is drawn in its font at the larger size, sharp.
+            blitter.drawText(box, t);
+        else if (blitter.screenScale())
             blitter.draw(box, TextFieldGeometry::rendered(t));
         else
-            blitter.drawText(box, t);
+            blitter.drawSmooth(box, TextFieldGeometry::rendered(t));
     }
 }
 
@@ -214,12 +231,4 @@ QImage DiagramRenderer::handleTile(int side) {
     p.setPen(handleEdge());
     p.drawRect(0, 0, side - 1, side - 1);
     return tile;
-}
-
-void DiagramRenderer::drawHandles(QPainter& painter, const CanvasLayer& layer,
-                                  const std::function<const QImage&(int slot)>& picture) {
-    const QRectF area = reachableArea(painter);
-    for (int slot = 1; slot <= layer.slotCount(); ++slot)
-        if (layer.present(slot) && layer.rect(slot).intersects(area))
-            drawPicture(painter, layer.rect(slot), picture(slot));
 }

@@ -5,7 +5,6 @@
 #include <QRectF>
 #include <functional>
 
-class CanvasLayer;
 class ElementStore;
 class KindRegistry;
 class QPainter;
@@ -55,10 +54,6 @@ public:
     static QColor handleEdge() { return QColor(40, 60, 140); }
     // A handle tile of `side` pixels on which a handle layer draws its mark.
     static QImage handleTile(int side);
-    // Draws the picture of every present element of a handle layer that can reach the
-    // painted area, each filling its box.
-    static void drawHandles(QPainter& painter, const CanvasLayer& layer,
-                            const std::function<const QImage&(int slot)>& picture);
 
 private:
     const ElementStore& m_store;

@@ -11,10 +11,14 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int EdgeTwips = 255;
+// Half the largest handle (17 pixels), rounded up.
+constexpr int HandleReachPixels = 9;
 
 QRectF boxOf(const QLineF& line) {
     return QRectF(line.p1(), line.p2()).normalized();
@@ -105,11 +109,11 @@ void Pano::updateCanvas() {
 void Pano::updateTwips(const QRectF& document) {
     if (document.isEmpty())
         return;
-    const QRectF twips = m_workspace.canvas.view.toCanvas(document);
-    // Whole pixels around the box, one more for edges that fall between pixels.
-    const QRectF pixels(TwipsToPixelsExact(twips.left()), TwipsToPixelsExact(twips.top()),
-                        TwipsToPixelsExact(twips.width()), TwipsToPixelsExact(twips.height()));
-    update(pixels.toAlignedRect().adjusted(-1, -1, 1, 1));
+    const QRectF pixels = m_workspace.canvas.view.documentToPixels(document);
+    // Whole pixels around the box, one more for edges that fall between pixels. Zoomed out,
+    // handles are drawn larger than their boxes: half the largest handle more.
+    const int margin = m_workspace.canvas.view.zoom < 1 ? 1 + HandleReachPixels : 1;
+    update(pixels.toAlignedRect().adjusted(-margin, -margin, margin, margin));
 }
 
 // ---- painting ----
@@ -148,9 +152,11 @@ void Pano::paintOverlays(QPainter& painter) const {
     const RubberBand& band = canvas.rubberBand;
     if (!band.isVisible())
         return;
-    // Inverted pixels, as a figure drawn in invert mode looks, as wide as the figure will be.
+    // Inverted pixels, as a figure drawn in invert mode looks, as wide as the figure will be
+    // at this zoom.
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    QPen pen(Qt::white, std::max(1, band.width));
+    const double zoom = canvas.view.zoom;
+    QPen pen(Qt::white, std::max(1L, std::lround(std::max(1, band.width) * zoom)));
     pen.setCosmetic(true);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
@@ -204,6 +210,21 @@ void Pano::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF twips = toDocument(event->position());
     if (!m_layers.release(event->button(), event->buttons(), twips))
         emit canvasMouseUp(event->button(), twips);
+}
+
+void Pano::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        m_wheelDelta = 0;
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // A notch is 120; fine-grained wheels send parts of one.
+    m_wheelDelta += event->angleDelta().y();
+    const int notches = m_wheelDelta / 120;
+    m_wheelDelta -= notches * 120;
+    if (notches != 0)
+        emit zoomWheel(notches, event->position());
+    event->accept();
 }
 
 void Pano::hideEvent(QHideEvent* event) {

@@ -39,6 +39,8 @@ signals:
     void canvasMouseDown(Qt::MouseButton button, QPointF twips);
     void canvasMouseMove(Qt::MouseButtons buttons, QPointF twips);
     void canvasMouseUp(Qt::MouseButton button, QPointF twips);
+    // Ctrl and the wheel: `notches` up (positive) or down, the pointer at `pixels`.
+    void zoomWheel(int notches, QPointF pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +48,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -63,4 +66,5 @@ private:
 
     Workspace& m_workspace;
     CanvasLayerStack m_layers;
+    int m_wheelDelta = 0; // eighths of a degree not yet a whole notch
 };

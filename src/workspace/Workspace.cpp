@@ -4,9 +4,11 @@
 #include "common/Prompter.h"
 #include "common/Units.h"
 #include "workspace/CanvasGeometry.h"
+#include "workspace/Zoom.h"
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
 QString DiagramStateText::file(const QString& path) {
     return QStringLiteral("Файл : ") + QFileInfo(path).fileName();
@@ -139,9 +141,10 @@ void Workspace::DobaviNov(const QString& Vid) {
     // A picture box sizes itself to its picture.
     object.Width = PixelsToTwips(object.picture.width());
     object.Height = PixelsToTwips(object.picture.height());
-    // Where new objects land on the canvas, wherever it is scrolled to.
-    object.Top = canvas.view.origin.y() + CanvasGeometry::NewObjectTop;
-    object.Left = canvas.view.origin.x() + CanvasGeometry::NewObjectLeft;
+    // Where new objects land on the canvas, wherever it is scrolled or zoomed to.
+    const QPointF at = newObjectPoint();
+    object.Top = at.y();
+    object.Left = at.x();
     change.store().objectStatus[diagram.Nomer] = ElementStore::Used;
     diagram.lastCreatedObject = diagram.Nomer;
     emit elementsChanged();
@@ -393,6 +396,35 @@ void Workspace::Izmesti(int16_t horizontal, int16_t vertical) {
     Pre4ertai();
 }
 
+void Workspace::setZoom(double zoom, QPointF anchorPixels) {
+    if (!std::isfinite(zoom) || !std::isfinite(anchorPixels.x()) ||
+        !std::isfinite(anchorPixels.y()))
+        return;
+    zoom = std::clamp(zoom, Zoom::Least, Zoom::Most);
+    if (zoom == canvas.view.zoom)
+        return;
+    // The document point under the anchor stays there; scroll values are whole twips.
+    const QPointF anchor = canvas.view.pixelsToDocument(anchorPixels);
+    ViewTransform view;
+    view.zoom = zoom;
+    const QPointF origin = anchor - view.pixelsToDocument(anchorPixels);
+    view.origin = QPointF(std::clamp(RoundHalfEven(origin.x()), 0, 32767),
+                          std::clamp(RoundHalfEven(origin.y()), 0, 32767));
+    canvas.view = view;
+    m_bitmap.setView(canvas.view);
+    m_document.notifyViewChanged();
+    emit elementsChanged();
+    emit canvasStateChanged();
+    emit zoomChanged();
+    Pre4ertai();
+}
+
+QPointF Workspace::newObjectPoint() const {
+    const QPointF at = canvas.view.toDocument(
+        QPointF(CanvasGeometry::NewObjectLeft, CanvasGeometry::NewObjectTop));
+    return QPointF(RoundHalfEven(at.x()), RoundHalfEven(at.y()));
+}
+
 DiagramExtent Workspace::extent(double innerWidth, double innerHeight, QPointF origin) const {
     double minLeft = innerWidth;
     double minTop = innerHeight;
@@ -432,9 +464,11 @@ int Workspace::scrollMaximum(double greatest, double inner) {
 }
 
 Workspace::ScrollRanges Workspace::Proveri() {
-    canvas.extent = extent(canvas.width, canvas.height, canvas.view.origin);
-    return {scrollMaximum(canvas.extent.maxRight, canvas.width),
-            scrollMaximum(canvas.extent.maxBottom, canvas.height)};
+    // The inner size as much of the document as the canvas shows at its zoom.
+    const QSizeF inner = canvas.visibleArea().size();
+    canvas.extent = extent(inner.width(), inner.height(), canvas.view.origin);
+    return {scrollMaximum(canvas.extent.maxRight, inner.width()),
+            scrollMaximum(canvas.extent.maxBottom, inner.height())};
 }
 
 // ---- the canvas ----

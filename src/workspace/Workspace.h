@@ -144,6 +144,14 @@ public:
     // shows the document from there. The elements keep their positions; the pick outlines
     // stay where they are on the canvas.
     void Izmesti(int16_t horizontal, int16_t vertical);
+    // The zoom of the canvas (1 is 100 %, kept within the zoom steps), the document point
+    // under `anchorPixels` (a point of the canvas) staying put as far as the scroll values,
+    // whole twips from 0 to 32767, allow. Only the view changes: no step, no unsaved change.
+    void setZoom(double zoom, QPointF anchorPixels = {});
+    double zoom() const { return canvas.view.zoom; }
+    // Where a new element lands: the same place on the canvas however it is scrolled or
+    // zoomed, in whole document twips.
+    QPointF newObjectPoint() const;
     // The extent over all elements, measured from `origin`; the least values start at the
     // given inner size and the greatest at 0, so an empty diagram gives those.
     DiagramExtent extent(double innerWidth, double innerHeight, QPointF origin = {}) const;
@@ -201,6 +209,8 @@ signals:
     // The persistent layer will look different at its next update.
     void persistentLayerChanged();
     void canvasStateChanged();
+    // The canvas shows another zoom.
+    void zoomChanged();
     // A rubber band or the selection rectangle moved from `before` to `after` (twips): only
     // those parts of the canvas need painting again.
     void overlayMoved(const QRectF& before, const QRectF& after);

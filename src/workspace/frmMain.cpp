@@ -278,15 +278,18 @@ void frmMain::Pre4ertai() {
 
 void frmMain::Proveri() {
     const Workspace::ScrollRanges ranges = m_workspace->Proveri();
-    const auto apply = [](QScrollBar* bar, int maximum, double inner) {
+    // Scroll values are document twips: a click moves ten pixels, a page half the canvas, at
+    // any zoom.
+    const int step = std::max(1, static_cast<int>(10 * m_workspace->canvas.view.pixelTwips()));
+    const auto apply = [step](QScrollBar* bar, int maximum, double inner) {
         bar->setEnabled(maximum > 0);
         bar->setMaximum(maximum);
-        // Scroll values are twips: a click moves ten pixels, a page half the canvas.
-        bar->setSingleStep(150);
-        bar->setPageStep(std::max(150, static_cast<int>(inner / 2)));
+        bar->setSingleStep(step);
+        bar->setPageStep(std::max(step, static_cast<int>(inner / 2)));
     };
-    apply(pano->MoveHorizont, ranges.horizontal, m_workspace->canvas.width);
-    apply(pano->MoveVertikal, ranges.vertical, m_workspace->canvas.height);
+    const QSizeF inner = m_workspace->canvas.visibleArea().size();
+    apply(pano->MoveHorizont, ranges.horizontal, inner.width());
+    apply(pano->MoveVertikal, ranges.vertical, inner.height());
 }
 
 void frmMain::Izmesti() {

@@ -80,6 +80,16 @@ void frmMain::createMenu() {
     QAction* mnuRedo = add(mnuMenu, "mnuRedo", "Повтори");
     submenu(mnuMenu, "mnuRecent", "Последни файлове");
     add(mnuMenu, "mnuCopyPicture", "Копирай като картинка");
+    // The zoom's commands name the zoom in the caption and tick its step.
+    QMenu* mnuZoom = submenu(mnuMenu, "mnuZoom", "Мащаб: 100 %");
+    add(mnuZoom, "mnuZoomIn", "Увеличи");
+    add(mnuZoom, "mnuZoomOut", "Намали");
+    mnuZoom->addSeparator();
+    for (const char* step : {"25", "50", "75", "100", "150", "200", "300", "400"}) {
+        const QByteArray name = QByteArray("mnuZoom") + step;
+        const QByteArray caption = QByteArray(step) + " %";
+        add(mnuZoom, name.constData(), caption.constData())->setCheckable(true);
+    }
     // The history's commands fill them in.
     mnuUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
@@ -122,11 +132,19 @@ void frmMain::createShortcuts() {
         {"mnuSaveFile", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"mnuHelp", QKeySequence(Qt::Key_F1)},
         {"mnuSearch", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        // Ctrl++ needs Shift on most layouts: Ctrl+= instead, and Ctrl with the keypad's + (the
+        // keypad's mark does not reach shortcuts on every platform, so Ctrl with any + does).
+        {"mnuZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        {"mnuZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"mnuZoomOut", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        {"mnuZoom100", QKeySequence(Qt::CTRL | Qt::Key_0)},
     };
     for (const auto& shortcut : shortcuts) {
         QAction& entry = action(QString::fromLatin1(shortcut.entry));
-        // Shown beside the entry; it works from the menu while the menu is open.
-        entry.setShortcut(shortcut.keys);
+        // The first keys of an entry are shown beside it; they work from the menu while the
+        // menu is open.
+        if (entry.shortcut().isEmpty())
+            entry.setShortcut(shortcut.keys);
         // And from the window, as the entry would: not while the commands are locked or the
         // entry is disabled.
         auto* key = new QShortcut(shortcut.keys, this);

@@ -8,6 +8,7 @@ list(APPEND VX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ToolState.h
     ${CMAKE_CURRENT_LIST_DIR}/CanvasState.h
     ${CMAKE_CURRENT_LIST_DIR}/ViewTransform.h
+    ${CMAKE_CURRENT_LIST_DIR}/Zoom.h ${CMAKE_CURRENT_LIST_DIR}/Zoom.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CanvasGeometry.h ${CMAKE_CURRENT_LIST_DIR}/CanvasGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.h ${CMAKE_CURRENT_LIST_DIR}/TextFieldGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.h ${CMAKE_CURRENT_LIST_DIR}/DiagramRenderer.cpp
@@ -31,6 +32,7 @@ list(APPEND VX_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/NamedMenu.h ${CMAKE_CURRENT_LIST_DIR}/NamedMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ElementMenu.h ${CMAKE_CURRENT_LIST_DIR}/ElementMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryCommands.h ${CMAKE_CURRENT_LIST_DIR}/HistoryCommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ZoomCommands.h ${CMAKE_CURRENT_LIST_DIR}/ZoomCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMain.h ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainTools.cpp

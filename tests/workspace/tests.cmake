@@ -11,3 +11,5 @@ vx_add_test(tst_dragdrop core ${CMAKE_CURRENT_LIST_DIR}/tst_dragdrop.cpp)
 vx_add_test(tst_document editor ${CMAKE_CURRENT_LIST_DIR}/tst_document.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)
 vx_add_test(tst_history core ${CMAKE_CURRENT_LIST_DIR}/tst_history.cpp)
+vx_add_test(tst_zoom editor ${CMAKE_CURRENT_LIST_DIR}/tst_zoom.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h)

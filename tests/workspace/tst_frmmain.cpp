@@ -141,6 +141,18 @@ private slots:
             "mnuRecent Последни файлове",
             "  mnuRecentNone (няма)",
             "mnuCopyPicture Копирай като картинка",
+            "mnuZoom Мащаб: 100 %",
+            "  mnuZoomIn Увеличи",
+            "  mnuZoomOut Намали",
+            "  -",
+            "  mnuZoom25 25 %",
+            "  mnuZoom50 50 %",
+            "  mnuZoom75 75 %",
+            "  mnuZoom100 100 %",
+            "  mnuZoom150 150 %",
+            "  mnuZoom200 200 %",
+            "  mnuZoom300 300 %",
+            "  mnuZoom400 400 %",
         };
         QCOMPARE(menuLayout(f.w().mnuMenu), expected);
         QVERIFY(!f.w().action(QStringLiteral("mnuPaste")).isEnabled());
