@@ -15,13 +15,18 @@
 #include "library/CatalogueLoader.h"
 #include "library/frmAddObject.h"
 #include "objects/PictureCommands.h"
+#include "presentation/SettingsCommands.h"
 #include "print/PrintCommands.h"
 #include "print/frmPreviewDia.h"
 #include "print/frmPrint.h"
 #include "search/SearchBox.h"
 #include "search/SearchCommands.h"
 #include "search/frmBuffer.h"
+#include "settings/frmSettings.h"
 #include "shapes/Shapes.h"
+#include "sketchpad/SketchSurface.h"
+#include "sketchpad/SketchpadCommands.h"
+#include "sketchpad/frmAddPaint.h"
 #include "text/Dialog.h"
 #include "text/TextCommands.h"
 #include "workspace/DrawOptionsPanel.h"
@@ -259,6 +264,35 @@ int main(int argc, char** argv) {
         shoot(*preview, "prevu");
         preview->close();
     }
+
+    // The sketchpad with a little drawing: a framed router sign, hatched and filled figures.
+    editor.sketchpad().mnuAddSketchPad_Click();
+    if (frmAddPaint* pad = editor.sketchpad().sketchpad()) {
+        pad->resize(640, 460);
+        settle();
+        Sketch& sketch = pad->sketch();
+        sketch.colour = QColor(0, 0, 128);
+        sketch.fillColour = QColor(0, 128, 128);
+        sketch.fillStyle = 6;
+        sketch.penWidth = 2;
+        sketch.drawBox(QPointF(600, 600), QPointF(3600, 2700));
+        sketch.fillStyle = 0;
+        sketch.fillColour = QColor(255, 255, 0);
+        sketch.drawCircle(QPointF(4200, 600), QPointF(6600, 2700));
+        sketch.colour = QColor(255, 0, 0);
+        sketch.drawLine(QPointF(600, 3300), QPointF(6600, 3300));
+        sketch.colour = QColor(0, 0, 0);
+        sketch.drawText(QPointF(600, 3600), QStringLiteral("Скица на помещението"));
+        pad->Picture1->update();
+        shoot(*pad, "skicnik");
+        pad->sketch().clear();
+        pad->close();
+    }
+    editor.settings().runDialog = [](frmSettings& dialog) {
+        dialog.show();
+        shoot(dialog, "nastroiki");
+    };
+    editor.settings().mnuSettings_Click();
 
     editor.help().cmdHelp_Click();
     if (HelpWindow* help = editor.help().helpWindow()) {
