@@ -13,6 +13,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace ShapeRaster {
@@ -251,7 +252,48 @@ QVector<QLineF> hatchLines(int32_t style, const QRectF& area) {
     return lines;
 }
 
-// A fill on a device that keeps paths: solid as an area, hatches as lines clipped to it.
+// The part of `line` inside `box` (Liang-Barsky), and inside the ellipse inscribed in `area`
+// when `ellipse`; nothing when no part is. The hatches are cut here rather than by the
+// device's clip, which not every vector device keeps (an SVG file does not).
+std::optional<QLineF> clipHatch(const QLineF& line, const QRectF& box, const QRectF& area,
+                                bool ellipse) {
+    double t0 = 0, t1 = 1;
+    const double dx = line.dx(), dy = line.dy();
+    const auto edge = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    if (!edge(-dx, line.x1() - box.left()) || !edge(dx, box.right() - line.x1()) ||
+        !edge(-dy, line.y1() - box.top()) || !edge(dy, box.bottom() - line.y1()))
+        return std::nullopt;
+    if (ellipse) {
+        const double a = area.width() / 2, b = area.height() / 2;
+        if (!(a > 0) || !(b > 0))
+            return std::nullopt;
+        const QPointF c = area.center();
+        const double ux = (line.x1() - c.x()) / a, uy = (line.y1() - c.y()) / b;
+        const double vx = dx / a, vy = dy / b;
+        const double qa = vx * vx + vy * vy, qb = 2 * (ux * vx + uy * vy);
+        const double qc = ux * ux + uy * uy - 1;
+        const double disc = qb * qb - 4 * qa * qc;
+        if (!(qa > 0) || disc <= 0)
+            return std::nullopt;
+        const double root = std::sqrt(disc);
+        t0 = std::max(t0, (-qb - root) / (2 * qa));
+        t1 = std::min(t1, (-qb + root) / (2 * qa));
+    }
+    if (!(t0 < t1))
+        return std::nullopt;
+    return QLineF(line.pointAt(t0), line.pointAt(t1));
+}
+
+// A fill on a device that keeps paths: solid as an area, hatches as lines cut to it.
 void fillVector(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style,
                 const QColor& colour) {
     QPainterPath area;
@@ -266,22 +308,34 @@ void fillVector(QPainter& painter, const QRectF& twips, bool ellipse, int32_t st
     const QRectF reach = twips.normalized() & DiagramRenderer::reachableArea(painter);
     if (reach.isEmpty())
         return;
-    const QVector<QLineF> lines = hatchLines(style, reach);
+    const std::optional<QVector<QLineF>> lines = hatchLinesIn(twips, ellipse, style, reach);
     painter.save();
-    if (lines.isEmpty()) {
+    if (!lines) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(fillBrush(style, colour));
         painter.drawPath(area);
     } else {
-        painter.setClipPath(area, Qt::IntersectClip);
         painter.setPen(QPen(colour, HatchWidth, Qt::SolidLine, Qt::FlatCap));
         painter.setBrush(Qt::NoBrush);
-        painter.drawLines(lines);
+        painter.drawLines(*lines);
     }
     painter.restore();
 }
 
 } // namespace
+
+std::optional<QVector<QLineF>> hatchLinesIn(const QRectF& twips, bool ellipse, int32_t style,
+                                            const QRectF& reach) {
+    const QVector<QLineF> lines = hatchLines(style, reach);
+    if (lines.isEmpty())
+        return std::nullopt;
+    QVector<QLineF> cut;
+    cut.reserve(lines.size());
+    for (const QLineF& line : lines)
+        if (const std::optional<QLineF> part = clipHatch(line, reach, twips.normalized(), ellipse))
+            cut << *part;
+    return cut;
+}
 
 bool onHatch(int32_t style, int x, int y) {
     const bool row = modulo8(y) == 0;

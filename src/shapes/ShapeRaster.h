@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QLineF>
 #include <QRectF>
+#include <QVector>
 #include <cstdint>
+#include <optional>
 
 class QImage;
 class QPainter;
@@ -23,6 +26,12 @@ void fill(QPainter& painter, const QRectF& twips, bool ellipse, int32_t style,
 // style (as LineRaster) and a colour.
 void strokeEllipse(QPainter& painter, const QRectF& twips, int width, int32_t style,
                    const QColor& colour);
+
+// The hatch lines of `style` for a device that keeps paths: the lines across `reach` (the
+// part of `twips` that can be seen), each cut to the rectangle or the ellipse inscribed in
+// `twips`. Nothing when there would be too many lines to draw one by one.
+std::optional<QVector<QLineF>> hatchLinesIn(const QRectF& twips, bool ellipse, int32_t style,
+                                            const QRectF& reach);
 
 // Whether the pixel (x, y) lies on a hatch line of `style`, the pattern anchored at (0, 0).
 bool onHatch(int32_t style, int x, int y);

@@ -1,4 +1,5 @@
 #include "kinds/CoreKinds.h"
+#include "shapes/ShapeRaster.h"
 #include "shapes/Shapes.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Setup.h"
@@ -254,6 +255,26 @@ private slots:
             run += image.pixelColor(50, y) == QColor(0, 0, 255) ||
                    image.pixelColor(51, y) == QColor(0, 0, 255);
         QCOMPARE(run, 5); // five pixels across, wherever a dash lies
+    }
+
+    // For devices that keep paths the hatch lines themselves end at the area, since some
+    // (an SVG file) drop the clip: every line of every hatch lies within the shape.
+    void vectorHatchesEndAtTheArea() {
+        const QRectF box(300, 450, 1500, 900);
+        const QPointF centre = box.center();
+        for (const bool ellipse : {false, true})
+            for (const int32_t style : {2, 3, 4, 5, 6, 7}) {
+                const auto lines = ShapeRaster::hatchLinesIn(box, ellipse, style, box);
+                QVERIFY(lines && !lines->isEmpty());
+                for (const QLineF& line : *lines)
+                    for (const QPointF& end : {line.p1(), line.p2()}) {
+                        const double u = (end.x() - centre.x()) / 750,
+                                     v = (end.y() - centre.y()) / 450;
+                        QVERIFY2(ellipse ? u * u + v * v <= 1.0001
+                                         : box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(end),
+                                 qPrintable(QStringLiteral("style %1").arg(style)));
+                    }
+            }
     }
 };
 
