@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -60,5 +61,28 @@ using ByteSink = std::function<bool(const char* data, qsizetype size)>;
 // large file is never held whole; `produce` returns false once the sink refused a piece.
 std::optional<QString> saveStream(const std::function<bool(const ByteSink&)>& produce,
                                   const QString& path);
+
+// A device that hands what a writer (QPdfWriter, QSvgGenerator) writes on to a byte sink, and
+// remembers a refused piece.
+class SinkDevice : public QIODevice {
+public:
+    explicit SinkDevice(const ByteSink& sink) : m_sink(sink) { open(QIODevice::WriteOnly); }
+    bool isSequential() const override { return true; }
+    bool failed() const { return m_failed; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (m_failed || !m_sink(data, size)) {
+            m_failed = true;
+            return -1;
+        }
+        return size;
+    }
+
+private:
+    const ByteSink& m_sink;
+    bool m_failed = false;
+};
 
 } // namespace ImageExport

@@ -21,30 +21,6 @@ namespace VectorExport {
 
 namespace {
 
-// Hands what a writer writes on to a byte sink, and remembers a refused piece.
-class SinkDevice : public QIODevice {
-public:
-    explicit SinkDevice(const ImageExport::ByteSink& sink) : m_sink(sink) {
-        open(QIODevice::WriteOnly);
-    }
-    bool isSequential() const override { return true; }
-    bool failed() const { return m_failed; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        if (m_failed || !m_sink(data, size)) {
-            m_failed = true;
-            return -1;
-        }
-        return size;
-    }
-
-private:
-    const ImageExport::ByteSink& m_sink;
-    bool m_failed = false;
-};
-
 // The diagram's rectangle on the white of the canvas; the painter maps twips already.
 void paintRegion(QPainter& painter, const Workspace& workspace, const QRectF& twips) {
     painter.setRenderHint(QPainter::LosslessImageRendering);
@@ -144,7 +120,7 @@ std::optional<QString> save(const Workspace& workspace, const QRectF& twips, For
     }
     return ImageExport::saveStream(
         [&](const ImageExport::ByteSink& sink) {
-            SinkDevice device(sink);
+            ImageExport::SinkDevice device(sink);
             return writePdf(workspace, twips, device) && !device.failed();
         },
         path);

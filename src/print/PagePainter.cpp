@@ -4,7 +4,6 @@
 #include "workspace/DiagramRenderer.h"
 #include "workspace/Workspace.h"
 
-#include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -12,34 +11,6 @@
 #include <QTransform>
 
 namespace PagePainter {
-
-namespace {
-
-// Hands what the PDF writer writes on to a byte sink, and remembers a refused piece.
-class SinkDevice : public QIODevice {
-public:
-    explicit SinkDevice(const ImageExport::ByteSink& sink) : m_sink(sink) {
-        open(QIODevice::WriteOnly);
-    }
-    bool isSequential() const override { return true; }
-    bool failed() const { return m_failed; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        if (m_failed || !m_sink(data, size)) {
-            m_failed = true;
-            return -1;
-        }
-        return size;
-    }
-
-private:
-    const ImageExport::ByteSink& m_sink;
-    bool m_failed = false;
-};
-
-} // namespace
 
 void paint(QPainter& painter, const Workspace& workspace, const QRectF& captured,
            const PrintLayout::Page& page, const QRectF& sheet) {
@@ -63,7 +34,7 @@ std::optional<QString> writePdf(const Workspace& workspace, const QString& path)
     const PrintLayout::Page page = PrintLayout::fit(captured.size());
     return ImageExport::saveStream(
         [&](const ImageExport::ByteSink& sink) {
-            SinkDevice device(sink);
+            ImageExport::SinkDevice device(sink);
             QPdfWriter writer(&device);
             writer.setCreator(QStringLiteral("Вексилардо"));
             writer.setPageLayout(
