@@ -8,7 +8,7 @@
 // lower right corner is left free for the "<" and ">" buttons. Before a slide is written the
 // tool checks that its texts and pictures lie on the canvas and do not overlap one another.
 
-#include "common/Prompter.h"
+#include "common/SilentPrompter.h"
 #include "common/Windows1251.h"
 #include "files/DiaFile.h"
 #include "grids/Grids.h"
@@ -31,28 +31,15 @@
 
 namespace {
 
-// Every question is a fault of the tool: it is printed and answered as cancelled.
-class PrintingPrompter : public Prompter {
+// Every question is a fault of the tool: it is printed and answered as cancelled; every
+// other dialog is cancelled, as the silent prompter does.
+class PrintingPrompter : public SilentPrompter {
 public:
     int questions = 0;
     Answer message(const QString& title, const QString& text, Icon, Buttons) override {
         ++questions;
         std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
         return Answer::Cancel;
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    std::optional<int32_t> chooseColour(int32_t) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-    std::optional<FontChoice> chooseFontAndColour(const FontChoice&) override {
-        return std::nullopt;
     }
 };
 
